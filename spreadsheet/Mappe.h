@@ -1,0 +1,30 @@
+#pragma once
+// The data of one workbook behind the automation objects: its sheets in tab order, its format
+// table and its date system. File readers build it, file writers consume it.
+
+#include <QString>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "Blatt.h"
+#include "Zelle.h"
+
+namespace rastfang::tabelle {
+
+struct MappenDaten {
+    std::vector<std::shared_ptr<Blatt>> blaetter;
+    std::vector<Stil> stile{Stil{}};  ///< index 0 is the default format
+    bool b1904 = false;               ///< dates count from 1904-01-01 instead of 1899-12-30
+    QString sPfad;                    ///< the file it was opened from or saved to
+    int iAktivesBlatt = 0;            ///< 0-based index of the active sheet
+    bool bGeschlossen = false;
+
+    /// The index of a format equal to `stil`, added to the table when new.
+    uint32_t StilIndex(const Stil& stil);
+
+private:
+    std::unordered_map<QString, std::vector<uint32_t>> m_stilSuche;  // by number format
+};
+
+}  // namespace rastfang::tabelle

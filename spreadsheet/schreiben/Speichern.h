@@ -1,0 +1,14 @@
+#pragma once
+// Saving a workbook: Office Open XML or, for ".xml", XML Spreadsheet 2003.
+
+#include <QString>
+
+#include "../Mappe.h"
+
+namespace rastfang::tabelle {
+
+/// Writes `mappe` to `sPfad` atomically (temporary file in the target folder, then rename).
+/// Raises VbFehler 1004 naming the file and the reason; the target is then untouched.
+void gSpeichereArbeitsmappe(MappenDaten& mappe, const QString& sPfad);
+
+}  // namespace rastfang::tabelle

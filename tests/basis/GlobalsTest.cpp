@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "Globals.h"
+
+using namespace rastfang;
+
+TEST(Globals, VerzeichnisTeilAndDateiName) {
+    EXPECT_EQ(gsVerzeichnisTeil("C:liste.xls"), "C:");
+    EXPECT_EQ(gsVerzeichnisTeil("liste.xls"), "");
+    EXPECT_EQ(gsVerzeichnisTeil("C:\\Daten\\alt.xls"), "C:\\Daten\\");
+    EXPECT_EQ(gsVerzeichnisTeil("/home/a/b.xlsx"), "/home/a/");
+    EXPECT_EQ(gsVerzeichnisTeil("/home\\a/b"), "/home\\a/");
+    EXPECT_EQ(gsVerzeichnisTeil(" x "), "");
+
+    EXPECT_EQ(gsDateiName("C:\\Daten\\"), "");
+    EXPECT_EQ(gsDateiName("    "), "");
+    EXPECT_EQ(gsDateiName("C:liste.xls"), "liste.xls");
+    EXPECT_EQ(gsDateiName("  /tmp/a b.xls  "), "a b.xls");
+    EXPECT_EQ(gsDateiName("/tmp\\x.ods"), "x.ods");
+    EXPECT_EQ(gsDateiName("nur.xls"), "nur.xls");
+
+    QString s;
+    gTrennerAnhaengen(s, "\r\n");
+    EXPECT_EQ(s, "");
+    s = "a";
+    gTrennerAnhaengen(s, "\r\n");
+    EXPECT_EQ(s, "a\r\n");
+}
+
+TEST(Globals, DateiVorhandenOnlyForPlainVisibleFilesNamedLiterally) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pfad = dir.filePath("Liste.xls");
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("x");
+    f.close();
+    QFile versteckt(dir.filePath(".versteckt.xls"));
+    ASSERT_TRUE(versteckt.open(QIODevice::WriteOnly));
+    versteckt.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Ordner.xls"));
+
+    EXPECT_TRUE(gbDateiVorhanden(pfad));
+    EXPECT_TRUE(gbDateiVorhanden(dir.filePath("LISTE.XLS")));
+    EXPECT_EQ(gsDateiAufDisk(dir.filePath("LISTE.XLS")), pfad);
+    EXPECT_FALSE(gbDateiVorhanden(dir.filePath("*.xls")));
+    EXPECT_FALSE(gbDateiVorhanden(dir.filePath("Liste.xl?")));
+    EXPECT_FALSE(gbDateiVorhanden(dir.filePath("Ordner.xls")));
+    EXPECT_FALSE(gbDateiVorhanden(dir.filePath(".versteckt.xls")));
+    EXPECT_FALSE(gbDateiVorhanden(dir.filePath("fehlt.xls")));
+    EXPECT_FALSE(gbDateiVorhanden(dir.path() + "/"));
+    EXPECT_FALSE(gbDateiVorhanden(""));
+    EXPECT_FALSE(gbDateiVorhanden(dir.filePath("nicht/da/x.xls")));
+}

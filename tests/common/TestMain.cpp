@@ -1,0 +1,22 @@
+// The main of every test program: a QApplication on the offscreen platform (unless a display
+// is there), a private runtime folder, and GoogleTest.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&
+        !std::getenv("WAYLAND_DISPLAY")) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QTemporaryDir runtime(QDir::tempPath() + QStringLiteral("/rastfang-test-XXXXXX"));
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

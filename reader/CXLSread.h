@@ -81,9 +81,15 @@ private:
     void ZeigeTabelle(const QString& sTabelle);
     bool LeseFaecher();
     bool SucheKopfzeile();
+    void LeseUeberschriften();
     QString wf_Runden(const QString& ps_Wert);
+    // Shows the common error report for the exception being handled; call only from a catch.
     void ZeigeFehler(const QString& sProzedur);
-    QString ZellText(int32_t lZeile, int16_t iSpalte) const;
+    // The current worksheet; error 91 when there is none (before OpenFile, after the end).
+    tabelle::Worksheet& Tabelle() const;
+    // Displayed text / value of a cell of the current worksheet, trimmed of blanks.
+    QString ZellText(int16_t iZeile, int16_t iSpalte) const;
+    QString ZellWert(int16_t iZeile, int16_t iSpalte) const;
 
     std::unique_ptr<tabelle::Application> oExcel;
     std::shared_ptr<tabelle::Workbook> oMappe;

@@ -1,0 +1,15 @@
+#include "CCenterDialog.h"
+
+#include "CenterDlg.h"
+
+namespace rastfang {
+
+CCenterDialog::CCenterDialog() : m_zentrierer(std::make_unique<DialogZentrierer>()) {}
+
+CCenterDialog::~CCenterDialog() = default;
+
+bool CCenterDialog::bWartet() const {
+    return m_zentrierer->bWartet();
+}
+
+}  // namespace rastfang

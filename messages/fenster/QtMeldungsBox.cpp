@@ -1,0 +1,107 @@
+#include "QtMeldungsBox.h"
+
+#include <QAbstractButton>
+
+namespace rastfang {
+
+namespace {
+
+// The button-set part of a style number is its lowest four bits, the icon the next four.
+int16_t knoepfeTeil(int16_t iStil) {
+    return static_cast<int16_t>(iStil & 0x0F);
+}
+int16_t symbolTeil(int16_t iStil) {
+    return static_cast<int16_t>(iStil & 0xF0);
+}
+
+QString deutscheBeschriftung(QMessageBox::StandardButton knopf) {
+    switch (knopf) {
+        case QMessageBox::Ok:
+            return QStringLiteral("OK");
+        case QMessageBox::Cancel:
+            return QStringLiteral("Abbrechen");
+        case QMessageBox::Abort:
+            return QStringLiteral("&Abbrechen");
+        case QMessageBox::Retry:
+            return QStringLiteral("&Wiederholen");
+        case QMessageBox::Ignore:
+            return QStringLiteral("&Ignorieren");
+        case QMessageBox::Yes:
+            return QStringLiteral("&Ja");
+        case QMessageBox::No:
+            return QStringLiteral("&Nein");
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+QMessageBox::Icon gSymbolAusStil(int16_t iStil) {
+    switch (symbolTeil(iStil)) {
+        case MsgBox::CRITICAL:
+            return QMessageBox::Critical;
+        case MsgBox::QUESTION:
+            return QMessageBox::Question;
+        case MsgBox::EXCLAMATION:
+            return QMessageBox::Warning;
+        case MsgBox::INFORMATION:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons gKnoepfeAusStil(int16_t iStil) {
+    switch (knoepfeTeil(iStil)) {
+        case 1:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case 2:
+            return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+        case 3:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MsgBox::YES_NO:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MsgBox::RETRY_CANCEL:
+            return QMessageBox::Retry | QMessageBox::Cancel;
+        default:
+            return QMessageBox::Ok;
+    }
+}
+
+int16_t giAntwortAusKnopf(QMessageBox::StandardButton knopf) {
+    switch (knopf) {
+        case QMessageBox::Ok:
+            return MsgBox::ANSWER_OK;
+        case QMessageBox::Abort:
+            return MsgBox::ANSWER_ABORT;
+        case QMessageBox::Retry:
+            return MsgBox::ANSWER_RETRY;
+        case QMessageBox::Ignore:
+            return MsgBox::ANSWER_IGNORE;
+        case QMessageBox::Yes:
+            return MsgBox::ANSWER_YES;
+        case QMessageBox::No:
+            return MsgBox::ANSWER_NO;
+        default:
+            return MsgBox::ANSWER_CANCEL;
+    }
+}
+
+int16_t QtMeldungsBox::Zeige(const QString& sText, int16_t iStil, const QString& sTitel) {
+    // The texts break lines with CR LF; a label would show the CR as a second break.
+    QString sAnzeige = sText;
+    sAnzeige.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+
+    QMessageBox box(gSymbolAusStil(iStil), sTitel, sAnzeige, gKnoepfeAusStil(iStil));
+    box.setTextFormat(Qt::PlainText);
+    for (QAbstractButton* knopf : box.buttons()) {
+        const QString beschriftung = deutscheBeschriftung(box.standardButton(knopf));
+        if (!beschriftung.isEmpty()) knopf->setText(beschriftung);
+    }
+    box.exec();
+    QAbstractButton* gedrueckt = box.clickedButton();
+    return giAntwortAusKnopf(gedrueckt ? box.standardButton(gedrueckt) : QMessageBox::NoButton);
+}
+
+}  // namespace rastfang

@@ -1,0 +1,50 @@
+#pragma once
+// The result window: shows a longer text (the summary of an extraction run) in a fixed-pitch
+// font, lets the user scroll it, print an image of the window, and close it.
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+
+#include "Drucker.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace rastfang {
+
+/// Modal result window "Ergebnisse". Set the text with `sMessage`, then `exec()`. On showing it
+/// takes the outer height of the main window and opens centred on the screen. Esc presses
+/// "&Drucken"; there is no default button. The controls are named "txtMessage", "cmdOK" and
+/// "cmdDrucken".
+class frmMessage : public QDialog {
+    Q_OBJECT
+  public:
+    /// `hauptfenster` (may be null) is the parent and gives the height; `drucker` (not owned,
+    /// may be null for the default printer) prints the window.
+    explicit frmMessage(QWidget* hauptfenster = nullptr, Drucker* drucker = nullptr);
+    ~frmMessage() override;
+
+    /// The text to show. Takes effect when the window is shown, as it is filled in then.
+    void sMessage(const QString& sText);
+
+  protected:
+    void showEvent(QShowEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+
+  private:
+    void Form_Load();
+    void Form_Resize();
+    void cmdDrucken_Click();
+
+    QString m_sMessage;
+    bool m_bGeladen = false;
+    std::unique_ptr<Drucker> m_eigenerDrucker;
+    Drucker* m_drucker;
+    QPlainTextEdit* m_txtMessage;
+    QPushButton* m_cmdOK;
+    QPushButton* m_cmdDrucken;
+};
+
+}  // namespace rastfang

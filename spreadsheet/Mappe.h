@@ -4,7 +4,7 @@
 
 #include <QString>
 #include <memory>
-#include <unordered_map>
+#include <QHash>
 #include <vector>
 
 #include "Blatt.h"
@@ -24,7 +24,7 @@ struct MappenDaten {
     uint32_t StilIndex(const Stil& stil);
 
 private:
-    std::unordered_map<QString, std::vector<uint32_t>> m_stilSuche;  // by number format
+    QHash<QString, std::vector<uint32_t>> m_stilSuche;  // by number format
 };
 
 }  // namespace rastfang::tabelle

@@ -1,0 +1,43 @@
+// CXLSwriteOLE: finishing the output. Columns fitted, the subject columns one width, 100 spare
+// rows left editable below the last line, the sheet protected without password, then saved.
+#include "CXLSwriteOLE.h"
+
+#include <limits>
+
+#include "Spaltenbreiten.h"
+#include "VbFehler.h"
+
+namespace rastfang {
+
+namespace {
+constexpr int16_t SPALTEN = 25;
+constexpr int16_t ERSTES_FACH = 6;
+constexpr int32_t ERSATZZEILEN = 100;
+}  // namespace
+
+void CXLSwriteOLE::CloseFile() {
+    if (!bDateiOffen) return;
+    tabelle::Worksheet& blatt = *oTabelle;
+
+    blatt.GetRange(blatt.Cells(1, 1), blatt.Cells(1, SPALTEN)).EntireColumn().AutoFit();
+    gGemeinsameBreite(blatt, ERSTES_FACH, iMaxSpalte);
+
+    if (lZeile > std::numeric_limits<int32_t>::max() - ERSATZZEILEN)
+        throw VbFehler(FEHLER_UEBERLAUF);
+    blatt.GetRange(blatt.Cells(lZeile + 1, 1), blatt.Cells(lZeile + ERSATZZEILEN, SPALTEN))
+        .SetLocked(false);
+
+    blatt.Protect(false, true, false);
+
+    // Alerts off: an existing file is replaced without a question (the caller asked already).
+    oExcel->SetDisplayAlerts(false);
+    oMappe->SaveAs(sDatei);
+    oMappe->Close();
+    oExcel->SetDisplayAlerts(true);
+
+    oTabelle.reset();
+    oMappe.reset();
+    bDateiOffen = false;
+}
+
+}  // namespace rastfang

@@ -1,0 +1,107 @@
+// CXLSwriteOLE: starting the spreadsheet application, creating the output workbook with its
+// one worksheet "VELMORA", the fields, and shutting the application down.
+#include "CXLSwriteOLE.h"
+
+#include "Fehler.h"
+#include "VbFehler.h"
+
+namespace rastfang {
+
+namespace {
+const QString FEHLERQUELLE = QStringLiteral("/CXlsWrite");
+const QString BLATTNAME = QStringLiteral("VELMORA");
+constexpr int32_t FEHLER_OBJEKT_NICHT_GESETZT = 91;
+
+// The fields in column order, so that lines can be written and reset column by column.
+constexpr QString CXLSwriteOLE::*FELDER[25] = {
+    &CXLSwriteOLE::sAzubi_ID, &CXLSwriteOLE::sName,     &CXLSwriteOLE::sVorname,
+    &CXLSwriteOLE::sGebDatum, &CXLSwriteOLE::sBerufBez, &CXLSwriteOLE::sBSFach1,
+    &CXLSwriteOLE::sBSFach2,  &CXLSwriteOLE::sBSFach3,  &CXLSwriteOLE::sBSFach4,
+    &CXLSwriteOLE::sBSFach5,  &CXLSwriteOLE::sBSFach6,  &CXLSwriteOLE::sBSFach7,
+    &CXLSwriteOLE::sBSFach8,  &CXLSwriteOLE::sBSFach9,  &CXLSwriteOLE::sBSFach10,
+    &CXLSwriteOLE::sBSFach11, &CXLSwriteOLE::sBSFach12, &CXLSwriteOLE::sBSFach13,
+    &CXLSwriteOLE::sBSFach14, &CXLSwriteOLE::sBSFach15, &CXLSwriteOLE::sBSFach16,
+    &CXLSwriteOLE::sBSFach17, &CXLSwriteOLE::sBSFach18, &CXLSwriteOLE::sBSFach19,
+    &CXLSwriteOLE::sBSFach20,
+};
+}  // namespace
+
+CXLSwriteOLE::~CXLSwriteOLE() {
+    if (!oExcel) return;
+    // With alerts off, Quit drops a workbook that was never saved without asking.
+    try {
+        oExcel->SetDisplayAlerts(false);
+        oExcel->Quit();
+        oExcel->SetDisplayAlerts(true);
+    } catch (...) {
+        // Nobody is left to hear about it; the instance goes away with the object anyway.
+    }
+    oTabelle.reset();
+    oMappe.reset();
+    oExcel.reset();
+}
+
+QString& CXLSwriteOLE::Feld(int iSpalte) {
+    if (iSpalte < 1 || iSpalte > 25) throw VbFehler(FEHLER_INDEX);
+    return this->*FELDER[iSpalte - 1];
+}
+
+bool CXLSwriteOLE::Init() {
+    try {
+        if (!oExcel) oExcel = std::make_unique<tabelle::Application>();
+        return true;
+    } catch (...) {
+        ZeigeFehler(QStringLiteral("Init"));
+        return false;
+    }
+}
+
+bool CXLSwriteOLE::OpenFile(const QString& ps_Datei) {
+    try {
+        sDatei = ps_Datei;
+        if (!oExcel) throw VbFehler(FEHLER_OBJEKT_NICHT_GESETZT);
+        oMappe = oExcel->GetWorkbooks().Add();
+        oTabelle = std::make_unique<tabelle::Worksheet>(oMappe->Worksheets().Add());
+        oTabelle->SetName(BLATTNAME);
+
+        // The default sheets go; one per pass, since every deletion renumbers the rest.
+        oExcel->SetDisplayAlerts(false);
+        bool bGeloescht = true;
+        while (bGeloescht) {
+            bGeloescht = false;
+            tabelle::Sheets blaetter = oMappe->GetSheets();
+            const int16_t n = blaetter.Count();
+            for (int16_t i = 1; i <= n; ++i) {
+                tabelle::Worksheet blatt = blaetter.Item(i);
+                if (blatt.Name() != BLATTNAME) {
+                    blatt.Delete();
+                    bGeloescht = true;
+                    break;
+                }
+            }
+        }
+        oExcel->SetDisplayAlerts(true);
+
+        bDateiOffen = true;
+        lZeile = 0;
+        iMaxSpalte = 6;
+        return true;
+    } catch (...) {
+        ZeigeFehler(QStringLiteral("OpenFile"));
+        return false;
+    }
+}
+
+void CXLSwriteOLE::Reset() {
+    for (auto feld : FELDER) this->*feld = QString();
+}
+
+void CXLSwriteOLE::AllesLeerzeichen() {
+    for (auto feld : FELDER) this->*feld = QStringLiteral(" ");
+}
+
+void CXLSwriteOLE::ZeigeFehler(const QString& sProzedur) {
+    gZeigeFehlerbericht(gAktuellerFehler(std::current_exception()), sProzedur, FEHLERQUELLE);
+}
+
+}  // namespace rastfang

@@ -1,0 +1,90 @@
+// CXLSwriteOLE: one line per call, its cells from the fields, its look and its cell locks from
+// the line type. Header lines are coloured, bold and locked; in apprentice lines the names,
+// the date of birth and the grades stay editable; spare lines are editable throughout.
+#include "CXLSwriteOLE.h"
+
+#include <limits>
+
+#include "VbFehler.h"
+
+namespace rastfang {
+
+namespace {
+constexpr int32_t FEHLER_OBJEKT_NICHT_GESETZT = 91;
+constexpr int16_t HELLGELB = 19;  // palette entry 19, light yellow in the default palette
+constexpr int32_t RECHTS = -4152;
+constexpr int32_t ZENTRIERT = -4108;
+constexpr int16_t SPALTEN = 25;
+constexpr int16_t ERSTES_FACH = 6;
+
+// Row `lZeile` between two columns.
+tabelle::Range zeilenbereich(const tabelle::Worksheet& blatt, int32_t lZeile, int16_t iVon,
+                             int16_t iBis) {
+    return blatt.GetRange(blatt.Cells(lZeile, iVon), blatt.Cells(lZeile, iBis));
+}
+
+void kopfzeile(const tabelle::Worksheet& blatt, int32_t r, bool bBerufRechts) {
+    zeilenbereich(blatt, r, 1, SPALTEN).Interior().SetColorIndex(HELLGELB);
+    zeilenbereich(blatt, r, 1, SPALTEN).Font().SetBold(true);
+    if (bBerufRechts) blatt.Cells(r, 5).SetHorizontalAlignment(RECHTS);
+    zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetHorizontalAlignment(ZENTRIERT);
+}
+
+void azubizeile(const tabelle::Worksheet& blatt, int32_t r, bool bErsatzzeile) {
+    blatt.Cells(r, 1).SetNumberFormat(QStringLiteral("0"));
+    zeilenbereich(blatt, r, 1, 5).Interior().SetColorIndex(HELLGELB);
+    if (bErsatzzeile) {
+        zeilenbereich(blatt, r, 1, SPALTEN).SetLocked(false);
+    } else {
+        zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetLocked(false);
+        zeilenbereich(blatt, r, 2, 4).SetLocked(false);
+    }
+    zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetNumberFormat(QStringLiteral("0.0"));
+    zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetHorizontalAlignment(RECHTS);
+}
+}  // namespace
+
+bool CXLSwriteOLE::WriteLine(int16_t pi_Zeilentyp) {
+    try {
+        if (!bDateiOffen) return false;
+        // The row is taken before anything is written, so a failed line leaves its row behind
+        // and the next line still goes below it.
+        if (lZeile == std::numeric_limits<int32_t>::max()) throw VbFehler(FEHLER_UEBERLAUF);
+        const int32_t r = ++lZeile;
+        if (!oTabelle) throw VbFehler(FEHLER_OBJEKT_NICHT_GESETZT);
+        const tabelle::Worksheet& blatt = *oTabelle;
+
+        for (int16_t i = 1; i <= SPALTEN; ++i) {
+            const QString& s = i >= ERSTES_FACH ? MerkeSpalte(i, Feld(i)) : Feld(i);
+            if (!s.isEmpty()) blatt.Cells(r, i).SetValue(s);
+        }
+
+        switch (pi_Zeilentyp) {
+            case ZEILE_KOPF1:
+                kopfzeile(blatt, r, true);
+                break;
+            case ZEILE_KOPF2:
+                kopfzeile(blatt, r, false);
+                break;
+            case ZEILE_AZUBI:
+                azubizeile(blatt, r, false);
+                break;
+            case ZEILE_AZUBI2:
+                azubizeile(blatt, r, true);
+                break;
+            default:
+                break;  // ZEILE_LEER and unknown types: the texts only
+        }
+        return true;
+    } catch (...) {
+        ZeigeFehler(QStringLiteral("WriteLine"));
+        return false;
+    }
+}
+
+const QString& CXLSwriteOLE::MerkeSpalte(int16_t iSpalte, const QString& sText) {
+    if (!sText.isEmpty() && iSpalte > iMaxSpalte) iMaxSpalte = iSpalte;
+    return sText;
+}
+
+}  // namespace rastfang

@@ -1,0 +1,271 @@
+#include "frmRasterfang.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "Dateiauswahl.h"
+#include "Punktbild.h"
+#include "Spaltenfuellung.h"
+#include "Twips.h"
+#include "Vorbelegung.h"
+#include "frmMessage.h"
+
+namespace rastfang {
+
+namespace {
+
+constexpr int CLIENT_BREITE = 5712;
+constexpr int CLIENT_HOEHE = 5892;
+constexpr int STATUS_HOEHE = 312;
+
+// Top of the six column entries inside the frame, in twips.
+constexpr std::array<int, 6> SPALTE_OBEN{240, 612, 972, 1344, 1704, 2064};
+// The labels of the column entries (lblAnz 1..6) and their tops inside the frame.
+constexpr std::array<const char*, 6> SPALTE_TEXT{"Name (muss mit 'Name' bezeichnet sein)",
+                                                 "Vorname",
+                                                 "Geburtsdatum (kann leer bleiben)",
+                                                 "Beruf",
+                                                 "Erste Ergebnisspalte",
+                                                 "Datenfilter (kann leer bleiben)"};
+constexpr std::array<int, 6> LABEL_OBEN{300, 660, 1032, 1392, 1764, 2124};
+
+QFont fensterSchrift() {
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                         QStringLiteral("Arial")});
+    schrift.setPointSize(8);
+    schrift.setBold(true);
+    return schrift;
+}
+
+QFont pfeilSchrift() {
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    schrift.setPointSize(9);
+    schrift.setBold(true);
+    return schrift;
+}
+
+}  // namespace
+
+frmRasterfang::frmRasterfang(QWidget* parent) : QDialog(parent) {
+    // A main window, not a transient dialog: it has its own task-bar entry and ends the program.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Berufsschulergebnisse extrahieren"));
+    setFont(fensterSchrift());
+    ErzeugeSteuerelemente();
+    LegeTabfolgeFest();
+    m_status = std::make_unique<Statusfeld>(*txtStatus);
+    m_zusammenfassungsAnzeige = [this](const QString& sText) { ZeigeZusammenfassung(sText); };
+    Form_Load();
+    txtErgebnisdatei->setFocus(Qt::OtherFocusReason);
+}
+
+frmRasterfang::~frmRasterfang() = default;
+
+QRect frmRasterfang::Pixel(int l, int t, int w, int h) const {
+    return gPixelRechteck(l, t, w, h, logicalDpiX(), logicalDpiY());
+}
+
+void frmRasterfang::ErzeugeSteuerelemente() {
+    setFixedSize(giPixel(CLIENT_BREITE, logicalDpiX()), giPixel(CLIENT_HOEHE, logicalDpiY()));
+
+    const auto eintrag = [this](QWidget* eltern, const QString& sName, QRect ort) {
+        auto* txt = new QLineEdit(eltern);
+        txt->setObjectName(sName);
+        txt->setGeometry(ort);
+        gMarkierenBeiFokus(*txt);
+        return txt;
+    };
+    const auto beschriftung = [](QWidget* eltern, const QString& sName, const char* pszText,
+                                 QRect ort) {
+        auto* lbl = new QLabel(QString::fromUtf8(pszText), eltern);
+        lbl->setObjectName(sName);
+        lbl->setGeometry(ort);
+        return lbl;
+    };
+    const auto pfeil = [this](int iIndex, QRect ort) {
+        auto* cmd = new QPushButton(this);
+        cmd->setObjectName(QStringLiteral("cmdPfeil_%1").arg(iIndex));
+        cmd->setGeometry(ort);
+        cmd->setFont(pfeilSchrift());
+        cmd->setIcon(QIcon(gPunktbild()));
+        cmd->setIconSize(QSize(16, 16));
+        connect(cmd, &QPushButton::clicked, this, [this, iIndex] { cmdPfeil_Click(iIndex); });
+        return cmd;
+    };
+
+    lblErgebnisDatei[0] =
+        beschriftung(this, QStringLiteral("lblErgebnisDatei_0"), "Ergebnisdatei von Berufsschule",
+                     Pixel(156, 144, 4800, 204));
+    txtErgebnisdatei =
+        eintrag(this, QStringLiteral("txtErgebnisdatei"), Pixel(156, 384, 4872, 312));
+    cmdPfeil[0] = pfeil(0, Pixel(5040, 384, 336, 312));
+
+    lblAnz[7] =
+        beschriftung(this, QStringLiteral("lblAnz_7"),
+                     "Zeilennummer für Startzeile (kann leer bleiben)", Pixel(300, 816, 4272, 228));
+    lblAnz[8] = beschriftung(this, QStringLiteral("lblAnz_8"),
+                             "(erste Zeile mit Fachüberschriften)", Pixel(300, 1056, 4272, 204));
+    txtZeile = eintrag(this, QStringLiteral("txtZeile"), Pixel(4608, 888, 588, 312));
+
+    fraSpalten = new QGroupBox(QStringLiteral("Spaltenpositionen der Felder (z.B. DN)"), this);
+    fraSpalten->setObjectName(QStringLiteral("fraSpalten"));
+    fraSpalten->setGeometry(Pixel(156, 1392, 5220, 2508));
+    for (size_t i = 0; i < txtSpalte.size(); ++i) {
+        lblAnz[i + 1] = beschriftung(fraSpalten, QStringLiteral("lblAnz_%1").arg(i + 1),
+                                     SPALTE_TEXT[i], Pixel(144, LABEL_OBEN[i], 3564, 204));
+        txtSpalte[i] = eintrag(fraSpalten, QStringLiteral("txtSpalte_%1").arg(i),
+                               Pixel(3744, SPALTE_OBEN[i], 588, 312));
+        txtSpalte[i]->installEventFilter(this);
+    }
+    lblErgebnisDatei[1] = beschriftung(fraSpalten, QStringLiteral("lblErgebnisDatei_1"), "Wert",
+                                       Pixel(4416, 1824, 612, 204));
+    txtFilterWert =
+        eintrag(fraSpalten, QStringLiteral("txtFilterWert"), Pixel(4452, 2064, 588, 312));
+
+    lblAnz[0] =
+        beschriftung(this, QStringLiteral("lblAnz_0"),
+                     "Datei für extrahierte Berufsschulergebnisse", Pixel(156, 4068, 4800, 204));
+    txtErgebnisWorkfile =
+        eintrag(this, QStringLiteral("txtErgebnisWorkfile"), Pixel(156, 4308, 4872, 312));
+    cmdPfeil[1] = pfeil(1, Pixel(5040, 4308, 336, 312));
+
+    cmdOK = new QPushButton(QStringLiteral("&Start"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(Pixel(1416, 4980, 1236, 360));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmRasterfang::cmdOK_Click);
+
+    cmdAbort = new QPushButton(QStringLiteral("&Beenden"), this);
+    cmdAbort->setObjectName(QStringLiteral("cmdAbort"));
+    cmdAbort->setGeometry(Pixel(2940, 4980, 1236, 360));
+    connect(cmdAbort, &QPushButton::clicked, this, &QWidget::close);
+
+    // Shows progress only: the user may click into it but never tabs into it.
+    txtStatus = new QLineEdit(this);
+    txtStatus->setObjectName(QStringLiteral("txtStatus"));
+    txtStatus->setGeometry(Pixel(-12, 5580, 5724, STATUS_HOEHE));
+    txtStatus->setReadOnly(true);
+    txtStatus->setFocusPolicy(Qt::ClickFocus);
+}
+
+void frmRasterfang::LegeTabfolgeFest() {
+    // Labels and the frame hold tab positions in between but never take the focus.
+    const std::array<QWidget*, 14> folge{
+        txtErgebnisdatei,    cmdPfeil[0],  txtZeile,     txtSpalte[0], txtSpalte[1],
+        txtSpalte[2],        txtSpalte[3], txtSpalte[4], txtSpalte[5], txtFilterWert,
+        txtErgebnisWorkfile, cmdPfeil[1],  cmdOK,        cmdAbort};
+    for (size_t i = 0; i + 1 < folge.size(); ++i) QWidget::setTabOrder(folge[i], folge[i + 1]);
+}
+
+void frmRasterfang::Form_Load() {
+    Eingaben vorbelegt = eingaben();
+    gVorbelegungLesen(vorbelegt);
+    setzeEingaben(vorbelegt);
+    // The status line runs along the whole bottom edge, whatever its designed place.
+    const int iHoehe = giPixel(STATUS_HOEHE, logicalDpiY());
+    txtStatus->setGeometry(0, height() - iHoehe, width(), iHoehe);
+}
+
+Eingaben frmRasterfang::eingaben() const {
+    Eingaben e;
+    e.sErgebnisdatei = txtErgebnisdatei->text();
+    e.sZeile = txtZeile->text();
+    for (size_t i = 0; i < txtSpalte.size(); ++i) e.sSpalte[i] = txtSpalte[i]->text();
+    e.sFilterWert = txtFilterWert->text();
+    e.sErgebnisWorkfile = txtErgebnisWorkfile->text();
+    return e;
+}
+
+void frmRasterfang::setzeEingaben(const Eingaben& e) {
+    txtErgebnisdatei->setText(e.sErgebnisdatei);
+    txtZeile->setText(e.sZeile);
+    for (size_t i = 0; i < txtSpalte.size(); ++i) txtSpalte[i]->setText(e.sSpalte[i]);
+    txtFilterWert->setText(e.sFilterWert);
+    txtErgebnisWorkfile->setText(e.sErgebnisWorkfile);
+}
+
+void frmRasterfang::setzeZusammenfassungsAnzeige(std::function<void(const QString&)> anzeige) {
+    m_zusammenfassungsAnzeige = std::move(anzeige);
+}
+
+void frmRasterfang::ZeigeZusammenfassung(const QString& sText) {
+    frmMessage fenster(this);
+    fenster.sMessage(sText);
+    fenster.exec();
+}
+
+QLineEdit* frmRasterfang::Fokusziel(Eingabefeld feld, int iIndex) const {
+    switch (feld) {
+        case Eingabefeld::Ergebnisdatei:
+            return txtErgebnisdatei;
+        case Eingabefeld::Spalte:
+            return txtSpalte.at(static_cast<size_t>(iIndex));
+        case Eingabefeld::ErgebnisWorkfile:
+            return txtErgebnisWorkfile;
+    }
+    return nullptr;
+}
+
+void frmRasterfang::cmdOK_Click() {
+    StartRueckmeldungen rueck;
+    rueck.fokusSetzen = [this](Eingabefeld feld, int iIndex) {
+        if (QLineEdit* ziel = Fokusziel(feld, iIndex)) ziel->setFocus(Qt::OtherFocusReason);
+    };
+    rueck.statuszeile = m_status.get();
+    rueck.zusammenfassungZeigen = m_zusammenfassungsAnzeige;
+    m_letztesErgebnis = gStartAusfuehren(eingaben(), rueck);
+}
+
+void frmRasterfang::cmdPfeil_Click(int iIndex) {
+    if (iIndex == 0) {
+        ErgebnisdateiAuswaehlen(*txtErgebnisdatei);
+    } else {
+        ExtraktdateiAuswaehlen(*txtErgebnisWorkfile);
+    }
+}
+
+void frmRasterfang::txtSpalte_LostFocus(int iIndex) {
+    if (iIndex != 0) return;
+    std::array<QString, 6> sSpalte;
+    for (size_t i = 0; i < txtSpalte.size(); ++i) sSpalte[i] = txtSpalte[i]->text();
+    if (!gbSpaltenFuellen(sSpalte)) return;
+    for (size_t i = 1; i + 1 < txtSpalte.size(); ++i) txtSpalte[i]->setText(sSpalte[i]);
+}
+
+bool frmRasterfang::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::FocusOut) {
+        // Switching to another program or opening a menu keeps the focus in the entry.
+        const Qt::FocusReason grund = static_cast<QFocusEvent*>(ereignis)->reason();
+        if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) {
+            for (size_t i = 0; i < txtSpalte.size(); ++i) {
+                if (objekt == txtSpalte[i]) txtSpalte_LostFocus(static_cast<int>(i));
+            }
+        }
+    }
+    return QDialog::eventFilter(objekt, ereignis);
+}
+
+void frmRasterfang::keyPressEvent(QKeyEvent* ereignis) {
+    // Esc presses the cancel button; QDialog would merely hide the window, skipping the unload.
+    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
+        cmdAbort->click();
+        return;
+    }
+    QDialog::keyPressEvent(ereignis);
+}
+
+void frmRasterfang::closeEvent(QCloseEvent* ereignis) {
+    gVorbelegungSchreiben(eingaben());
+    QDialog::closeEvent(ereignis);
+}
+
+}  // namespace rastfang

@@ -1,0 +1,78 @@
+#pragma once
+// The main window: the two workbooks, the start row, the six column positions with the filter
+// value, and the commands "&Start" and "&Beenden".
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "Eingaben.h"
+#include "FormRoutinen.h"
+#include "StartBefehl.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace rastfang {
+
+/// The main window "Berufsschulergebnisse extrahieren". Loading fills the entries from the
+/// presets; every way of closing ("&Beenden", Esc, the close box) writes them back. Enter
+/// presses "&Start" (the default button), Esc presses "&Beenden". The controls carry their
+/// names as object names ("txtErgebnisdatei", "txtSpalte_0" .. "txtSpalte_5", "cmdPfeil_0", …).
+class frmRasterfang : public QDialog {
+    Q_OBJECT
+  public:
+    /// Builds and loads the window (presets read, status line laid along the bottom edge).
+    explicit frmRasterfang(QWidget* parent = nullptr);
+    ~frmRasterfang() override;
+
+    /// The entries' texts as they stand.
+    Eingaben eingaben() const;
+    /// Puts the texts of `eingaben` into the entries.
+    void setzeEingaben(const Eingaben& eingaben);
+
+    /// Replaces how the summary of a run is shown (by default the modal result window).
+    void setzeZusammenfassungsAnzeige(std::function<void(const QString&)> anzeige);
+
+    /// How the last "&Start" ended (Fertig before the first one).
+    StartErgebnis letztesErgebnis() const { return m_letztesErgebnis; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+  private:
+    void ErzeugeSteuerelemente();
+    void LegeTabfolgeFest();
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdPfeil_Click(int iIndex);
+    void txtSpalte_LostFocus(int iIndex);
+    void ZeigeZusammenfassung(const QString& sText);
+    QLineEdit* Fokusziel(Eingabefeld feld, int iIndex) const;
+    QRect Pixel(int l, int t, int w, int h) const;
+
+    QLineEdit* txtErgebnisdatei = nullptr;
+    std::array<QPushButton*, 2> cmdPfeil{};
+    QLineEdit* txtZeile = nullptr;
+    std::array<QLineEdit*, 6> txtSpalte{};
+    QLineEdit* txtFilterWert = nullptr;
+    QLineEdit* txtErgebnisWorkfile = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdAbort = nullptr;
+    std::array<QLabel*, 9> lblAnz{};
+    std::array<QLabel*, 2> lblErgebnisDatei{};
+    QLineEdit* txtStatus = nullptr;
+    QGroupBox* fraSpalten = nullptr;
+
+    std::unique_ptr<Statusfeld> m_status;
+    std::function<void(const QString&)> m_zusammenfassungsAnzeige;
+    StartErgebnis m_letztesErgebnis = StartErgebnis::Fertig;
+};
+
+}  // namespace rastfang

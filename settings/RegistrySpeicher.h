@@ -47,6 +47,8 @@ struct RegWert {
     uint32_t lZahl = 0;
     /// The raw bytes of any other type, and of a string value given as bytes.
     QByteArray daten;
+    /// True when the value is given by `daten` (as stored in hex form), not by sText/lZahl.
+    bool bRoh = false;
     /// The size the platform reports: for a string value the characters including the NUL
     /// (text length + 1, or what the raw bytes hold), 4 for a double-word, else the byte count.
     int32_t lGroesse = 0;

@@ -1,0 +1,82 @@
+#include "DateiDialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+
+namespace rastfang {
+
+namespace {
+// The installed file dialog. Like the message box it stands for the desktop, one per process.
+DateiDialog* g_dialog = nullptr;
+
+DateiDialog& qtDialog() {
+    static QtDateiDialog dialog;
+    return dialog;
+}
+
+// A folder typed the Windows way ("C:\Daten\") names nothing here; the same path with "/" often
+// does (entries brought over from a Windows installation or typed by habit).
+QString startordner(const QString& sOrdner) {
+    if (sOrdner.isEmpty() || QDir(sOrdner).exists()) return sOrdner;
+    QString sSchraeg = sOrdner;
+    sSchraeg.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir(sSchraeg).exists() ? sSchraeg : sOrdner;
+}
+
+// The dialog itself does not touch the current folder, but relative paths elsewhere in the
+// program are resolved against it, so it is put back whatever happens while the dialog is open.
+class AktuellerOrdnerWahrer {
+  public:
+    AktuellerOrdnerWahrer() : m_sOrdner(QDir::currentPath()) {}
+    ~AktuellerOrdnerWahrer() {
+        if (QDir::currentPath() != m_sOrdner) QDir::setCurrent(m_sOrdner);
+    }
+    AktuellerOrdnerWahrer(const AktuellerOrdnerWahrer&) = delete;
+    AktuellerOrdnerWahrer& operator=(const AktuellerOrdnerWahrer&) = delete;
+
+  private:
+    const QString m_sOrdner;
+};
+}  // namespace
+
+std::optional<QString> QtDateiDialog::Zeige(const DateiDialogOptionen& optionen) {
+    const AktuellerOrdnerWahrer ordner;
+    const bool bSpeichern = optionen.art == DateiDialogOptionen::Art::Speichern;
+
+    QFileDialog dialog(QApplication::activeWindow(), optionen.sTitel);
+    // Qt's own dialog: it is a QDialog like any other, so the centring on the screen reaches it,
+    // and it looks the same on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(bSpeichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(optionen.bMussExistieren ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, optionen.bKeineUeberschreibFrage);
+    dialog.setNameFilters(optionen.filter);
+    if (!optionen.sGewaehlterFilter.isEmpty()) dialog.selectNameFilter(optionen.sGewaehlterFilter);
+    const QString sOrdner = startordner(optionen.sStartordner);
+    if (!sOrdner.isEmpty()) dialog.setDirectory(sOrdner);
+    dialog.selectFile(optionen.sDateiName);
+
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList gewaehlt = dialog.selectedFiles();
+    if (gewaehlt.isEmpty() || gewaehlt.first().isEmpty()) return std::nullopt;
+    return gewaehlt.first();
+}
+
+DateiDialog& gDateiDialog() {
+    return g_dialog ? *g_dialog : qtDialog();
+}
+
+void gSetzeDateiDialog(DateiDialog* dialog) {
+    g_dialog = dialog;
+}
+
+DateiDialogTausch::DateiDialogTausch(DateiDialog& dialog) : m_vorher(g_dialog) {
+    g_dialog = &dialog;
+}
+
+DateiDialogTausch::~DateiDialogTausch() {
+    g_dialog = m_vorher;
+}
+
+}  // namespace rastfang

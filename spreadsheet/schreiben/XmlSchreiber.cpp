@@ -1,0 +1,222 @@
+#include "XmlSchreiber.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QXmlStreamWriter>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+
+#include "../Palette.h"
+
+namespace rastfang::tabelle {
+
+namespace {
+
+const QString kSs = QStringLiteral("urn:schemas-microsoft-com:office:spreadsheet");
+const QString kX = QStringLiteral("urn:schemas-microsoft-com:office:excel");
+const QString kO = QStringLiteral("urn:schemas-microsoft-com:office:office");
+
+QString StilId(uint32_t stil) {
+    return stil == 0 ? QStringLiteral("Default") : QStringLiteral("s%1").arg(stil);
+}
+
+QString Wahr(bool b) {
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+void SchreibeStil(QXmlStreamWriter& x, uint32_t index, const Stil& s) {
+    x.writeStartElement(kSs, QStringLiteral("Style"));
+    x.writeAttribute(kSs, QStringLiteral("ID"), StilId(index));
+    if (index == 0) x.writeAttribute(kSs, QStringLiteral("Name"), QStringLiteral("Normal"));
+    QString sHorizontal;
+    switch (s.lAusrichtung) {
+        case Ausrichtung::LINKS:
+            sHorizontal = QStringLiteral("Left");
+            break;
+        case Ausrichtung::ZENTRIERT:
+            sHorizontal = QStringLiteral("Center");
+            break;
+        case Ausrichtung::RECHTS:
+            sHorizontal = QStringLiteral("Right");
+            break;
+        default:
+            break;
+    }
+    x.writeEmptyElement(kSs, QStringLiteral("Alignment"));
+    if (!sHorizontal.isEmpty()) x.writeAttribute(kSs, QStringLiteral("Horizontal"), sHorizontal);
+    x.writeAttribute(kSs, QStringLiteral("Vertical"), QStringLiteral("Bottom"));
+    if (s.bFett) {
+        x.writeEmptyElement(kSs, QStringLiteral("Font"));
+        x.writeAttribute(kSs, QStringLiteral("Bold"), QStringLiteral("1"));
+    }
+    if (gbIstPalettenIndex(s.iFarbIndex)) {
+        x.writeEmptyElement(kSs, QStringLiteral("Interior"));
+        x.writeAttribute(kSs, QStringLiteral("Color"),
+                         QStringLiteral("#%1")
+                             .arg(glPalettenFarbe(s.iFarbIndex), 6, 16, QLatin1Char('0'))
+                             .toUpper());
+        x.writeAttribute(kSs, QStringLiteral("Pattern"), QStringLiteral("Solid"));
+    }
+    if (s.sZahlenformat != QLatin1String("General")) {
+        x.writeEmptyElement(kSs, QStringLiteral("NumberFormat"));
+        x.writeAttribute(kSs, QStringLiteral("Format"), s.sZahlenformat);
+    }
+    // Locked is the default; only unlocked cells say so. (LibreOffice's import reads an explicit
+    // ss:Protected="1" as unprotected, one more reason to leave it out.)
+    if (!s.bGesperrt) {
+        x.writeEmptyElement(kSs, QStringLiteral("Protection"));
+        x.writeAttribute(kSs, QStringLiteral("Protected"), QStringLiteral("0"));
+    }
+    x.writeEndElement();
+}
+
+QString Zahl(double d) {
+    return QString::number(d, 'g', QLocale::FloatingPointShortest);
+}
+
+void SchreibeZelle(QXmlStreamWriter& x, const Zelle& zelle, int32_t lSpalte, bool& bLuecke) {
+    const bool bOhneWert =
+        zelle.typ == ZellTyp::Leer || (zelle.typ == ZellTyp::Text && zelle.text.isEmpty());
+    if (bOhneWert && zelle.stil == 0) {
+        bLuecke = true;
+        return;
+    }
+    x.writeStartElement(kSs, QStringLiteral("Cell"));
+    if (bLuecke) x.writeAttribute(kSs, QStringLiteral("Index"), QString::number(lSpalte));
+    bLuecke = false;
+    if (zelle.stil != 0) x.writeAttribute(kSs, QStringLiteral("StyleID"), StilId(zelle.stil));
+    if (!bOhneWert) {
+        x.writeStartElement(kSs, QStringLiteral("Data"));
+        switch (zelle.typ) {
+            case ZellTyp::Zahl:
+                x.writeAttribute(kSs, QStringLiteral("Type"), QStringLiteral("Number"));
+                x.writeCharacters(Zahl(zelle.zahl));
+                break;
+            case ZellTyp::Wahrheitswert:
+                x.writeAttribute(kSs, QStringLiteral("Type"), QStringLiteral("Boolean"));
+                x.writeCharacters(zelle.zahl != 0 ? QStringLiteral("1") : QStringLiteral("0"));
+                break;
+            case ZellTyp::Fehlerwert:
+                x.writeAttribute(kSs, QStringLiteral("Type"), QStringLiteral("Error"));
+                x.writeCharacters(zelle.text);
+                break;
+            default:
+                x.writeAttribute(kSs, QStringLiteral("Type"), QStringLiteral("String"));
+                x.writeCharacters(zelle.text);
+                break;
+        }
+        x.writeEndElement();
+    }
+    x.writeEndElement();
+}
+
+void SchreibeBlatt(QXmlStreamWriter& x, Blatt& blatt, bool bAktiv) {
+    const Blattschutz& schutz = blatt.Schutz();
+    x.writeStartElement(kSs, QStringLiteral("Worksheet"));
+    x.writeAttribute(kSs, QStringLiteral("Name"), blatt.Name());
+    if (schutz.bAktiv && schutz.bInhalte)
+        x.writeAttribute(kSs, QStringLiteral("Protected"), QStringLiteral("1"));
+
+    x.writeStartElement(kSs, QStringLiteral("Table"));
+    int32_t lVorige = 0;
+    for (int32_t s = 1; s <= MAX_SPALTE; ++s) {
+        if (!blatt.HatSpaltenbreite(s)) continue;
+        x.writeEmptyElement(kSs, QStringLiteral("Column"));
+        if (s != lVorige + 1) x.writeAttribute(kSs, QStringLiteral("Index"), QString::number(s));
+        x.writeAttribute(kSs, QStringLiteral("AutoFitWidth"), QStringLiteral("0"));
+        x.writeAttribute(kSs, QStringLiteral("Width"),
+                         Zahl(gdBreiteInPunkten(blatt.Spaltenbreite(s))));
+        lVorige = s;
+    }
+    const int32_t lZeilen = blatt.AnzahlZeilen();
+    bool bZeilenLuecke = false;
+    for (int32_t z = 1; z <= lZeilen; ++z) {
+        const auto& zeile = blatt.Zeile(z);
+        const bool bLeer = std::all_of(zeile.begin(), zeile.end(), [](const Zelle& c) {
+            return c.stil == 0 &&
+                   (c.typ == ZellTyp::Leer || (c.typ == ZellTyp::Text && c.text.isEmpty()));
+        });
+        if (bLeer) {
+            bZeilenLuecke = true;
+            continue;
+        }
+        x.writeStartElement(kSs, QStringLiteral("Row"));
+        if (bZeilenLuecke) x.writeAttribute(kSs, QStringLiteral("Index"), QString::number(z));
+        bZeilenLuecke = false;
+        bool bLuecke = false;
+        for (size_t i = 0; i < zeile.size(); ++i) {
+            SchreibeZelle(x, zeile[i], static_cast<int32_t>(i + 1), bLuecke);
+        }
+        x.writeEndElement();
+    }
+    x.writeEndElement();  // Table
+
+    x.writeStartElement(kX, QStringLiteral("WorksheetOptions"));
+    if (bAktiv) x.writeEmptyElement(kX, QStringLiteral("Selected"));
+    if (blatt.Versteckt())
+        x.writeTextElement(kX, QStringLiteral("Visible"), QStringLiteral("SheetHidden"));
+    if (schutz.bAktiv) {
+        x.writeTextElement(kX, QStringLiteral("ProtectContents"), Wahr(schutz.bInhalte));
+        x.writeTextElement(kX, QStringLiteral("ProtectObjects"), Wahr(schutz.bZeichnungsobjekte));
+        x.writeTextElement(kX, QStringLiteral("ProtectScenarios"), Wahr(schutz.bSzenarien));
+    } else {
+        x.writeTextElement(kX, QStringLiteral("ProtectObjects"), Wahr(false));
+        x.writeTextElement(kX, QStringLiteral("ProtectScenarios"), Wahr(false));
+    }
+    x.writeEndElement();  // WorksheetOptions
+    x.writeEndElement();  // Worksheet
+}
+
+}  // namespace
+
+double gdBreiteInPunkten(double dZeichen) {
+    const double dPixel = dZeichen < 1 ? std::round(dZeichen * 12) : std::round(dZeichen * 7) + 5;
+    return dPixel * 0.75;
+}
+
+void gSchreibeXml(MappenDaten& mappe, Zieldatei& ziel) {
+    QFile datei;
+    if (!datei.open(ziel.Handle(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
+        ziel.Fehler(datei.errorString());
+    }
+    QXmlStreamWriter x(&datei);
+    x.setAutoFormatting(true);
+    x.setAutoFormattingIndent(1);
+    x.writeNamespace(kSs, QStringLiteral("ss"));
+    x.writeNamespace(kX, QStringLiteral("x"));
+    x.writeNamespace(kO, QStringLiteral("o"));
+    x.writeDefaultNamespace(kSs);
+    x.writeStartDocument();
+    x.writeProcessingInstruction(QStringLiteral("mso-application"),
+                                 QStringLiteral("progid=\"Excel.Sheet\""));
+    x.writeStartElement(kSs, QStringLiteral("Workbook"));
+
+    x.writeStartElement(kX, QStringLiteral("ExcelWorkbook"));
+    x.writeTextElement(kX, QStringLiteral("ActiveSheet"), QString::number(mappe.iAktivesBlatt));
+    if (mappe.b1904) x.writeEmptyElement(kX, QStringLiteral("Date1904"));
+    x.writeTextElement(kX, QStringLiteral("ProtectStructure"), QStringLiteral("False"));
+    x.writeTextElement(kX, QStringLiteral("ProtectWindows"), QStringLiteral("False"));
+    x.writeEndElement();
+
+    x.writeStartElement(kSs, QStringLiteral("Styles"));
+    for (uint32_t i = 0; i < mappe.stile.size(); ++i) SchreibeStil(x, i, mappe.stile[i]);
+    x.writeEndElement();
+
+    for (size_t i = 0; i < mappe.blaetter.size(); ++i) {
+        SchreibeBlatt(x, *mappe.blaetter[i], static_cast<int>(i) == mappe.iAktivesBlatt);
+        if (x.hasError()) break;
+    }
+    x.writeEndElement();  // Workbook
+    x.writeEndDocument();
+
+    errno = 0;
+    const bool bOk = !x.hasError() && datei.flush();
+    const int iErrno = errno;
+    if (!bOk || datei.error() != QFileDevice::NoError) {
+        if (iErrno != 0) ziel.SystemFehler(iErrno);
+        ziel.Fehler(datei.errorString());
+    }
+}
+
+}  // namespace rastfang::tabelle

@@ -1,0 +1,377 @@
+// The automation objects on a new workbook: sheets, names, values, formats, widths, lifetime.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "AutoFit.h"
+#include "Excel.h"
+#include "Palette.h"
+#include "VbFehler.h"
+
+using namespace rastfang;
+using namespace rastfang::tabelle;
+
+namespace {
+
+/// The error number `f` raises, 0 when it raises none.
+template <typename F>
+int32_t Fehlernummer(F&& f) {
+    try {
+        f();
+    } catch (const VbFehler& e) {
+        EXPECT_FALSE(e.Description().isEmpty());
+        return e.Number();
+    }
+    return 0;
+}
+
+QStringList Namen(const Workbook& mappe) {
+    QStringList namen;
+    const Sheets blaetter = mappe.GetSheets();
+    for (int i = 1; i <= blaetter.Count(); ++i) namen << blaetter(i).Name();
+    return namen;
+}
+
+}  // namespace
+
+TEST(Mappe, AddGivesThreeSheetsAndWorksheetsAddInsertsBeforeTheActiveOne) {
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    EXPECT_EQ(app.GetWorkbooks().Count(), 1);
+    EXPECT_EQ(Namen(*mappe), (QStringList{"Tabelle1", "Tabelle2", "Tabelle3"}));
+
+    Worksheet neu = mappe->Worksheets().Add();
+    EXPECT_EQ(neu.Name(), "Tabelle4");
+    EXPECT_EQ(Namen(*mappe), (QStringList{"Tabelle4", "Tabelle1", "Tabelle2", "Tabelle3"}));
+    EXPECT_EQ(mappe->Daten()->iAktivesBlatt, 0);
+
+    // The new sheet is active, so the next one lands before it; a freed name is used again.
+    mappe->GetSheets()(3).Delete();  // Tabelle2
+    EXPECT_EQ(mappe->Worksheets().Add().Name(), "Tabelle2");
+    EXPECT_EQ(Namen(*mappe), (QStringList{"Tabelle2", "Tabelle4", "Tabelle1", "Tabelle3"}));
+
+    EXPECT_EQ(Fehlernummer([&] { mappe->GetSheets().Item(0); }), FEHLER_INDEX);
+    EXPECT_EQ(Fehlernummer([&] { mappe->GetSheets().Item(5); }), FEHLER_INDEX);
+    EXPECT_EQ(mappe->GetSheets().Item(4).Name(), "Tabelle3");
+}
+
+TEST(Mappe, WriterSequenceEndsWithOnlyVelmora) {
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet tabelle = mappe->Worksheets().Add();
+    tabelle.SetName("VELMORA");
+    app.SetDisplayAlerts(false);
+    bool bGeloescht = true;
+    while (bGeloescht) {
+        bGeloescht = false;
+        const int n = mappe->GetSheets().Count();
+        for (int i = 1; i <= n; ++i) {
+            Worksheet blatt = mappe->GetSheets()(i);
+            if (blatt.Name() != "VELMORA") {
+                blatt.Delete();
+                bGeloescht = true;
+                break;
+            }
+        }
+    }
+    app.SetDisplayAlerts(true);
+    EXPECT_EQ(Namen(*mappe), QStringList{"VELMORA"});
+    EXPECT_EQ(mappe->Daten()->iAktivesBlatt, 0);
+    // The last sheet stays; a deleted sheet is gone for good.
+    EXPECT_EQ(Fehlernummer([&] { tabelle.Delete(); }), FEHLER_ANWENDUNG);
+    Worksheet weg = mappe->Worksheets().Add();
+    weg.Delete();
+    EXPECT_EQ(Fehlernummer([&] { weg.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { (void)weg.Name(); }), FEHLER_ANWENDUNG);
+}
+
+TEST(Mappe, SheetNamesFollowTheSpreadsheetRules) {
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet blatt = mappe->GetSheets()(1);
+    const QString s31(31, QLatin1Char('x'));
+    blatt.SetName(s31);
+    EXPECT_EQ(blatt.Name(), s31);
+    blatt.SetName("Übersicht Prüfung");
+    EXPECT_EQ(blatt.Name(), "Übersicht Prüfung");
+    blatt.SetName("ÜBERSICHT prüfung");  // the same sheet may change the case of its name
+    EXPECT_EQ(blatt.Name(), "ÜBERSICHT prüfung");
+
+    for (const QString& sFalsch :
+         {QString(32, QLatin1Char('x')), QString(), QString("a[b"), QString("a]b"), QString("a:b"),
+          QString("a*b"), QString("a?b"), QString("a/b"), QString("a\\b"), QString("tabelle2"),
+          QString("TABELLE3"), QString("'a"), QString("a'")}) {
+        EXPECT_EQ(Fehlernummer([&] { blatt.SetName(sFalsch); }), FEHLER_ANWENDUNG)
+            << sFalsch.toStdString();
+    }
+    EXPECT_EQ(blatt.Name(), "ÜBERSICHT prüfung");
+    try {
+        mappe->GetSheets()(2).SetName("Tabelle3");
+        FAIL();
+    } catch (const VbFehler& e) {
+        EXPECT_TRUE(e.Description().contains("Tabelle3"));
+    }
+}
+
+TEST(Zellen, ValueWriteStoresPlainRegionalNumbersAsNumbersOnly) {
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet blatt = mappe->GetSheets()(1);
+    struct Fall {
+        QString sEingabe;
+        ZellTyp typ;
+        double dZahl;
+    };
+    const Fall faelle[] = {
+        {"2", ZellTyp::Zahl, 2},
+        {"0", ZellTyp::Zahl, 0},
+        {"-0", ZellTyp::Zahl, 0},
+        {"2,3", ZellTyp::Zahl, 2.3},
+        {"-12,25", ZellTyp::Zahl, -12.25},
+        {"0,5", ZellTyp::Zahl, 0.5},
+        {"123456789012345", ZellTyp::Zahl, 123456789012345.0},
+        {"1234567890123456", ZellTyp::Text, 0},  // 16 digits: no longer a plain number
+        {"0815", ZellTyp::Text, 0},
+        {" 1", ZellTyp::Text, 0},
+        {"1 ", ZellTyp::Text, 0},
+        {"2.3", ZellTyp::Text, 0},
+        {"1.000", ZellTyp::Text, 0},
+        {"2,", ZellTyp::Text, 0},
+        {",5", ZellTyp::Text, 0},
+        {"+1", ZellTyp::Text, 0},
+        {"1e5", ZellTyp::Text, 0},
+        {"01.02.1990", ZellTyp::Text, 0},
+        {"=1+1", ZellTyp::Text, 0},
+        {"=SUMME(A1:A2)", ZellTyp::Text, 0},
+        {"-", ZellTyp::Text, 0},
+        {"1,2,3", ZellTyp::Text, 0},
+        {"Müller", ZellTyp::Text, 0},
+        {"٣", ZellTyp::Text, 0},  // digits of other scripts are not digits here
+    };
+    int32_t z = 1;
+    for (const Fall& f : faelle) {
+        blatt.Cells(z, 2).SetValue(f.sEingabe);
+        const Zelle& zelle = blatt.Daten()->Lies(z, 2);
+        EXPECT_EQ(zelle.typ, f.typ) << f.sEingabe.toStdString();
+        if (f.typ == ZellTyp::Zahl) {
+            EXPECT_DOUBLE_EQ(zelle.zahl, f.dZahl) << f.sEingabe.toStdString();
+            if (f.dZahl == 0) EXPECT_FALSE(std::signbit(zelle.zahl)) << f.sEingabe.toStdString();
+        } else {
+            EXPECT_EQ(zelle.text, f.sEingabe);
+        }
+        ++z;
+    }
+    // Reading back: numbers in their regional form, texts unchanged.
+    EXPECT_EQ(blatt.Cells(4, 2).Value(), "2,3");
+    EXPECT_EQ(blatt.Cells(4, 2).Text(), "2,3");
+    EXPECT_EQ(blatt.Cells(9, 2).Text(), "0815");
+    EXPECT_EQ(blatt.Cells(19, 2).Value(), "=1+1");
+    EXPECT_EQ(blatt.Cells(1000, 1).Text(), "");
+    EXPECT_EQ(blatt.Cells(1000, 1).Value(), "");
+}
+
+TEST(Zellen, TextFollowsTheNumberFormatAndEmptyTextKeepsTheFormat) {
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet blatt = mappe->GetSheets()(1);
+    Range zelle = blatt.Cells(3, 6);
+    zelle.SetValue("2,25");
+    zelle.SetNumberFormat("0.0");
+    EXPECT_EQ(zelle.Text(), "2,3");  // shown rounded, kept exact
+    EXPECT_EQ(zelle.Value(), "2,25");
+    zelle.SetNumberFormat("0");
+    EXPECT_EQ(zelle.Text(), "2");
+    zelle.Interior().SetColorIndex(19);
+
+    zelle.SetValue("");
+    const Zelle& gespeichert = blatt.Daten()->Lies(3, 6);
+    EXPECT_EQ(gespeichert.typ, ZellTyp::Leer);
+    EXPECT_EQ(mappe->Daten()->stile[gespeichert.stil].sZahlenformat, "0");
+    EXPECT_EQ(mappe->Daten()->stile[gespeichert.stil].iFarbIndex, 19);
+    EXPECT_EQ(zelle.Text(), "");
+
+    // Writing into a range writes every cell of it.
+    blatt.GetRange(blatt.Cells(5, 1), blatt.Cells(6, 2)).SetValue("x");
+    EXPECT_EQ(blatt.Cells(6, 2).Value(), "x");
+    EXPECT_EQ(blatt.Cells(5, 1).Value(), "x");
+    EXPECT_EQ(blatt.Cells(7, 1).Value(), "");
+}
+
+TEST(Zellen, CellsOutsideTheSheetRaise1004) {
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet blatt = mappe->GetSheets()(1);
+    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(0, 1); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(1, 0); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(MAX_ZEILE + 1, 1); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(1, MAX_SPALTE + 1); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(-5, 3); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(blatt.Cells(MAX_ZEILE, MAX_SPALTE).Text(), "");
+    // A range must stay on its sheet.
+    Worksheet anderes = mappe->GetSheets()(2);
+    EXPECT_EQ(Fehlernummer([&] { blatt.GetRange(blatt.Cells(1, 1), anderes.Cells(2, 2)); }),
+              FEHLER_ANWENDUNG);
+}
+
+TEST(Formate, ApplyToEveryCellOfTheRectangleAndShareFormats) {
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet blatt = mappe->GetSheets()(1);
+    blatt.Cells(2, 3).SetValue("Note");
+    // Corners in any order span the same rectangle.
+    Range r = blatt.GetRange(blatt.Cells(2, 25), blatt.Cells(2, 1));
+    r.Interior().SetColorIndex(19);
+    r.Font().SetBold(true);
+    blatt.GetRange(blatt.Cells(2, 6), blatt.Cells(2, 25))
+        .SetHorizontalAlignment(Ausrichtung::ZENTRIERT);
+    blatt.GetRange(blatt.Cells(3, 6), blatt.Cells(4, 25)).SetLocked(false);
+    blatt.GetRange(blatt.Cells(3, 6), blatt.Cells(4, 25)).SetNumberFormat("0.0");
+    blatt.GetRange(blatt.Cells(3, 6), blatt.Cells(4, 25))
+        .SetHorizontalAlignment(Ausrichtung::RECHTS);
+
+    const auto& stile = mappe->Daten()->stile;
+    auto stil = [&](int32_t z, int32_t s) { return stile[blatt.Daten()->Lies(z, s).stil]; };
+    for (int32_t s = 1; s <= 25; ++s) {
+        EXPECT_EQ(stil(2, s).iFarbIndex, 19) << s;
+        EXPECT_TRUE(stil(2, s).bFett) << s;
+        EXPECT_EQ(stil(2, s).lAusrichtung, s >= 6 ? Ausrichtung::ZENTRIERT : Ausrichtung::STANDARD)
+            << s;
+        EXPECT_TRUE(stil(2, s).bGesperrt);
+        EXPECT_EQ(stil(3, s).bGesperrt, s < 6) << s;
+        EXPECT_EQ(stil(4, s).sZahlenformat, s >= 6 ? "0.0" : "General") << s;
+    }
+    EXPECT_EQ(stil(2, 26), Stil{});
+    EXPECT_EQ(stil(5, 6), Stil{});
+    EXPECT_EQ(blatt.Cells(2, 3).Value(), "Note");  // formatting leaves values alone
+    // Header left, header centred, unlocked right "0.0": three formats for 75 cells.
+    std::set<uint32_t> benutzt;
+    for (int32_t z = 2; z <= 4; ++z) {
+        for (int32_t s = 1; s <= 25; ++s) benutzt.insert(blatt.Daten()->Lies(z, s).stil);
+    }
+    EXPECT_EQ(benutzt.size(), 4u);  // with the default format of rows 3 and 4, columns 1-5
+    EXPECT_EQ(stile[0], Stil{});
+
+    // Setting a property back to its default returns the cells to the default format.
+    r.Interior().SetColorIndex(KEINE_FARBE);
+    r.Font().SetBold(false);
+    r.SetHorizontalAlignment(Ausrichtung::STANDARD);
+    EXPECT_EQ(blatt.Daten()->Lies(2, 1).stil, 0u);
+    EXPECT_EQ(blatt.Daten()->Lies(2, 25).stil, 0u);
+
+    EXPECT_EQ(Fehlernummer([&] { r.Interior().SetColorIndex(57); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { r.Interior().SetColorIndex(0); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { r.SetHorizontalAlignment(42); }), FEHLER_ANWENDUNG);
+}
+
+TEST(Palette, IsExcelsDefaultPalette) {
+    EXPECT_EQ(glPalettenFarbe(1), 0x000000u);
+    EXPECT_EQ(glPalettenFarbe(2), 0xFFFFFFu);
+    EXPECT_EQ(glPalettenFarbe(3), 0xFF0000u);
+    EXPECT_EQ(glPalettenFarbe(6), 0xFFFF00u);
+    EXPECT_EQ(glPalettenFarbe(15), 0xC0C0C0u);
+    EXPECT_EQ(glPalettenFarbe(19), 0xFFFFCCu);
+    EXPECT_EQ(glPalettenFarbe(36), 0xFFFF99u);
+    EXPECT_EQ(glPalettenFarbe(56), 0x333333u);
+    EXPECT_TRUE(gbIstPalettenIndex(56));
+    EXPECT_FALSE(gbIstPalettenIndex(57));
+    EXPECT_FALSE(gbIstPalettenIndex(KEINE_FARBE));
+}
+
+TEST(Breiten, AutoFitMeasuresTheLongestDisplayedText) {
+    EXPECT_DOUBLE_EQ(gdTextbreite("", false), 0);
+    EXPECT_DOUBLE_EQ(gdTextbreite("Name", false), 4.7);
+    EXPECT_DOUBLE_EQ(gdTextbreite("Name", true), 5.1);
+    EXPECT_DOUBLE_EQ(gdTextbreite("ab\nabcdef", false), 6.7);
+    EXPECT_DOUBLE_EQ(gdTextbreite("Müller", false), 6.7);
+
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet blatt = mappe->GetSheets()(1);
+    blatt.Cells(1, 1).SetValue("Name");
+    blatt.Cells(1, 1).Font().SetBold(true);
+    blatt.Cells(2, 1).SetValue("Schmidt");  // 7 characters regular: 7.7
+    blatt.Cells(1, 2).SetValue("Vorname");  // bold 7 characters: 8.4
+    blatt.Cells(1, 2).Font().SetBold(true);
+    blatt.Cells(2, 2).SetValue("Anna");
+    blatt.Cells(2, 3).SetValue("2,25");
+    blatt.Cells(2, 3).SetNumberFormat("0.0");        // shown as "2,3": 3.7
+    blatt.Cells(3, 4).Interior().SetColorIndex(19);  // styled but empty: standard width
+    blatt.Cells(4, 5).SetValue(QString(300, QLatin1Char('x')));
+
+    blatt.GetRange(blatt.Cells(1, 1), blatt.Cells(1, 6)).EntireColumn().AutoFit();
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 1).ColumnWidth(), 7.7);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 2).ColumnWidth(), 8.4);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 3).ColumnWidth(), 3.7);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 4).ColumnWidth(), STANDARD_BREITE);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 5).ColumnWidth(), 255);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 6).ColumnWidth(), STANDARD_BREITE);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 7).ColumnWidth(), STANDARD_BREITE);  // never touched
+    EXPECT_FALSE(blatt.Daten()->HatSpaltenbreite(7));
+
+    // Without EntireColumn only the range's own rows count.
+    blatt.GetRange(blatt.Cells(2, 1), blatt.Cells(2, 2)).AutoFit();
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 1).ColumnWidth(), 7.7);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 2).ColumnWidth(), 4.7);
+}
+
+TEST(Breiten, ColumnWidthWritesEveryColumnAndRefusesOutOfRange) {
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet blatt = mappe->GetSheets()(1);
+    // A width read as double, kept as single and written back stays the same number.
+    const auto fStandard = static_cast<float>(blatt.Cells(1, 6).ColumnWidth());
+    blatt.Cells(1, 6).SetColumnWidth(fStandard);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 6).ColumnWidth(), 8.43);
+    blatt.Cells(1, 7).SetColumnWidth(12.0f);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 7).ColumnWidth(), 12.0);
+    blatt.GetRange(blatt.Cells(1, 8), blatt.Cells(1, 10)).SetColumnWidth(9.5f);
+    EXPECT_DOUBLE_EQ(blatt.Cells(5, 10).ColumnWidth(), 9.5);
+    blatt.Cells(1, 11).SetColumnWidth(0.0f);
+    blatt.Cells(1, 12).SetColumnWidth(255.0f);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 12).ColumnWidth(), 255);
+    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(1, 13).SetColumnWidth(255.5f); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(1, 13).SetColumnWidth(-1.0f); }), FEHLER_ANWENDUNG);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 13).ColumnWidth(), STANDARD_BREITE);
+}
+
+TEST(Lebensdauer, ProtectCloseAndQuit) {
+    Application app;
+    EXPECT_TRUE(app.DisplayAlerts());
+    app.SetDisplayAlerts(false);
+    EXPECT_FALSE(app.DisplayAlerts());
+    auto mappe = app.GetWorkbooks().Add();
+    auto zweite = app.GetWorkbooks().Add();
+    EXPECT_EQ(app.GetWorkbooks().Count(), 2);
+    Worksheet blatt = mappe->GetSheets()(1);
+    EXPECT_FALSE(blatt.Daten()->Schutz().bAktiv);
+    blatt.Protect(false, true, false);
+    const Blattschutz schutz = blatt.Daten()->Schutz();
+    EXPECT_TRUE(schutz.bAktiv);
+    EXPECT_FALSE(schutz.bZeichnungsobjekte);
+    EXPECT_TRUE(schutz.bInhalte);
+    EXPECT_FALSE(schutz.bSzenarien);
+
+    Range zelle = blatt.Cells(1, 1);
+    mappe->Close();
+    EXPECT_EQ(app.GetWorkbooks().Count(), 1);
+    EXPECT_EQ(Fehlernummer([&] { (void)zelle.Text(); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { zelle.SetValue("1"); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { mappe->GetSheets().Count(); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { mappe->SaveAs("/tmp/nie.xlsx"); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { mappe->Close(); }), FEHLER_ANWENDUNG);
+
+    Worksheet offen = zweite->GetSheets()(1);
+    app.Quit();
+    EXPECT_TRUE(app.Beendet());
+    EXPECT_EQ(Fehlernummer([&] { offen.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { app.GetWorkbooks().Add(); }), FEHLER_OBJEKT_ERSTELLEN);
+    EXPECT_EQ(Fehlernummer([&] { app.GetWorkbooks().Open("/tmp/x.xlsx"); }),
+              FEHLER_OBJEKT_ERSTELLEN);
+    // What the writer does when it ends: alerts off, quit, alerts on — on a quit instance too.
+    app.SetDisplayAlerts(false);
+    app.Quit();
+    app.SetDisplayAlerts(true);
+    EXPECT_TRUE(app.DisplayAlerts());
+}

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "CCenterDialog.h"
+#include "CenterDlg.h"
+
+using namespace rastfang;
+
+namespace {
+
+QPoint mitte(const QWidget& w) {
+    const QRect schirm = w.screen()->geometry();
+    return schirm.topLeft() + gZentriertePosition(schirm.size(), w.frameGeometry().size());
+}
+
+}  // namespace
+
+TEST(CenterDlg, HalvesRoundToEven) {
+    EXPECT_EQ(gZentriertePosition({1024, 768}, {563, 419}), QPoint(230, 174));
+    EXPECT_EQ(gZentriertePosition({800, 600}, {301, 201}), QPoint(250, 200));
+    EXPECT_EQ(gZentriertePosition({800, 600}, {303, 203}), QPoint(248, 198));
+    EXPECT_EQ(gZentriertePosition({800, 600}, {400, 200}), QPoint(200, 200));
+    // Larger than the screen: the corner goes off-screen, still rounded to even.
+    EXPECT_EQ(gZentriertePosition({800, 600}, {1001, 703}), QPoint(-100, -52));
+}
+
+TEST(CCenterDialog, CentresOnlyTheFirstDialog) {
+    QDialog erster;
+    erster.resize(301, 201);
+    erster.move(10, 10);
+    QDialog zweiter;
+    zweiter.resize(200, 100);
+    zweiter.move(20, 20);
+    QWidget keinDialog;
+    keinDialog.resize(100, 100);
+    keinDialog.move(30, 30);
+    {
+        CCenterDialog zentrieren;
+        EXPECT_TRUE(zentrieren.bWartet());
+        // A plain window is no dialog: left alone, and the watch goes on.
+        keinDialog.show();
+        EXPECT_EQ(keinDialog.pos(), QPoint(30, 30));
+        EXPECT_TRUE(zentrieren.bWartet());
+
+        erster.show();
+        EXPECT_FALSE(zentrieren.bWartet());
+        EXPECT_EQ(erster.size(), QSize(301, 201));
+        EXPECT_EQ(erster.pos(), mitte(erster));
+        EXPECT_NE(erster.pos(), QPoint(10, 10));
+
+        zweiter.show();
+        EXPECT_EQ(zweiter.pos(), QPoint(20, 20));
+    }
+    EXPECT_EQ(erster.pos(), mitte(erster));
+}
+
+TEST(CCenterDialog, NoDialogLeavesNothingBehind) {
+    {
+        CCenterDialog zentrieren;
+        EXPECT_TRUE(zentrieren.bWartet());
+    }
+    QDialog spaeter;
+    spaeter.resize(200, 100);
+    spaeter.move(15, 25);
+    spaeter.show();
+    EXPECT_EQ(spaeter.pos(), QPoint(15, 25));
+}
+
+TEST(CCenterDialog, CentresTheFileDialog) {
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.resize(563, 419);
+    dialog.move(5, 5);
+    CCenterDialog zentrieren;
+    dialog.show();
+    EXPECT_FALSE(zentrieren.bWartet());
+    EXPECT_EQ(dialog.size(), QSize(563, 419));
+    EXPECT_EQ(dialog.pos(), mitte(dialog));
+}

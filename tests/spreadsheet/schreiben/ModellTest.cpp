@@ -157,7 +157,9 @@ TEST(Zellen, ValueWriteStoresPlainRegionalNumbersAsNumbersOnly) {
         EXPECT_EQ(zelle.typ, f.typ) << f.sEingabe.toStdString();
         if (f.typ == ZellTyp::Zahl) {
             EXPECT_DOUBLE_EQ(zelle.zahl, f.dZahl) << f.sEingabe.toStdString();
-            if (f.dZahl == 0) EXPECT_FALSE(std::signbit(zelle.zahl)) << f.sEingabe.toStdString();
+            if (f.dZahl == 0) {
+                EXPECT_FALSE(std::signbit(zelle.zahl)) << f.sEingabe.toStdString();
+            }
         } else {
             EXPECT_EQ(zelle.text, f.sEingabe);
         }

@@ -79,6 +79,11 @@ void frmMessage::sMessage(const QString& sText) {
     m_sMessage = sText;
 }
 
+void frmMessage::done(int iErgebnis) {
+    m_bGeladen = false;
+    QDialog::done(iErgebnis);
+}
+
 void frmMessage::showEvent(QShowEvent* ereignis) {
     if (!ereignis->spontaneous() && !m_bGeladen) {
         m_bGeladen = true;

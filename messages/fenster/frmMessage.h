@@ -13,10 +13,10 @@ class QPushButton;
 
 namespace rastfang {
 
-/// Modal result window "Ergebnisse". Set the text with `sMessage`, then `exec()`. On showing it
-/// takes the outer height of the main window and opens centred on the screen. Esc presses
-/// "&Drucken"; there is no default button. The controls are named "txtMessage", "cmdOK" and
-/// "cmdDrucken".
+/// Modal result window "Ergebnisse". Set the text with `sMessage`, then `exec()`. Each showing
+/// (the first, and any after a close) fills the text in, takes the outer height of the main
+/// window and opens centred on the screen. Esc presses "&Drucken"; there is no default button.
+/// The controls are named "txtMessage", "cmdOK" and "cmdDrucken".
 class frmMessage : public QDialog {
     Q_OBJECT
   public:
@@ -27,6 +27,9 @@ class frmMessage : public QDialog {
 
     /// The text to show. Takes effect when the window is shown, as it is filled in then.
     void sMessage(const QString& sText);
+
+    /// Closes the window; the next showing fills it afresh, as a newly loaded window.
+    void done(int iErgebnis) override;
 
   protected:
     void showEvent(QShowEvent* ereignis) override;

@@ -127,6 +127,14 @@ TEST(FrmMessage, LoadsTextHeightAndLooks) {
     // Setting the text after loading changes nothing.
     f.sMessage("neu");
     EXPECT_EQ(t.text->toPlainText(), "Tabelle1     12\nTabelle2      3");
+
+    // Closed and shown again, it is filled afresh and takes the main window's height again.
+    t.ok->click();
+    EXPECT_FALSE(f.isVisible());
+    haupt.resize(500, 480);
+    f.show();
+    EXPECT_EQ(t.text->toPlainText(), "neu");
+    EXPECT_EQ(f.frameGeometry().height(), haupt.frameGeometry().height());
 }
 
 TEST(FrmMessage, ResizedSmallAndWide) {

@@ -12,8 +12,7 @@ namespace rastfang {
 namespace {
 
 bool lesbar(const QFileInfo& info) {
-    constexpr QFile::Permissions lesen =
-        QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther;
+    constexpr QFile::Permissions lesen = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     return (info.permissions() & lesen) != 0;
 }
 

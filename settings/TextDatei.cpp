@@ -55,7 +55,7 @@ bool gbSchreibgeschuetzt(const QString& sPfad) {
     const QFileInfo info(sPfad);
     if (!info.isFile()) return false;
     constexpr QFile::Permissions schreiben =
-        QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+        QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     return (info.permissions() & schreiben) == 0;
 }
 

@@ -1,0 +1,152 @@
+// The INI profile layer: what the store reads back, and what a write leaves in the file.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "IniProfil.h"
+#include "SettingsUmgebung.h"
+
+namespace rastfang {
+namespace {
+
+using test::SettingsUmgebung;
+
+QString lies(const QString& sSektion, const QString& sKey, const QString& sStandard,
+             const QString& sDatei, int32_t lGroesse = 255) {
+    QString s;
+    const int32_t n = glProfilTextLesen(sSektion, sKey, sStandard, s, lGroesse, sDatei);
+    EXPECT_EQ(n, s.size());
+    return s;
+}
+
+TEST(IniProfil, ErsterSchreibvorgangLegtDateiAnMitGenauemInhalt) {
+    SettingsUmgebung u;
+    const QString ini = u.iniDatei();
+    ASSERT_FALSE(QFile::exists(ini));
+    EXPECT_EQ(lies(QStringLiteral("Vorbel"), QStringLiteral("BSDatei"), QString(), ini), "");
+
+    const std::vector<std::pair<QString, QString>> werte{
+        {"BSDatei", "/daten/Ergebnis 2026.xlsx"},
+        {"ExtraktDatei", "/daten/Auszug.xlsx"},
+        {"StZeile", "3"},
+        {"SpPos1", "A"},
+        {"SpPos2", "B"},
+        {"SpPos3", "C"},
+        {"SpPos4", "D"},
+        {"SpPos5", "F"},
+        {"SpPos6", ""},
+        {"Filterwert", "Koch "},
+    };
+    for (const auto& [key, wert] : werte) {
+        EXPECT_TRUE(gbProfilTextSchreiben(QStringLiteral("Vorbel"), key, wert, ini));
+    }
+    EXPECT_EQ(SettingsUmgebung::lies(ini),
+              "[Vorbel]\nBSDatei=/daten/Ergebnis 2026.xlsx\nExtraktDatei=/daten/Auszug.xlsx\n"
+              "StZeile=3\nSpPos1=A\nSpPos2=B\nSpPos3=C\nSpPos4=D\nSpPos5=F\nSpPos6=\n"
+              "Filterwert=Koch \n");
+    // Written again with the same values, the file does not change.
+    for (const auto& [key, wert] : werte) {
+        EXPECT_TRUE(gbProfilTextSchreiben(QStringLiteral("VORBEL"), key.toLower(), wert, ini));
+    }
+    EXPECT_EQ(SettingsUmgebung::lies(ini).count('\n'), 11);
+    EXPECT_EQ(lies(QStringLiteral("vorbel"), QStringLiteral("stzeile"), "0", ini), "3");
+    EXPECT_EQ(lies(QStringLiteral("Vorbel"), QStringLiteral("SpPos6"), "x", ini), "");
+}
+
+TEST(IniProfil, VorhandenerSchluesselWirdAnSeinerStelleErsetzt) {
+    SettingsUmgebung u;
+    const QString ini = u.iniDatei();
+    SettingsUmgebung::schreibe(
+        ini,
+        "; Voreinstellungen\n[Vorbel]\nBSDatei=a.xls\n  extraktdatei = alt.xlsx\n"
+        "StZeile=2\n\n; Fenster\n[Fenster]\nLinks=10\n");
+    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "ExtraktDatei", "neu.xlsx", ini));
+    EXPECT_EQ(SettingsUmgebung::lies(ini),
+              "; Voreinstellungen\n[Vorbel]\nBSDatei=a.xls\nextraktdatei=neu.xlsx\n"
+              "StZeile=2\n\n; Fenster\n[Fenster]\nLinks=10\n");
+    EXPECT_EQ(lies("Vorbel", "ExtraktDatei", "", ini), "neu.xlsx");
+
+    // A missing key goes after the last entry of its section, not behind the next section's
+    // comment; a missing section goes to the end.
+    EXPECT_TRUE(gbProfilTextSchreiben("vorbel", "SpPos1", "A", ini));
+    EXPECT_TRUE(gbProfilTextSchreiben("Neu", "x", "1", ini));
+    EXPECT_EQ(SettingsUmgebung::lies(ini),
+              "; Voreinstellungen\n[Vorbel]\nBSDatei=a.xls\nextraktdatei=neu.xlsx\n"
+              "StZeile=2\nSpPos1=A\n\n; Fenster\n[Fenster]\nLinks=10\n[Neu]\nx=1\n");
+
+    // Windows line ends and unknown lines stay.
+    SettingsUmgebung::schreibe(ini, "[Vorbel]\r\nirgendwas ohne Gleich\r\nBSDatei=a\r\n");
+    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "BSDatei", "b", ini));
+    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "4", ini));
+    EXPECT_EQ(SettingsUmgebung::lies(ini),
+              "[Vorbel]\r\nirgendwas ohne Gleich\r\nBSDatei=b\r\nStZeile=4\r\n");
+}
+
+TEST(IniProfil, LesenOhneRuecksichtAufGrossKleinUndLeerzeichen) {
+    SettingsUmgebung u;
+    const QString ini = u.iniDatei();
+    SettingsUmgebung::schreibe(
+        ini,
+        "[Andere]\nBSDatei=falsch\n  [ VORBEL ]  \n  bsdatei  =  /a b/c.xls  \n"
+        "Zitat=\"  mit Blanks  \"\n;StZeile=9\nLeer=\n[Vorbel]\nSpPos1=Z\n");
+    EXPECT_EQ(lies("vorbel", "BSDATEI", "std", ini), "/a b/c.xls");
+    EXPECT_EQ(lies("Vorbel", "Zitat", "", ini), "  mit Blanks  ");
+    EXPECT_EQ(lies("Vorbel", "Leer", "std", ini), "");
+    // A commented-out key is no key; a repeated section is searched too.
+    EXPECT_EQ(lies("Vorbel", "StZeile", "7  ", ini), "7");
+    EXPECT_EQ(lies("Vorbel", "SpPos1", "", ini), "Z");
+    // Missing file, section, key: the default without its trailing blanks.
+    EXPECT_EQ(lies("Vorbel", "Fehlt", "  std  ", ini), "  std");
+    EXPECT_EQ(lies("Fehlt", "BSDatei", "std", ini), "std");
+    EXPECT_EQ(lies("Vorbel", "BSDatei", "std", u.pfad("gibtsnicht.ini")), "std");
+    // At most size - 1 characters, the default included.
+    EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini, 5), "/a b");
+    EXPECT_EQ(lies("Vorbel", "Fehlt", "abcdefgh", ini, 4), "abc");
+}
+
+TEST(IniProfil, Windows1252DateiWirdGelesenUndAlsUtf8Geschrieben) {
+    SettingsUmgebung u;
+    const QString ini = u.iniDatei();
+    SettingsUmgebung::schreibe(ini,
+                               "[Vorbel]\r\nBSDatei=M\xfcller \x80 Stra\xdf"
+                               "e\r\n");
+    const QString erwartet = QStringLiteral("Müller € Straße");
+    EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini), erwartet);
+    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "1", ini));
+    EXPECT_EQ(SettingsUmgebung::lies(ini),
+              QStringLiteral("[Vorbel]\r\nBSDatei=Müller € Straße\r\nStZeile=1\r\n").toUtf8());
+    EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini), erwartet);
+    // UTF-8 with a byte-order mark.
+    SettingsUmgebung::schreibe(ini,
+                               "\xef\xbb\xbf[Vorbel]\nBSDatei=Gr\xc3\xbc\xc3\x9f"
+                               "e\n");
+    EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini), QStringLiteral("Grüße"));
+}
+
+TEST(IniProfil, NichtSchreibbarGibtFalschOhneMeldung) {
+    SettingsUmgebung u;
+    // A folder that does not exist, and a "folder" that is a file.
+    EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "x", u.pfad("fehlt/Rastfang.ini")));
+    SettingsUmgebung::schreibe(u.pfad("datei"), "kein Ordner");
+    EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "x", u.pfad("datei/Rastfang.ini")));
+    EXPECT_FALSE(QFile::exists(u.pfad("fehlt")));
+
+    // A read-only file is left alone.
+    const QString ini = u.iniDatei();
+    SettingsUmgebung::schreibe(ini, "[Vorbel]\nBSDatei=alt\n");
+    QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "neu", ini));
+    EXPECT_EQ(SettingsUmgebung::lies(ini), "[Vorbel]\nBSDatei=alt\n");
+
+    // A folder without write permission (the administrator may write there anyway).
+    if (geteuid() != 0) {
+        const QString ordner = u.pfad("gesperrt");
+        QDir().mkpath(ordner);
+        QFile::setPermissions(ordner, QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "x", ordner + "/Rastfang.ini"));
+        QFile::setPermissions(ordner, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    EXPECT_TRUE(u.recorder.meldungen.empty());
+}
+
+}  // namespace
+}  // namespace rastfang

@@ -1,0 +1,62 @@
+#pragma once
+// A private world for one settings test: both registry hives, the program folder and the system
+// configuration folder in a temporary folder, and a recorder in place of the message box.
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "CRegistry.h"
+#include "TestHilfen.h"
+
+#include <ostream>
+
+/// Readable QString and QByteArray values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& b, std::ostream* os) {
+    *os << '"' << b.toStdString() << '"';
+}
+
+namespace rastfang::test {
+
+class SettingsUmgebung {
+  public:
+    SettingsUmgebung() : m_tausch(recorder) {
+        QDir(m_dir.path()).mkpath(QStringLiteral("programm"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("system"));
+        orte.sHkcuDatei = pfad(QStringLiteral("benutzer/Tesmarin/HKEY_CURRENT_USER.reg"));
+        orte.sHklmDatei = pfad(QStringLiteral("system/Tesmarin/HKEY_LOCAL_MACHINE.reg"));
+        orte.sProgrammOrdner = pfad(QStringLiteral("programm"));
+        orte.sSystemOrdner = pfad(QStringLiteral("system"));
+    }
+
+    /// A path inside the temporary folder.
+    QString pfad(const QString& sName) const { return m_dir.path() + QLatin1Char('/') + sName; }
+
+    /// The INI file the store uses when no path is registered.
+    QString iniDatei() const { return orte.sProgrammOrdner + QStringLiteral("/Rastfang.ini"); }
+
+    /// Writes `inhalt` (raw bytes) to `sPfad`, creating its folder.
+    static void schreibe(const QString& sPfad, const QByteArray& inhalt) {
+        QDir().mkpath(QFileInfo(sPfad).absolutePath());
+        QFile f(sPfad);
+        if (f.open(QIODevice::WriteOnly)) f.write(inhalt);
+    }
+
+    /// The raw bytes of `sPfad` (empty when missing).
+    static QByteArray lies(const QString& sPfad) {
+        QFile f(sPfad);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    MeldungsRecorder recorder;
+    SettingsOrte orte;
+
+  private:
+    QTemporaryDir m_dir;
+    MeldungsBoxTausch m_tausch;
+};
+
+}  // namespace rastfang::test

@@ -1,0 +1,16 @@
+#pragma once
+// Telling the format of a workbook file from its first bytes and choosing its reader.
+
+#include <QString>
+#include <memory>
+
+#include "MappenLeser.h"
+
+namespace rastfang::tabelle {
+
+/// Opens the reader that fits the content of file `sPfad` (zip: .xlsx/.xlsm or .ods; OLE2
+/// compound file: .xls; plain text: delimited values). Workbook-wide data (formats, date
+/// system) goes into `mappe`. Throws Lesefehler.
+std::shared_ptr<MappenLeser> gOeffneLeser(const QString& sPfad, MappenDaten& mappe);
+
+}  // namespace rastfang::tabelle

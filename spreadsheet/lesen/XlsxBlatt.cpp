@@ -1,0 +1,245 @@
+#include <charconv>
+#include <cstring>
+#include <string>
+
+#include "Lesefehler.h"
+#include "Seriell.h"
+#include "XlsxTeile.h"
+#include "XlsxTeileLesen.h"
+#include "XmlLeser.h"
+
+namespace rastfang::tabelle {
+
+namespace {
+
+/// Rows reserved ahead from the sheet's <dimension>, at most (hostile files claim a million).
+constexpr int32_t MAX_RESERVE_ZEILEN = 200000;
+
+/// Splits a cell reference "AB12" into column 28 and row 12; parts missing stay 0.
+/// False when it is malformed or beyond the sheet's limits.
+bool gbZellbezug(const char* p, int32_t& lSpalte, int32_t& lZeile) {
+    int64_t s = 0, z = 0;
+    lSpalte = lZeile = 0;
+    for (; *p == '$'; ++p) {
+    }
+    for (; (*p >= 'A' && *p <= 'Z') || (*p >= 'a' && *p <= 'z'); ++p) {
+        s = s * 26 + ((*p | 0x20) - 'a' + 1);
+        if (s > MAX_SPALTE) return false;
+    }
+    for (; *p == '$'; ++p) {
+    }
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        z = z * 10 + (*p - '0');
+        if (z > MAX_ZEILE) return false;
+    }
+    if (*p != '\0' && *p != ':') return false;
+    lSpalte = static_cast<int32_t>(s);
+    lZeile = static_cast<int32_t>(z);
+    return true;
+}
+
+bool gbWahr(const char* p) {
+    return p && (std::strcmp(p, "1") == 0 || std::strcmp(p, "true") == 0);
+}
+
+class BlattLeser : public XmlLeser {
+  public:
+    BlattLeser(const XlsxKontext& k, Blatt& blatt) : m_k(k), m_blatt(blatt) {}
+
+  protected:
+    void Anfang(std::string_view s, const char** a) override {
+        if (s == "c") {
+            BeginneZelle(a);
+        } else if (s == "v") {
+            if (m_bInZelle) {
+                m_bSammeln = true;
+                m_wert.clear();
+            }
+        } else if (s == "is") {
+            if (m_bInZelle) {
+                m_bInInline = true;
+                m_wert.clear();
+            }
+        } else if (s == "t") {
+            if (m_bInInline && !m_bInPhonetik) m_bSammeln = true;
+        } else if (s == "rPh") {
+            m_bInPhonetik = true;
+        } else if (s == "row") {
+            const char* r = gpAttribut(a, "r");
+            int32_t z = m_lZeile + 1;
+            if (r) {
+                z = 0;
+                const auto e = std::from_chars(r, r + std::strlen(r), z);
+                if (e.ec != std::errc()) gLesefehler(Lesegrund::Format);
+            }
+            if (z < 1 || z > MAX_ZEILE) gLesefehler(Lesegrund::Format);
+            m_lZeile = z;
+            m_lSpalte = 0;
+        } else if (s == "col") {
+            Spalten(a);
+        } else if (s == "dimension") {
+            const char* ref = gpAttribut(a, "ref");
+            const char* bis = ref ? std::strchr(ref, ':') : nullptr;
+            int32_t sp = 0, z = 0;
+            if (bis && gbZellbezug(bis + 1, sp, z) && z > 0) {
+                m_blatt.Reserviere(std::min(z, MAX_RESERVE_ZEILEN));
+            }
+        } else if (s == "sheetProtection") {
+            Blattschutz schutz;
+            schutz.bAktiv = gbWahr(gpAttribut(a, "sheet"));
+            schutz.bInhalte = schutz.bAktiv;
+            schutz.bZeichnungsobjekte = gbWahr(gpAttribut(a, "objects"));
+            schutz.bSzenarien = gbWahr(gpAttribut(a, "scenarios"));
+            m_blatt.SetzeSchutz(schutz);
+        }
+    }
+
+    void Ende(std::string_view s) override {
+        if (s == "c") {
+            BeendeZelle();
+        } else if (s == "v" || s == "t") {
+            m_bSammeln = false;
+        } else if (s == "is") {
+            m_bInInline = false;
+        } else if (s == "rPh") {
+            m_bInPhonetik = false;
+        }
+    }
+
+    void Zeichen(const char* p, int n) override {
+        if (m_bSammeln) {
+            if (m_wert.size() + static_cast<size_t>(n) > MAX_ZELLTEXT) {
+                gLesefehler(Lesegrund::ZuGross);
+            }
+            m_wert.append(p, static_cast<size_t>(n));
+        }
+    }
+
+  private:
+    /// A cell holds at most 32767 characters; allow UTF-8 and escapes generously.
+    static constexpr size_t MAX_ZELLTEXT = 1u << 20;
+
+    void BeginneZelle(const char** a) {
+        m_bInZelle = true;
+        m_wert.clear();
+        m_cTyp = 'n';
+        m_lStil = 0;
+        int32_t lSpalte = m_lSpalte + 1;
+        int32_t lZeile = m_lZeile < 1 ? 1 : m_lZeile;
+        for (const char** p = a; p[0]; p += 2) {
+            const char* n = p[0];
+            if (n[0] == 'r' && n[1] == '\0') {
+                int32_t sp = 0, z = 0;
+                if (!gbZellbezug(p[1], sp, z)) gLesefehler(Lesegrund::Format);
+                if (sp > 0) lSpalte = sp;
+                if (z > 0) lZeile = z;
+            } else if (n[0] == 's' && n[1] == '\0') {
+                uint32_t xf = 0;
+                std::from_chars(p[1], p[1] + std::strlen(p[1]), xf);
+                m_lStil = xf < m_k.stile.size() ? m_k.stile[xf] : 0;
+            } else if (n[0] == 't' && n[1] == '\0') {
+                const std::string_view t(p[1]);
+                m_cTyp = t == "s"           ? 's'
+                         : t == "str"       ? 'f'
+                         : t == "inlineStr" ? 'i'
+                         : t == "b"         ? 'b'
+                         : t == "e"         ? 'e'
+                         : t == "d"         ? 'd'
+                                            : 'n';
+            }
+        }
+        if (lSpalte > MAX_SPALTE) gLesefehler(Lesegrund::Format);
+        m_lSpalte = lSpalte;
+        m_lZeile = lZeile;
+    }
+
+    void BeendeZelle() {
+        m_bInZelle = false;
+        m_bSammeln = false;
+        if (m_wert.empty() && m_cTyp != 'i' && m_cTyp != 'f') return;  // formatted, no value
+        Zelle z;
+        z.stil = m_lStil;
+        switch (m_cTyp) {
+            case 's': {
+                size_t i = 0;
+                const auto e = std::from_chars(m_wert.data(), m_wert.data() + m_wert.size(), i);
+                if (e.ec != std::errc() || i >= m_k.texte.size()) gLesefehler(Lesegrund::Format);
+                z.typ = ZellTyp::Text;
+                z.text = m_k.texte[i];
+                break;
+            }
+            case 'f':
+            case 'i':
+                if (m_wert.empty()) return;
+                z.typ = ZellTyp::Text;
+                z.text = gsOoxmlText(m_wert);
+                break;
+            case 'b':
+                z.typ = ZellTyp::Wahrheitswert;
+                z.zahl = (m_wert == "1" || m_wert == "true") ? 1 : 0;
+                break;
+            case 'e':
+                z.typ = ZellTyp::Fehlerwert;
+                z.text = QString::fromUtf8(m_wert.data(), static_cast<qsizetype>(m_wert.size()));
+                break;
+            case 'd': {
+                const auto d = gdIsoSeriell(m_wert);
+                if (!d) gLesefehler(Lesegrund::Format);
+                z.typ = ZellTyp::Zahl;
+                z.zahl = m_k.b1904 ? *d - 1462 : *d;
+                break;
+            }
+            default: {
+                const char* anfang = m_wert.data();
+                const char* ende = anfang + m_wert.size();
+                while (anfang < ende && *anfang == ' ') ++anfang;
+                if (anfang < ende && *anfang == '+') ++anfang;
+                const auto e = std::from_chars(anfang, ende, z.zahl);
+                if (e.ec != std::errc()) gLesefehler(Lesegrund::Format);
+                z.typ = ZellTyp::Zahl;
+                break;
+            }
+        }
+        m_blatt.Schreib(m_lZeile, m_lSpalte) = std::move(z);
+    }
+
+    void Spalten(const char** a) {
+        const char* pMin = gpAttribut(a, "min");
+        const char* pMax = gpAttribut(a, "max");
+        const char* pBreite = gpAttribut(a, "width");
+        if (!pMin || !pBreite) return;
+        int32_t lMin = 0, lMax = 0;
+        std::from_chars(pMin, pMin + std::strlen(pMin), lMin);
+        lMax = lMin;
+        if (pMax) std::from_chars(pMax, pMax + std::strlen(pMax), lMax);
+        double dBreite = 0;
+        std::from_chars(pBreite, pBreite + std::strlen(pBreite), dBreite);
+        if (lMin < 1 || lMax < lMin || !(dBreite >= 0 && dBreite <= 255)) return;
+        lMax = std::min(lMax, MAX_SPALTE);
+        // A <col> spanning to the last column only sets a default: keep widths of real columns.
+        if (lMax - lMin > 1024) lMax = lMin;
+        for (int32_t s = lMin; s <= lMax; ++s) m_blatt.SetzeSpaltenbreite(s, dBreite);
+    }
+
+    const XlsxKontext& m_k;
+    Blatt& m_blatt;
+    std::string m_wert;
+    int32_t m_lZeile = 0;
+    int32_t m_lSpalte = 0;
+    uint32_t m_lStil = 0;
+    char m_cTyp = 'n';
+    bool m_bInZelle = false;
+    bool m_bSammeln = false;
+    bool m_bInInline = false;
+    bool m_bInPhonetik = false;
+};
+
+}  // namespace
+
+void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxKontext& k,
+                    Blatt& blatt) {
+    BlattLeser leser(k, blatt);
+    leser.LiesEintrag(archiv, sTeil);
+}
+
+}  // namespace rastfang::tabelle

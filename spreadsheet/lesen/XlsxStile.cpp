@@ -1,0 +1,143 @@
+#include "Standardformate.h"
+#include "XlsxTeile.h"
+#include "XlsxTeileLesen.h"
+#include "XmlLeser.h"
+
+#include <charconv>
+#include <cstring>
+#include <unordered_map>
+
+#include "Lesefehler.h"
+
+namespace rastfang::tabelle {
+
+namespace {
+
+/// Caps the number of formats and cell formats so a hostile file cannot grow the table.
+constexpr size_t MAX_FORMATE = 1u << 20;
+
+int giZahl(const char* p, int iStandard) {
+    if (!p) return iStandard;
+    int v = iStandard;
+    std::from_chars(p, p + std::strlen(p), v);
+    return v;
+}
+
+bool gbWahr(const char* p, bool bStandard) {
+    if (!p) return bStandard;
+    return std::strcmp(p, "1") == 0 || std::strcmp(p, "true") == 0;
+}
+
+class StilLeser : public XmlLeser {
+  public:
+    explicit StilLeser(MappenDaten& mappe) : m_mappe(mappe) {}
+
+    std::vector<uint32_t> ergebnis;
+
+  protected:
+    void Anfang(std::string_view s, const char** a) override {
+        if (s == "numFmt") {
+            const char* code = gpAttribut(a, "formatCode");
+            if (code && m_formate.size() < MAX_FORMATE) {
+                m_formate[giZahl(gpAttribut(a, "numFmtId"), -1)] = QString::fromUtf8(code);
+            }
+        } else if (s == "fonts") {
+            m_bInFonts = true;
+        } else if (s == "font" && m_bInFonts) {
+            m_fett.push_back(false);
+        } else if (s == "b" && m_bInFonts && !m_fett.empty()) {
+            m_fett.back() = gbWahr(gpAttribut(a, "val"), true);
+        } else if (s == "cellXfs") {
+            m_bInXfs = true;
+        } else if (s == "xf" && m_bInXfs) {
+            if (ergebnis.size() >= MAX_FORMATE) gLesefehler(Lesegrund::ZuGross);
+            Stil st;
+            const int iFmt = giZahl(gpAttribut(a, "numFmtId"), 0);
+            const auto it = m_formate.find(iFmt);
+            st.sZahlenformat = it != m_formate.end() ? it->second : gsStandardformat(iFmt);
+            const int iFont = giZahl(gpAttribut(a, "fontId"), 0);
+            st.bFett = iFont >= 0 && static_cast<size_t>(iFont) < m_fett.size() &&
+                       m_fett[static_cast<size_t>(iFont)];
+            m_aktuell = st;
+            m_bInXf = true;
+        } else if (s == "protection" && m_bInXf) {
+            m_aktuell.bGesperrt = gbWahr(gpAttribut(a, "locked"), true);
+        }
+    }
+    void Ende(std::string_view s) override {
+        if (s == "fonts") {
+            m_bInFonts = false;
+        } else if (s == "cellXfs") {
+            m_bInXfs = false;
+        } else if (s == "xf" && m_bInXf) {
+            m_bInXf = false;
+            ergebnis.push_back(m_mappe.StilIndex(m_aktuell));
+        }
+    }
+
+  private:
+    MappenDaten& m_mappe;
+    std::unordered_map<int, QString> m_formate;
+    std::vector<bool> m_fett;
+    Stil m_aktuell;
+    bool m_bInFonts = false;
+    bool m_bInXfs = false;
+    bool m_bInXf = false;
+};
+
+class TextLeser : public XmlLeser {
+  public:
+    std::vector<QString> texte;
+
+  protected:
+    void Anfang(std::string_view s, const char** a) override {
+        if (s == "sst") {
+            const int n = giZahl(gpAttribut(a, "uniqueCount"), 0);
+            texte.reserve(static_cast<size_t>(std::clamp(n, 0, 1 << 20)));
+        } else if (s == "si") {
+            m_puffer.clear();
+            m_bInSi = true;
+        } else if (s == "rPh") {
+            m_bInPhonetik = true;
+        } else if (s == "t" && m_bInSi && !m_bInPhonetik) {
+            m_bInT = true;
+        }
+    }
+    void Ende(std::string_view s) override {
+        if (s == "si") {
+            if (texte.size() >= MAX_GETEILTE_TEXTE) gLesefehler(Lesegrund::ZuGross);
+            texte.push_back(gsOoxmlText(m_puffer));
+            m_bInSi = false;
+        } else if (s == "rPh") {
+            m_bInPhonetik = false;
+        } else if (s == "t") {
+            m_bInT = false;
+        }
+    }
+    void Zeichen(const char* p, int n) override {
+        if (m_bInT) m_puffer.append(p, static_cast<size_t>(n));
+    }
+
+  private:
+    std::string m_puffer;
+    bool m_bInSi = false;
+    bool m_bInPhonetik = false;
+    bool m_bInT = false;
+};
+
+}  // namespace
+
+std::vector<uint32_t> gLiesXlsxStile(const ZipArchiv& archiv, std::string_view sTeil,
+                                     MappenDaten& mappe) {
+    StilLeser leser(mappe);
+    leser.LiesEintrag(archiv, sTeil);
+    return std::move(leser.ergebnis);
+}
+
+std::vector<QString> gLiesGeteilteTexte(const ZipArchiv& archiv, std::string_view sTeil) {
+    TextLeser leser;
+    leser.LiesEintrag(archiv, sTeil);
+    return std::move(leser.texte);
+}
+
+}  // namespace rastfang::tabelle

@@ -1,0 +1,38 @@
+#pragma once
+// The readers of the single parts of an .xlsx package: styles, shared strings, a worksheet.
+
+#include <QString>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "../Mappe.h"
+
+namespace rastfang::tabelle {
+
+class ZipArchiv;
+
+/// Most shared strings a workbook may have (Excel's own limit is far lower in practice).
+inline constexpr size_t MAX_GETEILTE_TEXTE = 16 * 1024 * 1024;
+
+/// Reads styles part `sTeil` and returns, for every <xf> of <cellXfs>, the index of its format
+/// in `mappe.stile` (number format, bold, fill colour, lock flag).
+std::vector<uint32_t> gLiesXlsxStile(const ZipArchiv& archiv, std::string_view sTeil,
+                                     MappenDaten& mappe);
+
+/// Reads the shared strings part `sTeil`: rich text runs joined, phonetic runs left out.
+std::vector<QString> gLiesGeteilteTexte(const ZipArchiv& archiv, std::string_view sTeil);
+
+/// What a worksheet part needs from the rest of the package.
+struct XlsxKontext {
+    const std::vector<QString>& texte;   ///< shared strings
+    const std::vector<uint32_t>& stile;  ///< cell format index → index in MappenDaten::stile
+    bool b1904 = false;
+};
+
+/// Streams worksheet part `sTeil` into `blatt`: cells by their cached values, column widths,
+/// sheet protection.
+void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxKontext& k,
+                    Blatt& blatt);
+
+}  // namespace rastfang::tabelle

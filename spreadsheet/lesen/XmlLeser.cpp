@@ -1,0 +1,112 @@
+#include "XmlLeser.h"
+
+#include <expat.h>
+
+#include <cstring>
+#include <new>
+
+#include "Lesefehler.h"
+#include "ZipArchiv.h"
+
+namespace rastfang::tabelle {
+
+namespace {
+
+std::string_view gsLokal(const char* pName) {
+    const char* p = std::strrchr(pName, ':');
+    return p ? std::string_view(p + 1) : std::string_view(pName);
+}
+
+}  // namespace
+
+const char* gpAttribut(const char** attribute, std::string_view sName) {
+    for (const char** a = attribute; a[0]; a += 2) {
+        if (gsLokal(a[0]) == sName) return a[1];
+    }
+    return nullptr;
+}
+
+XmlLeser::XmlLeser() : m_parser(XML_ParserCreate("UTF-8")) {
+    if (!m_parser) throw std::bad_alloc();
+    XML_SetUserData(m_parser, this);
+    XML_SetElementHandler(m_parser, &XmlLeser::BeiAnfang, &XmlLeser::BeiEnde);
+    XML_SetCharacterDataHandler(m_parser, &XmlLeser::BeiZeichen);
+    XML_SetStartDoctypeDeclHandler(m_parser, &XmlLeser::BeiDoctype);
+}
+
+XmlLeser::~XmlLeser() {
+    XML_ParserFree(m_parser);
+}
+
+void XmlLeser::LiesEintrag(const ZipArchiv& archiv, std::string_view sName) {
+    archiv.Lies(sName, [this](const char* p, size_t n) { return Futter(p, n, false); });
+    Futter(nullptr, 0, true);
+}
+
+void XmlLeser::LiesText(std::string_view sXml) {
+    if (Futter(sXml.data(), sXml.size(), false)) Futter(nullptr, 0, true);
+}
+
+void XmlLeser::Anhalten() {
+    m_bAngehalten = true;
+    XML_StopParser(m_parser, XML_FALSE);
+}
+
+bool XmlLeser::Futter(const char* pDaten, size_t nLaenge, bool bEnde) {
+    if (m_bAngehalten) return false;
+    // expat takes int lengths: feed large chunks in pieces.
+    do {
+        const size_t nStueck = std::min<size_t>(nLaenge, 1u << 30);
+        const bool bLetztes = bEnde && nStueck == nLaenge;
+        const XML_Status st =
+            XML_Parse(m_parser, pDaten, static_cast<int>(nStueck), bLetztes ? XML_TRUE : XML_FALSE);
+        if (m_fehler) std::rethrow_exception(m_fehler);
+        if (m_bDoctype) gLesefehler(Lesegrund::Format);
+        if (m_bAngehalten) return false;
+        if (st != XML_STATUS_OK) {
+            if (XML_GetErrorCode(m_parser) == XML_ERROR_NO_MEMORY) gLesefehler(Lesegrund::ZuGross);
+            gLesefehler(Lesegrund::Format);
+        }
+        pDaten += nStueck;
+        nLaenge -= nStueck;
+    } while (nLaenge > 0);
+    return true;
+}
+
+void XmlLeser::BeiAnfang(void* pDaten, const char* pName, const char** attribute) {
+    auto* self = static_cast<XmlLeser*>(pDaten);
+    try {
+        self->Anfang(gsLokal(pName), attribute);
+    } catch (...) {
+        self->m_fehler = std::current_exception();
+        XML_StopParser(self->m_parser, XML_FALSE);
+    }
+}
+
+void XmlLeser::BeiEnde(void* pDaten, const char* pName) {
+    auto* self = static_cast<XmlLeser*>(pDaten);
+    try {
+        self->Ende(gsLokal(pName));
+    } catch (...) {
+        self->m_fehler = std::current_exception();
+        XML_StopParser(self->m_parser, XML_FALSE);
+    }
+}
+
+void XmlLeser::BeiZeichen(void* pDaten, const char* pText, int nLaenge) {
+    auto* self = static_cast<XmlLeser*>(pDaten);
+    try {
+        self->Zeichen(pText, nLaenge);
+    } catch (...) {
+        self->m_fehler = std::current_exception();
+        XML_StopParser(self->m_parser, XML_FALSE);
+    }
+}
+
+void XmlLeser::BeiDoctype(void* pDaten, const char*, const char*, const char*, int) {
+    auto* self = static_cast<XmlLeser*>(pDaten);
+    self->m_bDoctype = true;
+    XML_StopParser(self->m_parser, XML_FALSE);
+}
+
+}  // namespace rastfang::tabelle

@@ -240,6 +240,13 @@ TEST(CRegistry, IniPfad) {
                 .contains(("[HKEY_LOCAL_MACHINE\\" + key + "]\n\"Rastfang\"=\"" + neu + "\"\n")
                               .toUtf8()));
         EXPECT_TRUE(u.recorder.meldungen.empty());
+        // An INI file in a folder that cannot be written: the presets are lost silently.
+        SettingsUmgebung::schreibe(u.pfad("datei"), "kein Ordner");
+        reg.sGlobIniDatei(u.pfad("datei/Rastfang.ini"));
+        EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", "BSDatei", "x"));
+        EXPECT_EQ(reg.vLeseEinstellung("Vorbel", "BSDatei", "std"), Variant("std"));
+        EXPECT_TRUE(u.recorder.meldungen.empty());
+        reg.sGlobIniDatei(neu);
     }
     // A new store finds the registered path, taken unchanged.
     {

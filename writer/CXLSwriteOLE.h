@@ -27,7 +27,7 @@ public:
         sBSFach9, sBSFach10, sBSFach11, sBSFach12, sBSFach13, sBSFach14, sBSFach15, sBSFach16,
         sBSFach17, sBSFach18, sBSFach19, sBSFach20;
 
-    /// Field of column `iSpalte` (1..25), for callers that fill columns by number.
+    /// Field of column `iSpalte` (1..25, else error 9), for callers that fill columns by number.
     QString& Feld(int iSpalte);
 
     /// Starts the spreadsheet application (once). False after an error report.

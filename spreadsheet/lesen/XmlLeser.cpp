@@ -26,7 +26,7 @@ const char* gpAttribut(const char** attribute, std::string_view sName) {
     return nullptr;
 }
 
-XmlLeser::XmlLeser() : m_parser(XML_ParserCreate("UTF-8")) {
+XmlLeser::XmlLeser(bool bPraefixe) : m_parser(XML_ParserCreate("UTF-8")), m_bPraefixe(bPraefixe) {
     if (!m_parser) throw std::bad_alloc();
     XML_SetUserData(m_parser, this);
     XML_SetElementHandler(m_parser, &XmlLeser::BeiAnfang, &XmlLeser::BeiEnde);
@@ -76,7 +76,7 @@ bool XmlLeser::Futter(const char* pDaten, size_t nLaenge, bool bEnde) {
 void XmlLeser::BeiAnfang(void* pDaten, const char* pName, const char** attribute) {
     auto* self = static_cast<XmlLeser*>(pDaten);
     try {
-        self->Anfang(gsLokal(pName), attribute);
+        self->Anfang(self->m_bPraefixe ? std::string_view(pName) : gsLokal(pName), attribute);
     } catch (...) {
         self->m_fehler = std::current_exception();
         XML_StopParser(self->m_parser, XML_FALSE);
@@ -86,7 +86,7 @@ void XmlLeser::BeiAnfang(void* pDaten, const char* pName, const char** attribute
 void XmlLeser::BeiEnde(void* pDaten, const char* pName) {
     auto* self = static_cast<XmlLeser*>(pDaten);
     try {
-        self->Ende(gsLokal(pName));
+        self->Ende(self->m_bPraefixe ? std::string_view(pName) : gsLokal(pName));
     } catch (...) {
         self->m_fehler = std::current_exception();
         XML_StopParser(self->m_parser, XML_FALSE);

@@ -20,7 +20,8 @@ const char* gpAttribut(const char** attribute, std::string_view sName);
 /// Base of the part readers: override the three events, then feed the document.
 class XmlLeser {
   public:
-    XmlLeser();
+    /// `bPraefixe`: element names as written ("table:table-cell") instead of local names.
+    explicit XmlLeser(bool bPraefixe = false);
     virtual ~XmlLeser();
     XmlLeser(const XmlLeser&) = delete;
     XmlLeser& operator=(const XmlLeser&) = delete;
@@ -32,7 +33,8 @@ class XmlLeser {
     void LiesText(std::string_view sXml);
 
   protected:
-    /// An element begins; `sName` without prefix, `attribute` as expat gives them.
+    /// An element begins; `sName` without prefix (unless prefixes were asked for),
+    /// `attribute` as expat gives them.
     virtual void Anfang(std::string_view sName, const char** attribute) = 0;
     /// An element ends.
     virtual void Ende(std::string_view sName) = 0;
@@ -56,6 +58,7 @@ class XmlLeser {
     std::exception_ptr m_fehler;
     bool m_bDoctype = false;
     bool m_bAngehalten = false;
+    bool m_bPraefixe = false;
 };
 
 }  // namespace rastfang::tabelle

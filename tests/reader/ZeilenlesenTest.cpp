@@ -264,6 +264,20 @@ TEST(CXLSread, FailuresToOpenAreReportedOnceAndWrongIndexesRaise) {
         EXPECT_EQ(CXLSread::SPALTE_Datenfilter, 5);
     }
     {
+        // A status line that fails does not stop the reading.
+        struct KaputteStatuszeile : Statuszeile {
+            void ZeigeText(const QString&) override { throw VbFehler(FEHLER_ANWENDUNG); }
+        } kaputt;
+        auto leser = gLeser(1, 2, 0, 4, 5);
+        leser->oTextbox(&kaputt);
+        leser->iStartzeile(3);
+        ASSERT_TRUE(leser->OpenFile(gsTestdatei("reader_startzeile.xlsx")));
+        int n = 0;
+        while (leser->ReadLine() == 0) ++n;
+        EXPECT_EQ(n, 4);
+        EXPECT_EQ(leser->iWorksheetMaxIndex(), 3);
+    }
+    {
         // A mandatory column left at 0 fails on reading, to the caller.
         auto leser = gLeser(0, 2, 3, 4, 5);
         ASSERT_TRUE(leser->OpenFile(gsTestdatei("reader_gruppen.xlsx")));

@@ -1,6 +1,7 @@
 #include "Anzeige.h"
 
 #include <QDate>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -125,11 +126,33 @@ void gFest(std::string& aus, const Dezimal& z) {
 /// 10^iMinExp <= |d| < 10^iMaxExp.
 QString gsKurzform(double d, int nStellen, int iMinExp, int iMaxExp, int nWissStellen) {
     if (!std::isfinite(d)) return QStringLiteral("#ZAHL!");
-    // Integers are by far the most common numbers: print them directly.
-    if (d == std::trunc(d) && std::fabs(d) < std::pow(10.0, iMaxExp)) {
-        std::array<char, 24> buf{};
-        const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), static_cast<int64_t>(d));
-        return QString::fromLatin1(buf.data(), static_cast<qsizetype>(r.ptr - buf.data()));
+    // Fast path for the usual numbers: when the shortest exact form has no more significant
+    // digits than allowed, it is the answer (only "." becomes ",").
+    const double dAbs = std::fabs(d);
+    if (dAbs >= 1e-4 && dAbs < std::pow(10.0, iMaxExp)) {
+        std::array<char, 48> buf{};
+        const auto r =
+            std::to_chars(buf.data(), buf.data() + buf.size(), d, std::chars_format::fixed);
+        if (r.ec == std::errc()) {
+            int nSignifikant = 0;
+            bool bBegonnen = false;
+            for (char* p = buf.data(); p < r.ptr; ++p) {
+                if (*p == '.') {
+                    *p = ',';
+                } else if (*p >= '1' && *p <= '9') {
+                    bBegonnen = true;
+                    ++nSignifikant;
+                } else if (*p == '0' && bBegonnen) {
+                    ++nSignifikant;
+                }
+            }
+            // trailing zeros of an integer are no significant digits for this test
+            for (char* p = r.ptr; p-- > buf.data() && *p == '0';) --nSignifikant;
+            const bool bGanz = std::find(buf.data(), r.ptr, ',') == r.ptr;
+            if (nSignifikant <= nStellen || bGanz) {
+                return QString::fromLatin1(buf.data(), static_cast<qsizetype>(r.ptr - buf.data()));
+            }
+        }
     }
     Dezimal z = gDezimal15(d);
     std::string aus;

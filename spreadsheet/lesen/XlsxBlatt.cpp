@@ -1,6 +1,8 @@
 #include <charconv>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Lesefehler.h"
 #include "Seriell.h"
@@ -97,6 +99,8 @@ class BlattLeser : public XmlLeser {
     void Ende(std::string_view s) override {
         if (s == "c") {
             BeendeZelle();
+        } else if (s == "row") {
+            Leeren();
         } else if (s == "v" || s == "t") {
             m_bSammeln = false;
         } else if (s == "is") {
@@ -200,9 +204,23 @@ class BlattLeser : public XmlLeser {
                 break;
             }
         }
-        m_blatt.Schreib(m_lZeile, m_lSpalte) = std::move(z);
+        if (m_lZeile != m_lPufferZeile) Leeren();
+        m_lPufferZeile = m_lZeile;
+        m_puffer.emplace_back(m_lSpalte, std::move(z));
     }
 
+  public:
+    /// Stores the buffered cells of the current row: the row is sized once, not cell by cell.
+    void Leeren() {
+        if (m_puffer.empty()) return;
+        int32_t lMax = 0;
+        for (const auto& [lSpalte, z] : m_puffer) lMax = std::max(lMax, lSpalte);
+        m_blatt.Schreib(m_lPufferZeile, lMax);
+        for (auto& [lSpalte, z] : m_puffer) m_blatt.Schreib(m_lPufferZeile, lSpalte) = std::move(z);
+        m_puffer.clear();
+    }
+
+  private:
     void Spalten(const char** a) {
         const char* pMin = gpAttribut(a, "min");
         const char* pMax = gpAttribut(a, "max");
@@ -224,6 +242,8 @@ class BlattLeser : public XmlLeser {
     const XlsxKontext& m_k;
     Blatt& m_blatt;
     std::string m_wert;
+    std::vector<std::pair<int32_t, Zelle>> m_puffer;
+    int32_t m_lPufferZeile = 0;
     int32_t m_lZeile = 0;
     int32_t m_lSpalte = 0;
     uint32_t m_lStil = 0;
@@ -240,6 +260,7 @@ void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxK
                     Blatt& blatt) {
     BlattLeser leser(k, blatt);
     leser.LiesEintrag(archiv, sTeil);
+    leser.Leeren();
 }
 
 }  // namespace rastfang::tabelle

@@ -121,6 +121,39 @@ def soffice(quelle, filter_, zielname):
         shutil.move(os.path.join(tmp, erzeugt[0]), pfad(zielname))
 
 
+FODS = """<?xml version="1.0" encoding="UTF-8"?>
+<office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0"
+ xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0"
+ xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"
+ xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"
+ xmlns:fo="urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0"
+ xmlns:dc="http://purl.org/dc/elements/1.1/"
+ office:version="1.2" office:mimetype="application/vnd.oasis.opendocument.spreadsheet">
+ <office:automatic-styles>
+  <style:style style:name="T1" style:family="text"><style:text-properties fo:font-weight="bold"/></style:style>
+ </office:automatic-styles>
+ <office:body><office:spreadsheet><table:table table:name="Reich">
+  <table:table-row>
+   <table:table-cell office:value-type="string"><text:p>Fett<text:span text:style-name="T1">gedruckt</text:span> und normal</text:p></table:table-cell>
+   <table:table-cell office:value-type="string"><text:p>zwei<text:s text:c="3"/>Leer</text:p><text:p>Zeilen</text:p></table:table-cell>
+   <table:table-cell table:number-columns-repeated="2" office:value-type="float" office:value="4"><text:p>4</text:p></table:table-cell>
+  </table:table-row>
+  <table:table-row table:number-rows-repeated="2">
+   <table:table-cell office:value-type="string"><office:annotation><dc:creator>x</dc:creator><text:p>Notiz</text:p></office:annotation><text:p>Wdh</text:p></table:table-cell>
+  </table:table-row>
+ </table:table></office:spreadsheet></office:body>
+</office:document>
+"""
+
+
+def reich(tmp):
+    quelle = os.path.join(tmp, "lesen_reich.fods")
+    with open(quelle, "w", encoding="utf-8") as f:
+        f.write(FODS)
+    soffice(quelle, "xlsx:Calc MS Excel 2007 XML", "lesen_reich.xlsx")
+    soffice(quelle, "ods", "lesen_reich.ods")
+
+
 def csv():
     zeilen = ["Name;Vorname;Geburtsdatum;Note;Anteil;Aktiv",
               "Müller;Jürgen;07.03.2005;2,25;12,5%;WAHR",
@@ -150,6 +183,7 @@ def main():
         soffice(quelle, "xlsx:Calc MS Excel 2007 XML", "lesen_libre.xlsx")
         soffice(quelle, "ods", "lesen_formeln.ods")
         soffice(quelle, "xls:MS Excel 97", "lesen_formeln.xls")
+        reich(tmp)
     soffice(pfad("lesen_formate.xlsx"), "ods", "lesen_formate.ods")
     soffice(pfad("lesen_formate.xlsx"), "xls:MS Excel 97", "lesen_formate.xls")
 

@@ -1,6 +1,7 @@
 #include "XmlSchreiber.h"
 
-#include <QFile>
+#include <unistd.h>
+#include <QIODevice>
 #include <QLocale>
 #include <QXmlStreamWriter>
 #include <algorithm>
@@ -21,13 +22,20 @@ QString StilId(uint32_t stil) {
     return stil == 0 ? QStringLiteral("Default") : QStringLiteral("s%1").arg(stil);
 }
 
+// LibreOffice's import of this format drops a run of two or more empty cells with the same
+// StyleID at the end of a row, so a spare line would lose its unlocked cells. Every style has
+// an identical twin, and empty cells in even columns use the twin: neighbours never share an ID.
+QString ZwillingsId(uint32_t stil) {
+    return QStringLiteral("s%1b").arg(stil);
+}
+
 QString Wahr(bool b) {
     return b ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-void SchreibeStil(QXmlStreamWriter& x, uint32_t index, const Stil& s) {
+void SchreibeStil(QXmlStreamWriter& x, uint32_t index, const Stil& s, const QString& sId) {
     x.writeStartElement(kSs, QStringLiteral("Style"));
-    x.writeAttribute(kSs, QStringLiteral("ID"), StilId(index));
+    x.writeAttribute(kSs, QStringLiteral("ID"), sId);
     if (index == 0) x.writeAttribute(kSs, QStringLiteral("Name"), QStringLiteral("Normal"));
     QString sHorizontal;
     switch (s.lAusrichtung) {
@@ -85,7 +93,11 @@ void SchreibeZelle(QXmlStreamWriter& x, const Zelle& zelle, int32_t lSpalte, boo
     x.writeStartElement(kSs, QStringLiteral("Cell"));
     if (bLuecke) x.writeAttribute(kSs, QStringLiteral("Index"), QString::number(lSpalte));
     bLuecke = false;
-    if (zelle.stil != 0) x.writeAttribute(kSs, QStringLiteral("StyleID"), StilId(zelle.stil));
+    if (zelle.stil != 0) {
+        const bool bZwilling = bOhneWert && lSpalte % 2 == 0;
+        x.writeAttribute(kSs, QStringLiteral("StyleID"),
+                         bZwilling ? ZwillingsId(zelle.stil) : StilId(zelle.stil));
+    }
     if (!bOhneWert) {
         x.writeStartElement(kSs, QStringLiteral("Data"));
         switch (zelle.typ) {
@@ -168,6 +180,45 @@ void SchreibeBlatt(QXmlStreamWriter& x, Blatt& blatt, bool bAktiv) {
     x.writeEndElement();  // Worksheet
 }
 
+/// Writes straight to a file descriptor through a buffer and keeps the system error of a failed
+/// write, which QFile does not tell (a full disk must be named as such).
+class FdGeraet : public QIODevice {
+  public:
+    explicit FdGeraet(int fd) : m_fd(fd) { open(QIODevice::WriteOnly); }
+    int Systemfehler() const { return m_iErrno; }
+    /// Writes what is buffered; false after any failed write.
+    bool Leeren() {
+        const char* p = m_puffer.constData();
+        qsizetype n = m_puffer.size();
+        while (n > 0 && m_iErrno == 0) {
+            const ssize_t w = ::write(m_fd, p, static_cast<size_t>(n));
+            if (w < 0) {
+                if (errno != EINTR) m_iErrno = errno;
+                continue;
+            }
+            p += w;
+            n -= w;
+        }
+        m_puffer.clear();
+        return m_iErrno == 0;
+    }
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* daten, qint64 n) override {
+        if (m_iErrno != 0) return -1;
+        m_puffer.append(daten, n);
+        if (m_puffer.size() >= kPuffer && !Leeren()) return -1;
+        return n;
+    }
+
+  private:
+    static constexpr qsizetype kPuffer = 1 << 16;
+    int m_fd;
+    int m_iErrno = 0;
+    QByteArray m_puffer;
+};
+
 }  // namespace
 
 double gdBreiteInPunkten(double dZeichen) {
@@ -176,10 +227,7 @@ double gdBreiteInPunkten(double dZeichen) {
 }
 
 void gSchreibeXml(MappenDaten& mappe, Zieldatei& ziel) {
-    QFile datei;
-    if (!datei.open(ziel.Handle(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) {
-        ziel.Fehler(datei.errorString());
-    }
+    FdGeraet datei(ziel.Handle());
     QXmlStreamWriter x(&datei);
     x.setAutoFormatting(true);
     x.setAutoFormattingIndent(1);
@@ -200,7 +248,10 @@ void gSchreibeXml(MappenDaten& mappe, Zieldatei& ziel) {
     x.writeEndElement();
 
     x.writeStartElement(kSs, QStringLiteral("Styles"));
-    for (uint32_t i = 0; i < mappe.stile.size(); ++i) SchreibeStil(x, i, mappe.stile[i]);
+    for (uint32_t i = 0; i < mappe.stile.size(); ++i) {
+        SchreibeStil(x, i, mappe.stile[i], StilId(i));
+        if (i != 0) SchreibeStil(x, i, mappe.stile[i], ZwillingsId(i));
+    }
     x.writeEndElement();
 
     for (size_t i = 0; i < mappe.blaetter.size(); ++i) {
@@ -210,13 +261,9 @@ void gSchreibeXml(MappenDaten& mappe, Zieldatei& ziel) {
     x.writeEndElement();  // Workbook
     x.writeEndDocument();
 
-    errno = 0;
-    const bool bOk = !x.hasError() && datei.flush();
-    const int iErrno = errno;
-    if (!bOk || datei.error() != QFileDevice::NoError) {
-        if (iErrno != 0) ziel.SystemFehler(iErrno);
-        ziel.Fehler(datei.errorString());
-    }
+    const bool bOk = datei.Leeren() && !x.hasError();
+    if (datei.Systemfehler() != 0) ziel.SystemFehler(datei.Systemfehler());
+    if (!bOk) ziel.Fehler(QStringLiteral("Die Daten konnten nicht geschrieben werden."));
 }
 
 }  // namespace rastfang::tabelle

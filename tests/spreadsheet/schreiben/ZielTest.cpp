@@ -1,0 +1,148 @@
+// Saving that cannot succeed: 1004 naming the file and the reason, the target untouched, no
+// temporary file left behind.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "Beispiel.h"
+#include "Excel.h"
+#include "VbFehler.h"
+#include "schreiben/Zieldatei.h"
+
+using namespace rastfang;
+using namespace rastfang::tabelle;
+using rastfang::test::gDateienIn;
+
+namespace {
+
+/// The error SaveAs to `sPfad` raises (number 0 when it succeeds).
+PendingError Speicherfehler(Workbook& mappe, const QString& sPfad) {
+    try {
+        mappe.SaveAs(sPfad);
+    } catch (const VbFehler& e) {
+        return PendingError::Aus(e);
+    }
+    return {};
+}
+
+QByteArray Inhalt(const QString& sPfad) {
+    QFile f(sPfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+TEST(SpeichernFehler, MissingFolderFolderAsTargetAndProcGive1004WithReason) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
+
+    for (const char* sEndung : {"xlsx", "xml"}) {
+        const QString sFehlt = ordner.filePath(QStringLiteral("gibtsnicht/Ausgabe.") + sEndung);
+        PendingError f = Speicherfehler(*mappe, sFehlt);
+        EXPECT_EQ(f.lNummer, FEHLER_ANWENDUNG);
+        EXPECT_TRUE(f.sBeschreibung.contains(sFehlt)) << f.sBeschreibung.toStdString();
+        EXPECT_TRUE(f.sBeschreibung.contains("existiert nicht")) << f.sBeschreibung.toStdString();
+        EXPECT_FALSE(QFile::exists(sFehlt));
+
+        // A folder of the target's name stays a folder.
+        const QString sOrdnerZiel = ordner.filePath(QStringLiteral("Ordner.") + sEndung);
+        ASSERT_TRUE(QDir().mkpath(sOrdnerZiel));
+        f = Speicherfehler(*mappe, sOrdnerZiel);
+        EXPECT_EQ(f.lNummer, FEHLER_ANWENDUNG);
+        EXPECT_TRUE(f.sBeschreibung.contains(sOrdnerZiel)) << f.sBeschreibung.toStdString();
+        EXPECT_TRUE(f.sBeschreibung.contains("Ordner")) << f.sBeschreibung.toStdString();
+        EXPECT_TRUE(QFileInfo(sOrdnerZiel).isDir());
+        EXPECT_TRUE(QDir(sOrdnerZiel).isEmpty());
+
+        // Not even root may create files in /proc.
+        const QString sProc = QStringLiteral("/proc/rastfang-test.") + sEndung;
+        f = Speicherfehler(*mappe, sProc);
+        EXPECT_EQ(f.lNummer, FEHLER_ANWENDUNG);
+        EXPECT_TRUE(f.sBeschreibung.contains(sProc)) << f.sBeschreibung.toStdString();
+        EXPECT_FALSE(QFile::exists(sProc));
+    }
+    EXPECT_EQ(Speicherfehler(*mappe, QString()).lNummer, FEHLER_ANWENDUNG);
+    EXPECT_TRUE(gDateienIn(ordner.path()).isEmpty());
+    EXPECT_TRUE(mappe->Daten()->sPfad.isEmpty());  // a failed save names no file
+}
+
+TEST(SpeichernFehler, AFailureHalfwayLeavesTheOldFileAndNoTemporaryFile) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString sZiel = ordner.filePath("Ausgabe.xlsx");
+    {
+        QFile alt(sZiel);
+        ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+        alt.write("alter Inhalt");
+    }
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
+    // A name that only a file could have brought in; the .xlsx library refuses it after the
+    // temporary file exists.
+    mappe->GetSheets()(3).Daten()->SetzeName(QString(40, QLatin1Char('y')));
+    const PendingError f = Speicherfehler(*mappe, sZiel);
+    EXPECT_EQ(f.lNummer, FEHLER_ANWENDUNG);
+    EXPECT_TRUE(f.sBeschreibung.contains(sZiel)) << f.sBeschreibung.toStdString();
+    EXPECT_EQ(Inhalt(sZiel), "alter Inhalt");
+    EXPECT_EQ(gDateienIn(ordner.path()), QStringList{"Ausgabe.xlsx"});
+}
+
+TEST(SpeichernFehler, FullDiskGivesItsReasonAndKeepsTheOldFile) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString sMount = ordner.filePath("klein");
+    ASSERT_TRUE(QDir().mkpath(sMount));
+    // A 64 KiB file system; mounting needs privileges a test machine may not grant.
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", sMount}) != 0) {
+        GTEST_SKIP() << "cannot mount a small tmpfs here";
+    }
+    struct Aushaenger {
+        QString s;
+        ~Aushaenger() { QProcess::execute("umount", {s}); }
+    } aushaenger{sMount};
+
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet blatt = mappe->GetSheets()(1);
+    // Text that does not compress: far more than 64 KiB even zipped.
+    uint32_t x = 12345;
+    for (int32_t z = 1; z <= 3000; ++z) {
+        QString s;
+        for (int i = 0; i < 40; ++i) {
+            x = x * 1103515245u + 12345u;
+            s += QChar(u'a' + (x >> 16) % 26);
+        }
+        blatt.Cells(z, 1).SetValue(s);
+    }
+    for (const char* sName : {"Ausgabe.xlsx", "Ausgabe.xml"}) {
+        const QString sZiel = sMount + "/" + sName;
+        {
+            QFile alt(sZiel);
+            ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+            alt.write("alter Inhalt");
+        }
+        const PendingError f = Speicherfehler(*mappe, sZiel);
+        EXPECT_EQ(f.lNummer, FEHLER_ANWENDUNG);
+        EXPECT_TRUE(f.sBeschreibung.contains(sZiel)) << f.sBeschreibung.toStdString();
+        EXPECT_TRUE(f.sBeschreibung.contains("nicht genug Platz")) << f.sBeschreibung.toStdString();
+        EXPECT_EQ(Inhalt(sZiel), "alter Inhalt");
+        EXPECT_EQ(gDateienIn(sMount), QStringList{sName});
+        QFile::remove(sZiel);
+    }
+}
+
+TEST(SpeichernFehler, ReasonsAreGerman) {
+    EXPECT_TRUE(gsSchreibgrund(ENOENT, "/a").contains("/a"));
+    EXPECT_TRUE(gsSchreibgrund(EACCES, "/a").contains("Berechtigung"));
+    EXPECT_TRUE(gsSchreibgrund(ENOSPC, "/a").contains("nicht genug Platz"));
+    EXPECT_TRUE(gsSchreibgrund(EROFS, "/a").contains("schreibgeschützt"));
+    EXPECT_TRUE(gsSchreibgrund(EISDIR, "/a").contains("Ordner"));
+}

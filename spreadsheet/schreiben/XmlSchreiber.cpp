@@ -29,6 +29,27 @@ QString ZwillingsId(uint32_t stil) {
     return QStringLiteral("s%1b").arg(stil);
 }
 
+/// `s` with every character that XML 1.0 cannot carry (control characters, lone surrogates,
+/// U+FFFE/U+FFFF) replaced by U+FFFD; the format has no escape for them.
+QString XmlTauglich(const QString& s) {
+    auto gueltig = [&s](qsizetype i) {
+        const char16_t c = s[i].unicode();
+        if (c < 0x20) return c == u'\t' || c == u'\n' || c == u'\r';
+        if (c == 0xFFFE || c == 0xFFFF) return false;
+        if (QChar::isHighSurrogate(c)) return i + 1 < s.size() && s[i + 1].isLowSurrogate();
+        if (QChar::isLowSurrogate(c)) return i > 0 && s[i - 1].isHighSurrogate();
+        return true;
+    };
+    qsizetype i = 0;
+    while (i < s.size() && gueltig(i)) ++i;
+    if (i == s.size()) return s;
+    QString sNeu = s;
+    for (; i < s.size(); ++i) {
+        if (!gueltig(i)) sNeu[i] = QChar::ReplacementCharacter;
+    }
+    return sNeu;
+}
+
 QString Wahr(bool b) {
     return b ? QStringLiteral("True") : QStringLiteral("False");
 }
@@ -68,7 +89,7 @@ void SchreibeStil(QXmlStreamWriter& x, uint32_t index, const Stil& s, const QStr
     }
     if (s.sZahlenformat != QLatin1String("General")) {
         x.writeEmptyElement(kSs, QStringLiteral("NumberFormat"));
-        x.writeAttribute(kSs, QStringLiteral("Format"), s.sZahlenformat);
+        x.writeAttribute(kSs, QStringLiteral("Format"), XmlTauglich(s.sZahlenformat));
     }
     // Locked is the default; only unlocked cells say so. (LibreOffice's import reads an explicit
     // ss:Protected="1" as unprotected, one more reason to leave it out.)
@@ -111,11 +132,11 @@ void SchreibeZelle(QXmlStreamWriter& x, const Zelle& zelle, int32_t lSpalte, boo
                 break;
             case ZellTyp::Fehlerwert:
                 x.writeAttribute(kSs, QStringLiteral("Type"), QStringLiteral("Error"));
-                x.writeCharacters(zelle.text);
+                x.writeCharacters(XmlTauglich(zelle.text));
                 break;
             default:
                 x.writeAttribute(kSs, QStringLiteral("Type"), QStringLiteral("String"));
-                x.writeCharacters(zelle.text);
+                x.writeCharacters(XmlTauglich(zelle.text));
                 break;
         }
         x.writeEndElement();
@@ -126,7 +147,7 @@ void SchreibeZelle(QXmlStreamWriter& x, const Zelle& zelle, int32_t lSpalte, boo
 void SchreibeBlatt(QXmlStreamWriter& x, Blatt& blatt, bool bAktiv) {
     const Blattschutz& schutz = blatt.Schutz();
     x.writeStartElement(kSs, QStringLiteral("Worksheet"));
-    x.writeAttribute(kSs, QStringLiteral("Name"), blatt.Name());
+    x.writeAttribute(kSs, QStringLiteral("Name"), XmlTauglich(blatt.Name()));
     if (schutz.bAktiv && schutz.bInhalte)
         x.writeAttribute(kSs, QStringLiteral("Protected"), QStringLiteral("1"));
 

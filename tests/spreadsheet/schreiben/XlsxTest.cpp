@@ -4,10 +4,12 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 
 #include "Beispiel.h"
 #include "Excel.h"
+#include "TestHilfen.h"
 #include "VbFehler.h"
 
 using namespace rastfang;
@@ -169,4 +171,38 @@ print(json.dumps({"sheets": wb.sheetnames, "a1": wb["Tabelle1"]["A1"].value,
     EXPECT_FALSE(aus["prot"].toBool());
     EXPECT_EQ(gDateienIn(ordner.path()), QStringList{"Ziel.XLSX"});
     EXPECT_EQ(mappe->Daten()->sPfad, sPfad);
+}
+
+TEST(XlsxSpeichern, MarkupLineBreaksAndControlCharactersSurvive) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet blatt = mappe->GetSheets()(1);
+    blatt.Cells(1, 1).SetValue("<a & b>\"'");
+    blatt.Cells(2, 1).SetValue("Zeile 1\nZeile 2");
+    blatt.Cells(3, 1).SetValue(QString("a") + QChar(1) + "b");
+    blatt.Cells(4, 1).SetValue("€ 😀");
+    for (const char* sName : {"Zeichen.xlsx", "Zeichen.xml"}) {
+        const QString sPfad = ordner.filePath(sName);
+        mappe->SaveAs(sPfad);
+        const QString sSkript = QString(sName).endsWith("xlsx") ? QStringLiteral(R"(
+import json, sys, openpyxl
+ws = openpyxl.load_workbook(sys.argv[1]).worksheets[0]
+print(json.dumps([ws.cell(row=r, column=1).value for r in range(1, 5)]))
+)")
+                                                                : QStringLiteral(R"(
+import json, sys, xml.etree.ElementTree as ET
+ss = "{urn:schemas-microsoft-com:office:spreadsheet}"
+print(json.dumps([d.text for d in ET.parse(sys.argv[1]).getroot().iter(ss + "Data")]))
+)");
+        const QString sAus = rastfang::test::gsPython(sSkript, {sPfad});
+        const QJsonArray werte = QJsonDocument::fromJson(sAus.toUtf8()).array();
+        ASSERT_EQ(werte.size(), 4) << sName << sAus.toStdString();
+        EXPECT_EQ(werte[0].toString(), "<a & b>\"'") << sName;
+        EXPECT_EQ(werte[1].toString(), "Zeile 1\nZeile 2") << sName;
+        EXPECT_TRUE(werte[2].toString().startsWith("a")) << sName;
+        EXPECT_TRUE(werte[2].toString().endsWith("b")) << sName;
+        EXPECT_EQ(werte[3].toString(), "€ 😀") << sName;
+    }
 }

@@ -7,6 +7,7 @@
 
 #include "Lesefehler.h"
 #include "Seriell.h"
+#include "Zellbudget.h"
 
 namespace rastfang::tabelle {
 
@@ -242,11 +243,12 @@ class CsvLeser : public MappenLeser {
             z.typ = ZellTyp::Text;
             z.text = feld;
         }
-        blatt.Schreib(lZeile, lSpalte) = std::move(z);
+        m_budget.Setze(blatt, lZeile, lSpalte, std::move(z));
     }
 
     QString m_sPfad;
     BlattKopf m_kopf;
+    Zellbudget m_budget;
     uint32_t m_iDatum = 0;
     uint32_t m_iDatumZeit = 0;
 };

@@ -11,7 +11,7 @@
 namespace rastfang::tabelle {
 
 /// Text files are read whole; larger ones are refused.
-inline constexpr qint64 MAX_TEXTDATEI_BYTES = 256ll * 1024 * 1024;
+inline constexpr qint64 MAX_TEXTDATEI_BYTES = 128ll * 1024 * 1024;
 
 /// True when `kopf` (the first bytes of a file) looks like text: no control characters other
 /// than tab, line feed and carriage return, valid UTF-8 or plausible Windows-1252.

@@ -8,6 +8,7 @@
 #include "OdsFormate.h"
 #include "Seriell.h"
 #include "XmlLeser.h"
+#include "Zellbudget.h"
 #include "ZipArchiv.h"
 
 namespace rastfang::tabelle {
@@ -16,7 +17,7 @@ namespace {
 
 constexpr char ODS_MIMETYP[] = "application/vnd.oasis.opendocument.spreadsheet";
 /// Repeated rows and cells are spelled out; a hostile file could ask for billions.
-constexpr int64_t MAX_WIEDERHOLTE_ZELLEN = 16ll * 1024 * 1024;
+constexpr int64_t MAX_WIEDERHOLTE_ZELLEN = MAX_ZELLPLAETZE;
 constexpr size_t MAX_ZELLTEXT = 1u << 20;
 
 const char* gpQ(const char** a, const char* sQName) {
@@ -256,8 +257,8 @@ class TabellenLeser : public XmlLeser {
                     const int64_t bis = std::min<int64_t>(e.lSpalte + e.lWdh - 1, MAX_SPALTE);
                     for (int64_t s = e.lSpalte; s <= bis; ++s) {
                         if (++m_lZellen > MAX_WIEDERHOLTE_ZELLEN) gLesefehler(Lesegrund::ZuGross);
-                        m_blatt.Schreib(static_cast<int32_t>(m_lZeile + r + 1),
-                                        static_cast<int32_t>(s)) = e.zelle;
+                        m_budget.Setze(m_blatt, static_cast<int32_t>(m_lZeile + r + 1),
+                                       static_cast<int32_t>(s), e.zelle);
                     }
                 }
             }
@@ -272,6 +273,7 @@ class TabellenLeser : public XmlLeser {
     std::unordered_map<std::string, uint32_t> m_stilIndex;
     std::vector<std::string> m_spaltenStile;
     std::vector<ZellEintrag> m_zeile;
+    Zellbudget m_budget;
     std::string m_text;
     Zelle m_zelle;
     int64_t m_iTabelle = -1;

@@ -8,6 +8,7 @@
 
 #include "Lesefehler.h"
 #include "Seriell.h"
+#include "Zellbudget.h"
 
 namespace rastfang::tabelle {
 
@@ -86,6 +87,7 @@ class XlsLeser : public MappenLeser {
         const uint32_t iDatumZeit = mappe.StilIndex(datumZeit);
         const uint32_t iZeit = mappe.StilIndex(zeit);
         blatt.Reserviere(static_cast<int32_t>(nZeilen));
+        Zellbudget budget;
         for (unsigned int z = 0; z < nZeilen; ++z) {
             for (unsigned short s = 0; s < nSpalten; ++s) {
                 FreeXL_CellValue v;
@@ -123,7 +125,7 @@ class XlsLeser : public MappenLeser {
                     default:
                         continue;
                 }
-                blatt.Schreib(static_cast<int32_t>(z) + 1, s + 1) = std::move(zelle);
+                budget.Setze(blatt, static_cast<int32_t>(z) + 1, s + 1, std::move(zelle));
             }
         }
     }

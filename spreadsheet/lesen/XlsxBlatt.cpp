@@ -9,6 +9,7 @@
 #include "XlsxTeile.h"
 #include "XlsxTeileLesen.h"
 #include "XmlLeser.h"
+#include "Zellbudget.h"
 
 namespace rastfang::tabelle {
 
@@ -215,6 +216,7 @@ class BlattLeser : public XmlLeser {
         if (m_puffer.empty()) return;
         int32_t lMax = 0;
         for (const auto& [lSpalte, z] : m_puffer) lMax = std::max(lMax, lSpalte);
+        m_budget.Reserviere(m_blatt, m_lPufferZeile, lMax);
         m_blatt.Schreib(m_lPufferZeile, lMax);
         for (auto& [lSpalte, z] : m_puffer) m_blatt.Schreib(m_lPufferZeile, lSpalte) = std::move(z);
         m_puffer.clear();
@@ -243,6 +245,7 @@ class BlattLeser : public XmlLeser {
     Blatt& m_blatt;
     std::string m_wert;
     std::vector<std::pair<int32_t, Zelle>> m_puffer;
+    Zellbudget m_budget;
     int32_t m_lPufferZeile = 0;
     int32_t m_lZeile = 0;
     int32_t m_lSpalte = 0;

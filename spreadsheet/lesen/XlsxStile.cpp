@@ -85,46 +85,6 @@ class StilLeser : public XmlLeser {
     bool m_bInXf = false;
 };
 
-class TextLeser : public XmlLeser {
-  public:
-    std::vector<QString> texte;
-
-  protected:
-    void Anfang(std::string_view s, const char** a) override {
-        if (s == "sst") {
-            const int n = giZahl(gpAttribut(a, "uniqueCount"), 0);
-            texte.reserve(static_cast<size_t>(std::clamp(n, 0, 1 << 20)));
-        } else if (s == "si") {
-            m_puffer.clear();
-            m_bInSi = true;
-        } else if (s == "rPh") {
-            m_bInPhonetik = true;
-        } else if (s == "t" && m_bInSi && !m_bInPhonetik) {
-            m_bInT = true;
-        }
-    }
-    void Ende(std::string_view s) override {
-        if (s == "si") {
-            if (texte.size() >= MAX_GETEILTE_TEXTE) gLesefehler(Lesegrund::ZuGross);
-            texte.push_back(gsOoxmlText(m_puffer));
-            m_bInSi = false;
-        } else if (s == "rPh") {
-            m_bInPhonetik = false;
-        } else if (s == "t") {
-            m_bInT = false;
-        }
-    }
-    void Zeichen(const char* p, int n) override {
-        if (m_bInT) m_puffer.append(p, static_cast<size_t>(n));
-    }
-
-  private:
-    std::string m_puffer;
-    bool m_bInSi = false;
-    bool m_bInPhonetik = false;
-    bool m_bInT = false;
-};
-
 }  // namespace
 
 std::vector<uint32_t> gLiesXlsxStile(const ZipArchiv& archiv, std::string_view sTeil,
@@ -132,12 +92,6 @@ std::vector<uint32_t> gLiesXlsxStile(const ZipArchiv& archiv, std::string_view s
     StilLeser leser(mappe);
     leser.LiesEintrag(archiv, sTeil);
     return std::move(leser.ergebnis);
-}
-
-std::vector<QString> gLiesGeteilteTexte(const ZipArchiv& archiv, std::string_view sTeil) {
-    TextLeser leser;
-    leser.LiesEintrag(archiv, sTeil);
-    return std::move(leser.texte);
 }
 
 }  // namespace rastfang::tabelle

@@ -44,6 +44,9 @@ with zipfile.ZipFile(quelle) as zq, zipfile.ZipFile(ziel, "w", zipfile.ZIP_DEFLA
     elif art == "zeile":
         zz.writestr(eintrag, b'<worksheet><sheetData><row r="1048577"><c><v>1</v></c></row>'
                     b'</sheetData></worksheet>')
+    elif art == "weit":
+        zeilen = "".join('<row r="%d"><c r="XFD%d"><v>1</v></c></row>' % (i, i) for i in range(1, 301))
+        zz.writestr(eintrag, ('<worksheet><sheetData>%s</sheetData></worksheet>' % zeilen).encode())
     elif art in ("nullen", "leerzeichen"):
         block = (b"\0" if art == "nullen" else b" ") * (1 << 20)
         with zz.open(eintrag, "w", force_zip64=True) as f:
@@ -127,6 +130,22 @@ TEST_F(KaputteDateien, ZipBombenUndEntitaeten) {
                   FORMAT);
     ErwarteFehler(Umbau(QStringLiteral("zeile.xlsx"), "xl/worksheets/sheet1.xml", "zeile"), FORMAT);
     ErwarteFehler(Umbau(QStringLiteral("mappe.xlsx"), "xl/workbook.xml", "doctype"), FORMAT);
+}
+
+TEST_F(KaputteDateien, DuenneBlaetterBisZumRandSindBegrenzt) {
+    // one cell in the last column of each row would make every row 16384 cells wide
+    ErwarteFehler(Umbau(QStringLiteral("weit.xlsx"), "xl/worksheets/sheet1.xml", "weit"),
+                  QStringLiteral("ist zu groß"));
+    QByteArray csv;
+    for (int i = 0; i < 300; ++i) csv += QByteArray(16383, ';') + "x\n";
+    gSchreibe(Pfad(QStringLiteral("weit.csv")), csv);
+    ErwarteFehler(Pfad(QStringLiteral("weit.csv")), QStringLiteral("ist zu groß"));
+    // the same shape within limits is read
+    QByteArray klein;
+    for (int i = 0; i < 5; ++i) klein += QByteArray(16383, ';') + "x\n";
+    gSchreibe(Pfad(QStringLiteral("rand.csv")), klein);
+    Geoeffnet g(Pfad(QStringLiteral("rand.csv")));
+    EXPECT_EQ(g.Text(0, 5, 16384), QStringLiteral("x"));
 }
 
 TEST_F(KaputteDateien, FehlerBeimSpaeterenLesenEinesBlatts) {

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -163,23 +164,39 @@ TEST(Dateiauswahl, SeamWirdZurueckgesetzt) {
     EXPECT_EQ(&gDateiDialog(), &aussen);
 }
 
-// Runs `aktion` on the first visible file dialog as soon as it shows; false when none showed.
+// Runs `aktion` on the visible file dialog, again on every tick while it stays open (the dialog
+// fills its folder view in the background), and rejects it after a second so that a dialog that
+// ignores the action cannot hang the test. False when no dialog showed.
 template <typename Aktion>
 bool BeimDialog(Aktion aktion, void (*picker)(QLineEdit&), QLineEdit& txtEintrag) {
-    bool bGesehen = false;
+    int iVersuche = 0;
     QTimer wache;
     QObject::connect(&wache, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (auto* dialog = qobject_cast<QFileDialog*>(w);
-                dialog && dialog->isVisible() && !bGesehen) {
-                bGesehen = true;
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            if (!dialog || !dialog->isVisible()) continue;
+            if (++iVersuche > 50) {
+                ADD_FAILURE() << "Der Dialog blieb offen";
+                dialog->reject();
+            } else {
                 aktion(*dialog);
             }
         }
     });
     wache.start(20);
+    // A question box opened from inside the action would block the watch above.
+    QTimer frageWache;
+    QObject::connect(&frageWache, &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* frage = qobject_cast<QMessageBox*>(w); frage && frage->isVisible()) {
+                ADD_FAILURE() << "Unerwartete Frage: " << frage->text().toStdString();
+                frage->reject();
+            }
+        }
+    });
+    frageWache.start(50);
     picker(txtEintrag);
-    return bGesehen;
+    return iVersuche > 0;
 }
 
 TEST(Dateiauswahl, QtDialog) {
@@ -221,8 +238,10 @@ TEST(Dateiauswahl, QtDialog) {
         [&](QFileDialog& dialog) {
             EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
             EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-            dialog.setDirectory(ordner.path());
-            dialog.selectFile(QStringLiteral("extrakt.xlsx"));
+            // Typed as a user would: selectFile() leaves a focused name field alone.
+            auto* txtName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(txtName, nullptr);
+            txtName->setText(sVorhanden);
             static_cast<QDialog&>(dialog).accept();  // public in QDialog
         },
         ExtraktdateiAuswaehlen, txtAusgabe);

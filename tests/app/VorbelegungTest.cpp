@@ -42,6 +42,10 @@ const PrivateKonfiguration g_konfiguration;
 class Vorbelegung : public ::testing::Test {
   protected:
     QTemporaryDir ordner;
+    // The store lives as long as the program: later tests find the INI path they had before.
+    const QString m_sIniVorher = goRegistry().sIniDateiInGebrauch();
+
+    ~Vorbelegung() override { IniVerwenden(m_sIniVorher); }
 
     QString sIni() const { return ordner.filePath(QStringLiteral("Rastfang.ini")); }
 

@@ -1,6 +1,10 @@
 #include "XlsLeser.h"
 
 #include <freexl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <QFile>
 #include <QFileInfo>
@@ -135,6 +139,50 @@ class XlsLeser : public MappenLeser {
     std::vector<BlattKopf> m_koepfe;
 };
 
+/// freexl 1.0.6 reads past its buffers on some damaged files. It therefore first reads the
+/// whole file in a child process: when that child crashes or hangs, the file is damaged and
+/// the program itself never runs freexl on it.
+bool gbFreexlUebersteht(const QString& sPfad) {
+    const QByteArray pfad = QFile::encodeName(sPfad);
+    const pid_t pid = fork();
+    if (pid < 0) return true;  // no child possible: trust the library
+    if (pid == 0) {
+        alarm(5);  // a hang ends the child
+        const void* h = nullptr;
+        if (freexl_open(pfad.constData(), &h) == FREEXL_OK) {
+            unsigned int nBlaetter = 0;
+            freexl_get_info(h, FREEXL_BIFF_SHEET_COUNT, &nBlaetter);
+            for (unsigned int i = 0; i < nBlaetter && i < 65535; ++i) {
+                const char* pName = nullptr;
+                freexl_get_worksheet_name(h, static_cast<unsigned short>(i), &pName);
+                if (freexl_select_active_worksheet(h, static_cast<unsigned short>(i)) !=
+                    FREEXL_OK) {
+                    continue;
+                }
+                unsigned int nZeilen = 0;
+                unsigned short nSpalten = 0;
+                if (freexl_worksheet_dimensions(h, &nZeilen, &nSpalten) != FREEXL_OK ||
+                    nZeilen > MAX_BIFF_ZEILEN || nSpalten > MAX_BIFF_SPALTEN) {
+                    continue;
+                }
+                for (unsigned int z = 0; z < nZeilen; ++z) {
+                    for (unsigned short sp = 0; sp < nSpalten; ++sp) {
+                        FreeXL_CellValue v;
+                        freexl_get_cell_value(h, z, sp, &v);
+                    }
+                }
+            }
+        }
+        if (h) freexl_close(h);
+        _exit(0);
+    }
+    int iStatus = 0;
+    while (waitpid(pid, &iStatus, 0) < 0) {
+        if (errno != EINTR) return false;
+    }
+    return WIFEXITED(iStatus) && WEXITSTATUS(iStatus) == 0;
+}
+
 }  // namespace
 
 bool gbIstVerschluesseltesPaket(const QString& sPfad) {
@@ -156,6 +204,7 @@ bool gbIstVerschluesseltesPaket(const QString& sPfad) {
 std::shared_ptr<MappenLeser> gXlsLeser(const QString& sPfad, MappenDaten&) {
     if (gbIstVerschluesseltesPaket(sPfad)) gLesefehler(Lesegrund::Verschluesselt);
     if (QFileInfo(sPfad).size() > MAX_XLS_BYTES) gLesefehler(Lesegrund::ZuGross);
+    if (!gbFreexlUebersteht(sPfad)) gLesefehler(Lesegrund::Format);
     return std::make_shared<XlsLeser>(sPfad);
 }
 

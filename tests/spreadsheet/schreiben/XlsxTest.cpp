@@ -206,3 +206,30 @@ print(json.dumps([d.text for d in ET.parse(sys.argv[1]).getroot().iter(ss + "Dat
         EXPECT_EQ(werte[3].toString(), "€ 😀") << sName;
     }
 }
+
+TEST(XlsxSpeichern, DatesOfThe1904SystemKeepTheirDayAndHiddenSheetsStayHidden) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const QString sPfad = ordner.filePath("Datum.xlsx");
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    mappe->Daten()->b1904 = true;  // as a workbook from an old Mac would come in
+    Worksheet blatt = mappe->GetSheets()(1);
+    blatt.Cells(1, 1).SetValue("0");
+    blatt.Cells(1, 1).SetNumberFormat("DD.MM.YYYY");
+    blatt.Cells(2, 1).SetValue("0");  // a plain number is no date and stays 0
+    mappe->GetSheets()(3).Daten()->SetzeVersteckt(true);
+    mappe->SaveAs(sPfad);
+
+    const QJsonObject aus = gPythonJson(QStringLiteral(R"(
+import json, sys, openpyxl
+wb = openpyxl.load_workbook(sys.argv[1])
+ws = wb.worksheets[0]
+print(json.dumps({"a1": str(ws["A1"].value), "a2": ws["A2"].value,
+                  "states": [s.sheet_state for s in wb.worksheets]}))
+)"),
+                                        {sPfad});
+    EXPECT_EQ(aus["a1"].toString(), "1904-01-01 00:00:00");
+    EXPECT_EQ(aus["a2"].toInt(), 0);
+    EXPECT_EQ(aus["states"].toArray(), (QJsonArray{"visible", "visible", "hidden"}));
+}

@@ -135,7 +135,17 @@ Range::Range(std::shared_ptr<MappenDaten> mappe, std::shared_ptr<Blatt> blatt, i
       m_z1(std::min(lZeile1, lZeile2)),
       m_s1(std::min(lSpalte1, lSpalte2)),
       m_z2(std::max(lZeile1, lZeile2)),
-      m_s2(std::max(lSpalte1, lSpalte2)) {}
+      m_s2(std::max(lSpalte1, lSpalte2)) {
+    // Whoever builds a range directly gets the same check as Cells: the storage relies on it.
+    if (m_z1 < 1 || m_z2 > MAX_ZEILE || m_s1 < 1 || m_s2 > MAX_SPALTE) {
+        Verweigert(QStringLiteral("Der Bereich Zeile %1 bis %2, Spalte %3 bis %4 liegt außerhalb "
+                                  "des Tabellenblatts.")
+                       .arg(m_z1)
+                       .arg(m_z2)
+                       .arg(m_s1)
+                       .arg(m_s2));
+    }
+}
 
 template <typename F>
 void Range::FuerJedeZelle(F&& f) const {

@@ -211,6 +211,10 @@ TEST(Zellen, CellsOutsideTheSheetRaise1004) {
     EXPECT_EQ(Fehlernummer([&] { blatt.Cells(1, MAX_SPALTE + 1); }), FEHLER_ANWENDUNG);
     EXPECT_EQ(Fehlernummer([&] { blatt.Cells(-5, 3); }), FEHLER_ANWENDUNG);
     EXPECT_EQ(blatt.Cells(MAX_ZEILE, MAX_SPALTE).Text(), "");
+    EXPECT_EQ(Fehlernummer([&] { Range(mappe->Daten(), blatt.Daten(), 0, 1, 2, 2); }),
+              FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { Range(mappe->Daten(), blatt.Daten(), 1, 1, 2, MAX_SPALTE + 1); }),
+              FEHLER_ANWENDUNG);
     // A range must stay on its sheet.
     Worksheet anderes = mappe->GetSheets()(2);
     EXPECT_EQ(Fehlernummer([&] { blatt.GetRange(blatt.Cells(1, 1), anderes.Cells(2, 2)); }),

@@ -128,8 +128,10 @@ QString gsKurzform(double d, int nStellen, int iMinExp, int iMaxExp, int nWissSt
     if (!std::isfinite(d)) return QStringLiteral("#ZAHL!");
     // Fast path for the usual numbers: when the shortest exact form has no more significant
     // digits than allowed, it is the answer (only "." becomes ",").
+    static constexpr std::array<double, 16> ZEHNER = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const double dAbs = std::fabs(d);
-    if (dAbs >= 1e-4 && dAbs < std::pow(10.0, iMaxExp)) {
+    if (dAbs >= 1e-4 && dAbs < ZEHNER[static_cast<size_t>(std::clamp(iMaxExp, 0, 15))]) {
         std::array<char, 48> buf{};
         const auto r =
             std::to_chars(buf.data(), buf.data() + buf.size(), d, std::chars_format::fixed);
@@ -445,7 +447,10 @@ std::vector<QString> gAbschnitte(const QString& s) {
 }
 
 bool gbIstAllgemein(const QString& s) {
-    return s.isEmpty() || s.compare(QLatin1StringView("General"), Qt::CaseInsensitive) == 0;
+    // asked for every cell: the exact spelling first, letter case only when the length fits
+    if (s.size() != 7) return s.isEmpty();
+    return s == QLatin1StringView("General") ||
+           s.compare(QLatin1StringView("General"), Qt::CaseInsensitive) == 0;
 }
 
 void gZweistellig(QString& aus, int i) {

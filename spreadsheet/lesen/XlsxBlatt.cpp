@@ -139,8 +139,10 @@ class BlattLeser : public XmlLeser {
                 if (sp > 0) lSpalte = sp;
                 if (z > 0) lZeile = z;
             } else if (n[0] == 's' && n[1] == '\0') {
-                uint32_t xf = 0;
-                std::from_chars(p[1], p[1] + std::strlen(p[1]), xf);
+                uint64_t xf = 0;
+                for (const char* c = p[1]; *c >= '0' && *c <= '9' && xf < (1u << 30); ++c) {
+                    xf = xf * 10 + static_cast<uint64_t>(*c - '0');
+                }
                 m_lStil = xf < m_k.stile.size() ? m_k.stile[xf] : 0;
             } else if (n[0] == 't' && n[1] == '\0') {
                 const std::string_view t(p[1]);

@@ -49,11 +49,19 @@ std::shared_ptr<MappenDaten> gLiesArbeitsmappe(const QString& sPfad) {
         for (size_t i = 0; i < koepfe.size(); ++i) {
             // The sheet is read when its cells are first needed; errors then name the file too.
             Blatt::Lader lader = [leser, i, schwach, sDatei](Blatt& blatt) {
-                gMitDateifehler(sDatei, [&] {
-                    const std::shared_ptr<MappenDaten> m = schwach.lock();
-                    if (!m) gLesefehler(Lesegrund::Format);
-                    leser->LiesBlatt(i, blatt, *m);
-                });
+                try {
+                    gMitDateifehler(sDatei, [&] {
+                        const std::shared_ptr<MappenDaten> m = schwach.lock();
+                        if (!m) gLesefehler(Lesegrund::Format);
+                        leser->LiesBlatt(i, blatt, *m);
+                    });
+                } catch (...) {
+                    // no half-read sheet stays behind: it is empty after the error
+                    Blatt leer(blatt.Name());
+                    leer.SetzeVersteckt(blatt.Versteckt());
+                    blatt = std::move(leer);
+                    throw;
+                }
             };
             auto blatt = std::make_shared<Blatt>(koepfe[i].sName, std::move(lader));
             blatt->SetzeVersteckt(koepfe[i].bVersteckt);

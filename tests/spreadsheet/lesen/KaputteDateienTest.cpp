@@ -160,6 +160,10 @@ TEST_F(KaputteDateien, FehlerBeimSpaeterenLesenEinesBlatts) {
         EXPECT_EQ(e.Number(), 1004);
         EXPECT_TRUE(e.Description().contains(p));
     }
+    // the damaged sheet stays empty, its neighbours are unaffected
+    EXPECT_EQ(mappe->blaetter[1]->AnzahlZeilen(), 0);
+    EXPECT_EQ(mappe->blaetter[1]->Name(), QStringLiteral("Übersicht"));
+    EXPECT_EQ(mappe->blaetter[2]->Lies(1, 1).text, QStringLiteral("geheim"));
 }
 
 TEST_F(KaputteDateien, VerschluesseltePakete) {

@@ -75,8 +75,7 @@ void gRundeNachkomma(Dezimal& z, int nNachkomma) {
     gRundeStellen(z, z.iExp + nNachkomma);
 }
 
-/// Digit `i` counted from the decimal point (0 = first digit before it going left is -1...):
-/// the digit at power 10^(iExp-1-k) for index k into `ziffern`.
+/// Digit `k` of `z` counted from its first digit (the one at 10^(iExp-1)); '0' outside.
 char gZiffer(const Dezimal& z, int k) {
     return (k >= 0 && k < static_cast<int>(z.ziffern.size())) ? z.ziffern[static_cast<size_t>(k)]
                                                               : '0';
@@ -593,7 +592,7 @@ QString gsZahl(const Abschnitt& a, double d) {
             } else {
                 expo.push_back(k);
             }
-        } else if (t.art == Art::Komma && ik < iGanzEnde + (iPunkt < 0 ? 0 : 0)) {
+        } else if (t.art == Art::Komma && ik < iGanzEnde) {
             bool bDavor = !ganz.empty(), bDanach = false;
             for (int j = ik + 1; j < iGanzEnde; ++j) {
                 if (a.teile[static_cast<size_t>(j)].art == Art::Ziffer) bDanach = true;

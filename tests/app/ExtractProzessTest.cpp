@@ -1,0 +1,181 @@
+// "rastfang extract" as a process without a display: stdout, stderr and exit code.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "TestHilfen.h"
+
+using rastfang::test::gsPython;
+using rastfang::test::gsTestdatei;
+
+namespace {
+
+struct Lauf {
+    QString sAus;
+    QString sFehler;
+    int iExit = -1;
+};
+
+// Runs the program with no display at all, so that nothing can quietly need one.
+Lauf starte(const QStringList& argumente, const QString& sDatenordner = {}) {
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        umgebung.remove(QString::fromLatin1(name));
+    }
+    if (!sDatenordner.isEmpty()) umgebung.insert(QStringLiteral("XDG_DATA_HOME"), sDatenordner);
+    QProcess p;
+    p.setProcessEnvironment(umgebung);
+    p.start(QStringLiteral(RASTFANG_BINARY_DIR "/rastfang"), argumente);
+    EXPECT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    return {QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError()), p.exitCode()};
+}
+
+QString zusammenfassung(const QString& sFilter, int i10a, int i10b) {
+    return QStringLiteral(
+               "Extraktionsergebnisse\nDatenfilter: %1\n"
+               "Tabelle             Anzahl Azubis\n"
+               "---------------------------------\n"
+               "Klasse 10a                   %2\n"
+               "Klasse 10b                   %3\n")
+        .arg(sFilter)
+        .arg(i10a)
+        .arg(i10b);
+}
+
+}  // namespace
+
+TEST(ExtractProzess, ErfolgMitFilterUndAusgabedatei) {
+    QTemporaryDir tmp;
+    const QString sAus = tmp.filePath(QStringLiteral("velmora.xlsx"));
+    const Lauf lauf =
+        starte({QStringLiteral("extract"), gsTestdatei("app_ergebnisse.xlsx"), sAus,
+                QStringLiteral("--name"), QStringLiteral("b"), QStringLiteral("--datenfilter"),
+                QStringLiteral("A"), QStringLiteral("--filterwert"), QStringLiteral("BK1")});
+    EXPECT_EQ(lauf.sFehler, QString());
+    EXPECT_EQ(lauf.iExit, 0);
+    EXPECT_EQ(lauf.sAus, zusammenfassung(QStringLiteral("'BK1'"), 3, 2));
+
+    // The independent reader sees one protected sheet with a header line per worksheet.
+    const QString sBefund = gsPython(QStringLiteral(R"(
+import sys, openpyxl
+wb = openpyxl.load_workbook(sys.argv[1])
+ws = wb["VELMORA"]
+print(wb.sheetnames, ws.protection.sheet)
+for r in range(1, 12):
+    print(r, [ws.cell(row=r, column=c).value for c in range(2, 9)])
+)"),
+                                     {sAus});
+    EXPECT_EQ(
+        sBefund,
+        QStringLiteral("['VELMORA'] True\n"
+                       "1 [' ', ' ', ' ', ' ', ' ', ' ', ' ']\n"
+                       "2 ['Name', 'Vorname', 'GebDat', 'Beruf', 'Deutsch', 'Mathematik', "
+                       "'Englisch']\n"
+                       "3 ['Müller', 'Anna', '15.03.2004', 'Kauffrau', 2.3, 1.8, '-']\n"
+                       "4 ['Weiß', 'Lena', '30.01.2005', 'Kauffrau', 2, 4, 'befr.']\n"
+                       "5 ['Öztürk', 'Emre', '07.07.2004', 'Mechatroniker', 3.5, 2.8, 1]\n"
+                       "6 [None, None, None, None, None, None, None]\n"
+                       "7 [' ', ' ', ' ', ' ', ' ', ' ', ' ']\n"
+                       "8 ['Name', 'Vorname', 'GebDat', 'Beruf', 'Deutsch', 'Wirtschaft', "
+                       "None]\n"
+                       "9 ['Becker', 'Tim', '01.05.2004', 'Industriekaufmann', 1.5, 2.5, None]\n"
+                       "10 ['Klein', 'Paul', '28.02.2005', 'Industriekaufmann', 4, 3.3, None]\n"
+                       "11 [None, None, None, None, None, None, None]\n"));
+}
+
+TEST(ExtractProzess, AbgelehnteEingabenUndUeberschreiben) {
+    QTemporaryDir tmp;
+    const QString sEin = gsTestdatei("app_ergebnisse.xlsx");
+    const QString sAus = tmp.filePath(QStringLiteral("vorhanden.xlsx"));
+    const QString sKeinKorb = tmp.filePath(QStringLiteral("kein-datenordner"));
+
+    // A check fault: its message box on stderr, exit 1, nothing on stdout.
+    Lauf lauf = starte({QStringLiteral("extract"), sEin, sAus});
+    EXPECT_EQ(lauf.iExit, 1);
+    EXPECT_EQ(lauf.sAus, QString());
+    EXPECT_EQ(lauf.sFehler,
+              QStringLiteral("Fehler VLM00125\nBitte angeben: Tabellenspalte Name     \n"));
+
+    lauf = starte({QStringLiteral("extract"), sEin, sEin.toUpper(), QStringLiteral("--name"),
+                   QStringLiteral("B")});
+    EXPECT_EQ(lauf.iExit, 1);
+    EXPECT_EQ(lauf.sFehler, QStringLiteral("Fehler VLM00110\nErgebnisdatei und Datei für "
+                                           "extrahierte Daten     \nmüssen unterschiedliche "
+                                           "Dateien sein.\n"));
+
+    // An existing output is kept unless the question is answered yes.
+    {
+        QFile f(sAus);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("alt");
+    }
+    const QString sFrage = QStringLiteral(
+                               "Frage VLM00131\nDie Datei %1\nist schon vorhanden.\n\n"
+                               "Soll sie überschrieben werden?\n")
+                               .arg(sAus);
+    lauf = starte(
+        {QStringLiteral("extract"), sEin, sAus, QStringLiteral("--name"), QStringLiteral("B")},
+        sKeinKorb);
+    EXPECT_EQ(lauf.iExit, 1);
+    EXPECT_EQ(lauf.sFehler, sFrage);
+    EXPECT_EQ(lauf.sAus, QString());
+    EXPECT_EQ(QFileInfo(sAus).size(), 3);
+
+    lauf = starte({QStringLiteral("extract"), sEin, sAus, QStringLiteral("--name"),
+                   QStringLiteral("B"), QStringLiteral("--ueberschreiben")},
+                  sKeinKorb);
+    EXPECT_EQ(lauf.iExit, 0);
+    EXPECT_EQ(lauf.sFehler, sFrage);
+    EXPECT_EQ(lauf.sAus, zusammenfassung(QStringLiteral("ohne"), 4, 3));
+    EXPECT_GT(QFileInfo(sAus).size(), 3);
+}
+
+TEST(ExtractProzess, FehlerberichteUndAufruf) {
+    QTemporaryDir tmp;
+    // The start row does not fit 16 bits: the Start handler's error path, exit 3.
+    Lauf lauf =
+        starte({QStringLiteral("extract"), gsTestdatei("app_ergebnisse.xlsx"),
+                tmp.filePath(QStringLiteral("a.xlsx")), QStringLiteral("--name"),
+                QStringLiteral("B"), QStringLiteral("--startzeile"), QStringLiteral("40000")});
+    EXPECT_EQ(lauf.iExit, 3);
+    EXPECT_EQ(lauf.sAus, QString());
+    EXPECT_EQ(lauf.sFehler,
+              QStringLiteral("Fehler VB00006\nÜberlauf\n\nFunktion: cmdStart/frmRasterfang\n"));
+    EXPECT_FALSE(QFile::exists(tmp.filePath(QStringLiteral("a.xlsx"))));
+
+    // An input that is no workbook: the reader's own report, exit 3, no summary.
+    const QString sKaputt = tmp.filePath(QStringLiteral("kaputt.xlsx"));
+    {
+        QFile f(sKaputt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("PK\x03\x04 kein Arbeitsblatt", 22));
+    }
+    lauf = starte({QStringLiteral("extract"), sKaputt, tmp.filePath(QStringLiteral("b.xlsx")),
+                   QStringLiteral("--name"), QStringLiteral("B")});
+    EXPECT_EQ(lauf.iExit, 3);
+    EXPECT_EQ(lauf.sAus, QString());
+    EXPECT_TRUE(lauf.sFehler.startsWith(QStringLiteral("Fehler VB01004\n")))
+        << lauf.sFehler.toStdString();
+    EXPECT_TRUE(lauf.sFehler.endsWith(QStringLiteral("Funktion: OpenFile/CXlsExtract\n")))
+        << lauf.sFehler.toStdString();
+
+    // Usage errors: exit 2 with the German usage text; --help on stdout with exit 0.
+    lauf = starte({QStringLiteral("extract"), QStringLiteral("nur-eine.xlsx")});
+    EXPECT_EQ(lauf.iExit, 2);
+    EXPECT_TRUE(lauf.sFehler.startsWith(
+        QStringLiteral("extract braucht genau zwei Dateien: EINGABE und AUSGABE.\n\nAufruf:\n")));
+    lauf = starte({QStringLiteral("--help")});
+    EXPECT_EQ(lauf.iExit, 0);
+    EXPECT_TRUE(lauf.sAus.startsWith(QStringLiteral("Aufruf:\n")));
+    EXPECT_EQ(lauf.sFehler, QString());
+
+    // The window without a display: a German hint at the extract form.
+    lauf = starte({});
+    EXPECT_EQ(lauf.iExit, 2);
+    EXPECT_TRUE(lauf.sFehler.contains(QStringLiteral("keine Anzeige")));
+    EXPECT_TRUE(lauf.sFehler.contains(QStringLiteral("rastfang extract EINGABE AUSGABE")));
+}

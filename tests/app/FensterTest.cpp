@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "FensterHilfen.h"
 #include "Twips.h"
@@ -159,4 +160,24 @@ TEST_F(FensterTest, EnterStartetEscBeendet) {
     EXPECT_EQ(dritte.eingaben().sErgebnisWorkfile, e.sErgebnisWorkfile);
     dritte.setzeEingaben({});
     dritte.close();
+}
+
+TEST_F(FensterTest, SchliessenBeendetDasProgramm) {
+    // Only the window under test is open: closing it ends the event loop, as it ends the program.
+    fenster->hide();
+    frmRasterfang hauptfenster;
+    hauptfenster.setzeEingaben({});
+    hauptfenster.show();
+    bool bZeitUm = false;
+    QTimer::singleShot(0, [&] { QTest::keyClick(&hauptfenster, Qt::Key_Escape); });
+    QTimer zeit;
+    zeit.setSingleShot(true);
+    QObject::connect(&zeit, &QTimer::timeout, [&] {
+        bZeitUm = true;
+        QCoreApplication::quit();
+    });
+    zeit.start(10000);
+    QCoreApplication::exec();
+    EXPECT_FALSE(bZeitUm);
+    EXPECT_FALSE(hauptfenster.isVisible());
 }

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "DateiDialog.h"
 #include "FensterHilfen.h"
 #include "Twips.h"
 
@@ -180,4 +181,25 @@ TEST_F(FensterTest, SchliessenBeendetDasProgramm) {
     QCoreApplication::exec();
     EXPECT_FALSE(bZeitUm);
     EXPECT_FALSE(hauptfenster.isVisible());
+}
+
+TEST_F(FensterTest, PunktknoepfeRufenDieDateiauswahl) {
+    // A file dialog that answers at once and remembers what it was asked for.
+    struct Antwortdialog : DateiDialog {
+        std::optional<QString> Zeige(const DateiDialogOptionen& o) override {
+            arten.push_back(o.art);
+            return o.art == DateiDialogOptionen::Art::Oeffnen ? QStringLiteral("/daten/wahl.xlsx")
+                                                              : QStringLiteral("/daten/aus");
+        }
+        std::vector<DateiDialogOptionen::Art> arten;
+    } dialog;
+    const DateiDialogTausch tausch(dialog);
+    QTest::mouseClick(knopf("cmdPfeil_0"), Qt::LeftButton);
+    EXPECT_EQ(feld("txtErgebnisdatei")->text(), QStringLiteral("/daten/wahl.xlsx"));
+    EXPECT_EQ(feld("txtErgebnisWorkfile")->text(), QString());
+    QTest::mouseClick(knopf("cmdPfeil_1"), Qt::LeftButton);
+    EXPECT_EQ(feld("txtErgebnisWorkfile")->text(), QStringLiteral("/daten/aus.xml"));
+    EXPECT_EQ(fokusName(), QStringLiteral("txtErgebnisWorkfile"));
+    EXPECT_EQ(dialog.arten, (std::vector{DateiDialogOptionen::Art::Oeffnen,
+                                         DateiDialogOptionen::Art::Speichern}));
 }

@@ -31,6 +31,14 @@ constexpr std::array<SpaltenFeld, 6> SPALTEN{{{"Name", false},
                                               {"Erstes Ergebnis", false},
                                               {"Datenfilter", true}}};
 
+// Upper case letter by letter, as the classic runtime did it: "ß" stays one letter, so two paths
+// compare equal only when they have the same length.
+QString gross(const QString& s) {
+    QString t = s;
+    for (QChar& c : t) c = c.toUpper();
+    return t;
+}
+
 void fokus(const StartRueckmeldungen& rueck, Eingabefeld feld, int iIndex = 0) {
     if (rueck.fokusSetzen) rueck.fokusSetzen(feld, iIndex);
 }
@@ -90,7 +98,7 @@ std::optional<Pruefergebnis> gEingabenPruefen(const Eingaben& eingaben, CXLSread
         return std::nullopt;
     }
     // A plain comparison of the texts: two spellings of one file are not recognised.
-    if (ergebnis.sEingabepfad.toUpper() == ergebnis.sAusgabepfad.toUpper()) {
+    if (gross(ergebnis.sEingabepfad) == gross(ergebnis.sAusgabepfad)) {
         giMeldung({}, DATEIEN_GLEICH, {});
         return std::nullopt;
     }

@@ -179,3 +179,25 @@ TEST(ExtractProzess, FehlerberichteUndAufruf) {
     EXPECT_TRUE(lauf.sFehler.contains(QStringLiteral("keine Anzeige")));
     EXPECT_TRUE(lauf.sFehler.contains(QStringLiteral("rastfang extract EINGABE AUSGABE")));
 }
+
+TEST(ExtractProzess, OhneAzubisNurDieSchlusszeile) {
+    // Headings but nobody below them: every worksheet counted with 0, no header line written.
+    QTemporaryDir tmp;
+    const QString sAus = tmp.filePath(QStringLiteral("leer.xlsx"));
+    const Lauf lauf = starte({QStringLiteral("extract"), gsTestdatei("app_ohne_azubis.xlsx"), sAus,
+                              QStringLiteral("--name"), QStringLiteral("A")});
+    EXPECT_EQ(lauf.iExit, 0);
+    EXPECT_EQ(lauf.sFehler, QString());
+    EXPECT_EQ(lauf.sAus, QStringLiteral("Extraktionsergebnisse\nDatenfilter: ohne\n"
+                                        "Tabelle             Anzahl Azubis\n"
+                                        "---------------------------------\n"
+                                        "Leer                         0\n"
+                                        "Auch leer                    0\n"));
+    const QString sBefund = gsPython(QStringLiteral(R"(
+import sys, openpyxl
+ws = openpyxl.load_workbook(sys.argv[1])["VELMORA"]
+print(sum(1 for row in ws.iter_rows(values_only=True) for v in row if v is not None))
+)"),
+                                     {sAus});
+    EXPECT_EQ(sBefund, QStringLiteral("0\n"));
+}

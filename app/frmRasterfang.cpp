@@ -77,7 +77,7 @@ QRect frmRasterfang::Pixel(int l, int t, int w, int h) const {
 void frmRasterfang::ErzeugeSteuerelemente() {
     setFixedSize(giPixel(CLIENT_BREITE, logicalDpiX()), giPixel(CLIENT_HOEHE, logicalDpiY()));
 
-    const auto eintrag = [this](QWidget* eltern, const QString& sName, QRect ort) {
+    const auto eintrag = [](QWidget* eltern, const QString& sName, QRect ort) {
         auto* txt = new QLineEdit(eltern);
         txt->setObjectName(sName);
         txt->setGeometry(ort);

@@ -173,6 +173,9 @@ TEST_F(Vorbelegung, KleingeschriebenerSchluesselWirdGelesenUndErsetzt) {
 TEST_F(Vorbelegung, LeereUndUeberlangeWerte) {
     ASSERT_TRUE(ordner.isValid());
     IniVerwenden(sIni());
+    // As in the window: loading routes section "Vorbel" to the INI file before anything is
+    // written, so this test does not depend on another one having loaded first.
+    Gelesen();
     gVorbelegungSchreiben(Beispiel());
 
     // A box the user cleared is written empty and stays empty.
@@ -206,6 +209,7 @@ TEST_F(Vorbelegung, UnbeschreibbarerOrtVerliertDieVorbelegungStill) {
 
     test::MeldungsRecorder meldungen;
     const MeldungsBoxTausch box(meldungen);
+    Gelesen();
     gVorbelegungSchreiben(Beispiel());
     EXPECT_FALSE(QFile::exists(sIniUnerreichbar));
     EXPECT_TRUE(Gelesen() == Eingaben{});

@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <vector>
 
+#include "CRegistry.h"
 #include "Plattform.h"
 #include "TestHilfen.h"
 #include "frmRasterfang.h"
@@ -33,7 +35,16 @@ class ProtokollZeiger : public Mauszeiger {
 
 class FensterTest : public ::testing::Test {
   protected:
+    QTemporaryDir iniOrdner;
     void SetUp() override {
+        // Each test process keeps its presets in a file of its own: tests running side by side
+        // must not read each other's entries.
+        ASSERT_TRUE(iniOrdner.isValid());
+        {
+            MeldungsRecorder registryMeldungen;
+            const MeldungsBoxTausch box(registryMeldungen);
+            goRegistry().sGlobIniDatei(iniOrdner.filePath(QStringLiteral("Rastfang.ini")));
+        }
         fenster = std::make_unique<frmRasterfang>();
         fenster->setzeEingaben({});
         fenster->setzeZusammenfassungsAnzeige([this](const QString& sText) {

@@ -5,13 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <ostream>
 
 #include "CRegistry.h"
 #include "TestHilfen.h"
 
-#include <ostream>
-
-/// Readable QString and QByteArray values in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
@@ -24,27 +22,25 @@ namespace rastfang::test {
 class SettingsUmgebung {
   public:
     SettingsUmgebung() : m_tausch(recorder) {
-        QDir(m_dir.path()).mkpath(QStringLiteral("programm"));
-        QDir(m_dir.path()).mkpath(QStringLiteral("system"));
-        orte.sHkcuDatei = pfad(QStringLiteral("benutzer/Tesmarin/HKEY_CURRENT_USER.reg"));
-        orte.sHklmDatei = pfad(QStringLiteral("system/Tesmarin/HKEY_LOCAL_MACHINE.reg"));
-        orte.sProgrammOrdner = pfad(QStringLiteral("programm"));
-        orte.sSystemOrdner = pfad(QStringLiteral("system"));
+        orte.sHkcuDatei = pfad("benutzer/Tesmarin/HKEY_CURRENT_USER.reg");
+        orte.sHklmDatei = pfad("system/Tesmarin/HKEY_LOCAL_MACHINE.reg");
+        orte.sProgrammOrdner = pfad("programm");
+        orte.sSystemOrdner = pfad("system");
+        QDir().mkpath(orte.sProgrammOrdner);
+        QDir().mkpath(orte.sSystemOrdner);
     }
 
-    /// A path inside the temporary folder.
     QString pfad(const QString& sName) const { return m_dir.path() + QLatin1Char('/') + sName; }
-
     /// The INI file the store uses when no path is registered.
     QString iniDatei() const { return orte.sProgrammOrdner + QStringLiteral("/Rastfang.ini"); }
+    bool bStumm() const { return recorder.meldungen.empty(); }
 
-    /// Writes `inhalt` (raw bytes) to `sPfad`, creating its folder.
+    /// Writes raw bytes to `sPfad`, creating its folder.
     static void schreibe(const QString& sPfad, const QByteArray& inhalt) {
         QDir().mkpath(QFileInfo(sPfad).absolutePath());
         QFile f(sPfad);
         if (f.open(QIODevice::WriteOnly)) f.write(inhalt);
     }
-
     /// The raw bytes of `sPfad` (empty when missing).
     static QByteArray lies(const QString& sPfad) {
         QFile f(sPfad);
@@ -58,5 +54,16 @@ class SettingsUmgebung {
     QTemporaryDir m_dir;
     MeldungsBoxTausch m_tausch;
 };
+
+/// The number of the error `f` raises, 0 when it raises none.
+template <class F>
+int32_t fehlerVon(F f) {
+    try {
+        f();
+    } catch (const VbFehler& e) {
+        return e.Number();
+    }
+    return 0;
+}
 
 }  // namespace rastfang::test

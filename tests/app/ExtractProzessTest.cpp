@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -34,17 +35,22 @@ Lauf starte(const QStringList& argumente, const QString& sDatenordner = {}) {
             QString::fromUtf8(p.readAllStandardError()), p.exitCode()};
 }
 
+Lauf extract(const QString& sEin, const QString& sAus, const QStringList& optionen = {},
+             const QString& sDatenordner = {}) {
+    return starte(QStringList{QStringLiteral("extract"), sEin, sAus} + optionen, sDatenordner);
+}
+
 QString zusammenfassung(const QString& sFilter, int i10a, int i10b) {
     return QStringLiteral(
-               "Extraktionsergebnisse\nDatenfilter: %1\n"
-               "Tabelle             Anzahl Azubis\n"
+               "Extraktionsergebnisse\nDatenfilter: %1\nTabelle             Anzahl Azubis\n"
                "---------------------------------\n"
-               "Klasse 10a                   %2\n"
-               "Klasse 10b                   %3\n")
+               "Klasse 10a                   %2\nKlasse 10b                   %3\n")
         .arg(sFilter)
         .arg(i10a)
         .arg(i10b);
 }
+
+const QString ERGEBNISSE = gsTestdatei(QStringLiteral("app_ergebnisse.xlsx"));
 
 }  // namespace
 
@@ -52,9 +58,7 @@ TEST(ExtractProzess, ErfolgMitFilterUndAusgabedatei) {
     QTemporaryDir tmp;
     const QString sAus = tmp.filePath(QStringLiteral("velmora.xlsx"));
     const Lauf lauf =
-        starte({QStringLiteral("extract"), gsTestdatei("app_ergebnisse.xlsx"), sAus,
-                QStringLiteral("--name"), QStringLiteral("b"), QStringLiteral("--datenfilter"),
-                QStringLiteral("A"), QStringLiteral("--filterwert"), QStringLiteral("BK1")});
+        extract(ERGEBNISSE, sAus, {"--name", "b", "--datenfilter", "A", "--filterwert", "BK1"});
     EXPECT_EQ(lauf.sFehler, QString());
     EXPECT_EQ(lauf.iExit, 0);
     EXPECT_EQ(lauf.sAus, zusammenfassung(QStringLiteral("'BK1'"), 3, 2));
@@ -89,19 +93,16 @@ for r in range(1, 12):
 
 TEST(ExtractProzess, AbgelehnteEingabenUndUeberschreiben) {
     QTemporaryDir tmp;
-    const QString sEin = gsTestdatei("app_ergebnisse.xlsx");
     const QString sAus = tmp.filePath(QStringLiteral("vorhanden.xlsx"));
     const QString sKeinKorb = tmp.filePath(QStringLiteral("kein-datenordner"));
 
     // A check fault: its message box on stderr, exit 1, nothing on stdout.
-    Lauf lauf = starte({QStringLiteral("extract"), sEin, sAus});
+    Lauf lauf = extract(ERGEBNISSE, sAus);
     EXPECT_EQ(lauf.iExit, 1);
     EXPECT_EQ(lauf.sAus, QString());
     EXPECT_EQ(lauf.sFehler,
               QStringLiteral("Fehler VLM00125\nBitte angeben: Tabellenspalte Name     \n"));
-
-    lauf = starte({QStringLiteral("extract"), sEin, sEin.toUpper(), QStringLiteral("--name"),
-                   QStringLiteral("B")});
+    lauf = extract(ERGEBNISSE, ERGEBNISSE.toUpper(), {"--name", "B"});
     EXPECT_EQ(lauf.iExit, 1);
     EXPECT_EQ(lauf.sFehler, QStringLiteral("Fehler VLM00110\nErgebnisdatei und Datei für "
                                            "extrahierte Daten     \nmüssen unterschiedliche "
@@ -110,24 +111,19 @@ TEST(ExtractProzess, AbgelehnteEingabenUndUeberschreiben) {
     // An existing output is kept unless the question is answered yes.
     {
         QFile f(sAus);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("alt");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("alt") == 3);
     }
     const QString sFrage = QStringLiteral(
                                "Frage VLM00131\nDie Datei %1\nist schon vorhanden.\n\n"
                                "Soll sie überschrieben werden?\n")
                                .arg(sAus);
-    lauf = starte(
-        {QStringLiteral("extract"), sEin, sAus, QStringLiteral("--name"), QStringLiteral("B")},
-        sKeinKorb);
+    lauf = extract(ERGEBNISSE, sAus, {"--name", "B"}, sKeinKorb);
     EXPECT_EQ(lauf.iExit, 1);
     EXPECT_EQ(lauf.sFehler, sFrage);
     EXPECT_EQ(lauf.sAus, QString());
     EXPECT_EQ(QFileInfo(sAus).size(), 3);
 
-    lauf = starte({QStringLiteral("extract"), sEin, sAus, QStringLiteral("--name"),
-                   QStringLiteral("B"), QStringLiteral("--ueberschreiben")},
-                  sKeinKorb);
+    lauf = extract(ERGEBNISSE, sAus, {"--name", "B", "--ueberschreiben"}, sKeinKorb);
     EXPECT_EQ(lauf.iExit, 0);
     EXPECT_EQ(lauf.sFehler, sFrage);
     EXPECT_EQ(lauf.sAus, zusammenfassung(QStringLiteral("ohne"), 4, 3));
@@ -137,15 +133,13 @@ TEST(ExtractProzess, AbgelehnteEingabenUndUeberschreiben) {
 TEST(ExtractProzess, FehlerberichteUndAufruf) {
     QTemporaryDir tmp;
     // The start row does not fit 16 bits: the Start handler's error path, exit 3.
-    Lauf lauf =
-        starte({QStringLiteral("extract"), gsTestdatei("app_ergebnisse.xlsx"),
-                tmp.filePath(QStringLiteral("a.xlsx")), QStringLiteral("--name"),
-                QStringLiteral("B"), QStringLiteral("--startzeile"), QStringLiteral("40000")});
+    const QString sA = tmp.filePath(QStringLiteral("a.xlsx"));
+    Lauf lauf = extract(ERGEBNISSE, sA, {"--name", "B", "--startzeile", "40000"});
     EXPECT_EQ(lauf.iExit, 3);
     EXPECT_EQ(lauf.sAus, QString());
     EXPECT_EQ(lauf.sFehler,
               QStringLiteral("Fehler VB00006\nÜberlauf\n\nFunktion: cmdStart/frmRasterfang\n"));
-    EXPECT_FALSE(QFile::exists(tmp.filePath(QStringLiteral("a.xlsx"))));
+    EXPECT_FALSE(QFile::exists(sA));
 
     // An input that is no workbook: the reader's own report, exit 3, no summary.
     const QString sKaputt = tmp.filePath(QStringLiteral("kaputt.xlsx"));
@@ -154,12 +148,10 @@ TEST(ExtractProzess, FehlerberichteUndAufruf) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray("PK\x03\x04 kein Arbeitsblatt", 22));
     }
-    lauf = starte({QStringLiteral("extract"), sKaputt, tmp.filePath(QStringLiteral("b.xlsx")),
-                   QStringLiteral("--name"), QStringLiteral("B")});
+    lauf = extract(sKaputt, tmp.filePath(QStringLiteral("b.xlsx")), {"--name", "B"});
     EXPECT_EQ(lauf.iExit, 3);
     EXPECT_EQ(lauf.sAus, QString());
-    EXPECT_TRUE(lauf.sFehler.startsWith(QStringLiteral("Fehler VB01004\n")))
-        << lauf.sFehler.toStdString();
+    EXPECT_TRUE(lauf.sFehler.startsWith(QStringLiteral("Fehler VB01004\n")));
     EXPECT_TRUE(lauf.sFehler.endsWith(QStringLiteral("Funktion: OpenFile/CXlsExtract\n")))
         << lauf.sFehler.toStdString();
 
@@ -184,8 +176,8 @@ TEST(ExtractProzess, OhneAzubisNurDieSchlusszeile) {
     // Headings but nobody below them: every worksheet counted with 0, no header line written.
     QTemporaryDir tmp;
     const QString sAus = tmp.filePath(QStringLiteral("leer.xlsx"));
-    const Lauf lauf = starte({QStringLiteral("extract"), gsTestdatei("app_ohne_azubis.xlsx"), sAus,
-                              QStringLiteral("--name"), QStringLiteral("A")});
+    const Lauf lauf =
+        extract(gsTestdatei(QStringLiteral("app_ohne_azubis.xlsx")), sAus, {"--name", "A"});
     EXPECT_EQ(lauf.iExit, 0);
     EXPECT_EQ(lauf.sFehler, QString());
     EXPECT_EQ(lauf.sAus, QStringLiteral("Extraktionsergebnisse\nDatenfilter: ohne\n"
@@ -193,11 +185,10 @@ TEST(ExtractProzess, OhneAzubisNurDieSchlusszeile) {
                                         "---------------------------------\n"
                                         "Leer                         0\n"
                                         "Auch leer                    0\n"));
-    const QString sBefund = gsPython(QStringLiteral(R"(
-import sys, openpyxl
-ws = openpyxl.load_workbook(sys.argv[1])["VELMORA"]
-print(sum(1 for row in ws.iter_rows(values_only=True) for v in row if v is not None))
-)"),
-                                     {sAus});
-    EXPECT_EQ(sBefund, QStringLiteral("0\n"));
+    EXPECT_EQ(gsPython(QStringLiteral("import sys, openpyxl\n"
+                                      "ws = openpyxl.load_workbook(sys.argv[1])['VELMORA']\n"
+                                      "print(sum(v is not None for r in ws.iter_rows("
+                                      "values_only=True) for v in r))\n"),
+                       {sAus}),
+              QStringLiteral("0\n"));
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The fixture of the window tests: a shown, active main window with empty entries, a recording
-// message box and mouse pointer, and the summary caught instead of shown.
+// The fixture of the window tests: a shown, active main window with empty entries and presets in
+// a private INI file, a recording message box and pointer, the summary caught instead of shown.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "CRegistry.h"
@@ -20,25 +21,17 @@
 namespace rastfang::test {
 
 /// A mouse pointer that keeps every value it was set to.
-class ProtokollZeiger : public Mauszeiger {
-  public:
-    int16_t Lesen() const override { return m_iZeiger; }
+struct ProtokollZeiger : MerkenderMauszeiger {
     void Setzen(int16_t iZeiger) override {
-        m_iZeiger = iZeiger;
+        MerkenderMauszeiger::Setzen(iZeiger);
         werte.push_back(iZeiger);
     }
     std::vector<int16_t> werte;
-
-  private:
-    int16_t m_iZeiger = STANDARD;
 };
 
 class FensterTest : public ::testing::Test {
   protected:
-    QTemporaryDir iniOrdner;
     void SetUp() override {
-        // Each test process keeps its presets in a file of its own: tests running side by side
-        // must not read each other's entries.
         ASSERT_TRUE(iniOrdner.isValid());
         {
             MeldungsRecorder registryMeldungen;
@@ -60,18 +53,13 @@ class FensterTest : public ::testing::Test {
         QTest::qWait(10);
     }
 
-    /// The entry or button with that object name.
-    QLineEdit* feld(const char* name) const {
-        auto* w = fenster->findChild<QLineEdit*>(QString::fromLatin1(name));
+    template <typename T = QLineEdit>
+    T* feld(const char* name) const {
+        auto* w = fenster->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    QPushButton* knopf(const char* name) const {
-        auto* w = fenster->findChild<QPushButton*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    /// Object name of the widget holding the keyboard focus.
+    QPushButton* knopf(const char* name) const { return feld<QPushButton>(name); }
     static QString fokusName() {
         const QWidget* w = QApplication::focusWidget();
         return w ? w->objectName() : QString();
@@ -81,23 +69,21 @@ class FensterTest : public ::testing::Test {
         feld(name)->setFocus(Qt::OtherFocusReason);
         QTest::qWait(10);
     }
-    /// Types `sText` key by key (umlauts as text events, which keyClicks cannot send).
+    /// Types key by key (umlauts as text events, which keyClicks cannot send).
     static void tippe(QWidget* w, const QString& sText) {
         for (const QChar c : sText) {
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
-    /// The six column entries' texts.
     QStringList spalten() const {
         QStringList l;
-        for (int i = 0; i < 6; ++i) {
-            l << feld(QByteArray("txtSpalte_") + QByteArray::number(i))->text();
-        }
+        for (int i = 0; i < 6; ++i) l << feld(("txtSpalte_" + std::to_string(i)).c_str())->text();
         return l;
     }
     /// Clicks "&Start" with the mouse, as the user would (the button takes the focus).
     void start() { QTest::mouseClick(knopf("cmdOK"), Qt::LeftButton); }
 
+    QTemporaryDir iniOrdner;
     MeldungsRecorder recorder;
     MeldungsBoxTausch boxTausch{recorder};
     ProtokollZeiger zeiger;

@@ -1,12 +1,10 @@
-// "&Start" in the window: every fault of the check with its message and focus, the overwrite
-// question on real files, full runs with the summary, and pointer and status line after every
-// ending.
+// "&Start" in the window: every check fault with message and focus, the overwrite question on
+// real files, full runs with the summary, pointer and status line after every ending.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdlib>
 
@@ -18,8 +16,6 @@ using rastfang::test::FensterTest;
 using rastfang::test::gsTestdatei;
 
 namespace {
-
-const QString CRLF = QStringLiteral("\r\n");
 
 QString zusammenfassung(const QString& sFilter, const QString& s10a, const QString& s10b) {
     return QStringLiteral("Extraktionsergebnisse\r\nDatenfilter: ") + sFilter +
@@ -41,7 +37,7 @@ class StartTest : public FensterTest {
     void SetUp() override {
         FensterTest::SetUp();
         ASSERT_TRUE(tmp.isValid());
-        // No trash during these tests: an old output is deleted, never moved into the home.
+        // No trash: an old output is deleted, never moved into the real home.
         setenv("XDG_DATA_HOME", tmp.filePath(QStringLiteral("kein-datenordner")).toLocal8Bit(), 1);
     }
     void TearDown() override { unsetenv("XDG_DATA_HOME"); }
@@ -51,10 +47,25 @@ class StartTest : public FensterTest {
         Eingaben e;
         e.sErgebnisdatei = gsTestdatei(QStringLiteral("app_ergebnisse.xlsx"));
         e.sSpalte = {"B", "C", "D", "E", "F", ""};
-        e.sErgebnisWorkfile = tmp.filePath(QStringLiteral("velmora.xlsx"));
+        e.sErgebnisWorkfile = ausgabe();
         return e;
     }
     QString ausgabe() const { return tmp.filePath(QStringLiteral("velmora.xlsx")); }
+    /// Starts with `e`, expects exactly one message box with that title and returns its text.
+    QString starteMitMeldung(const Eingaben& e, const QString& sTitel) {
+        recorder.meldungen.clear();
+        fenster->setzeEingaben(e);
+        start();
+        EXPECT_EQ(recorder.meldungen.size(), 1u);
+        if (recorder.meldungen.empty()) return QStringLiteral("keine Meldung");
+        EXPECT_EQ(recorder.meldungen[0].sTitel, sTitel);
+        return recorder.meldungen[0].sText;
+    }
+    /// After every ending: default pointer, empty status line.
+    void inRuhe() const {
+        EXPECT_EQ(zeiger.Lesen(), Mauszeiger::STANDARD);
+        EXPECT_EQ(feld("txtStatus")->text(), QString());
+    }
 
     QTemporaryDir tmp;
 };
@@ -62,81 +73,70 @@ class StartTest : public FensterTest {
 }  // namespace
 
 TEST_F(StartTest, JederPruefungsfehlerMitMeldungUndFokus) {
-    struct Fall {
-        const char* pszWas;
-        std::function<void(Eingaben&)> aendern;
-        QString sTitel;
-        QString sText;
-        QString sFokus;  // "cmdOK": the focus stays on the button that was clicked
+    const auto fehlt = [](const char* was) {
+        return std::pair{QStringLiteral("Fehler VLM00125"),
+                         QStringLiteral("Bitte angeben: %1     ").arg(QString::fromUtf8(was))};
+    };
+    const auto ungueltig = [](const char* was) {
+        return std::pair{QStringLiteral("Fehler VLM00127"),
+                         QStringLiteral("%1: Ungültiger Wert     ").arg(QString::fromUtf8(was))};
+    };
+    const auto fehltDatei = [](const QString& sPfad) {
+        return std::pair{QStringLiteral("Fehler VLM00130"),
+                         "Die Datei\r\n" + sPfad + "\r\nist nicht vorhanden."};
     };
     const QString sOrdner = tmp.path();
-    schreibeDatei(tmp.filePath(QStringLiteral("liste.xlsx")), "x");
+    const auto zeile = ungueltig("Zeilennummer für Startzeile");
+    struct Fall {
+        std::function<void(Eingaben&)> aendern;
+        std::pair<QString, QString> meldung;
+        QString sFokus;  // "cmdOK": the focus stays on the button that was clicked
+    };
     const std::vector<Fall> faelle{
-        {"Eingabe leer", [](Eingaben& e) { e.sErgebnisdatei = QStringLiteral("   "); },
-         "Fehler VLM00125", "Bitte angeben: Ergebnisdatei     ", "txtErgebnisdatei"},
-        {"Eingabe ist ein Ordner", [&](Eingaben& e) { e.sErgebnisdatei = sOrdner + u' '; },
-         "Fehler VLM00130", "Die Datei\r\n" + sOrdner + "\r\nist nicht vorhanden.",
+        {[](Eingaben& e) { e.sErgebnisdatei = "   "; }, fehlt("Ergebnisdatei"), "txtErgebnisdatei"},
+        {[&](Eingaben& e) { e.sErgebnisdatei = sOrdner + u' '; }, fehltDatei(sOrdner),
          "txtErgebnisdatei"},
-        {"Eingabe mit Platzhalter",
-         [&](Eingaben& e) { e.sErgebnisdatei = sOrdner + QStringLiteral("/*.xlsx"); },
-         "Fehler VLM00130", "Die Datei\r\n" + sOrdner + "/*.xlsx\r\nist nicht vorhanden.",
-         "txtErgebnisdatei"},
-        {"Startzeile 0", [](Eingaben& e) { e.sZeile = QStringLiteral("0"); }, "Fehler VLM00127",
-         "Zeilennummer für Startzeile: Ungültiger Wert     ", "cmdOK"},
-        {"Startzeile abc", [](Eingaben& e) { e.sZeile = QStringLiteral("abc"); }, "Fehler VLM00127",
-         "Zeilennummer für Startzeile: Ungültiger Wert     ", "cmdOK"},
-        {"Startzeile -3", [](Eingaben& e) { e.sZeile = QStringLiteral("-3"); }, "Fehler VLM00127",
-         "Zeilennummer für Startzeile: Ungültiger Wert     ", "cmdOK"},
-        {"Startzeile 0,5", [](Eingaben& e) { e.sZeile = QStringLiteral("0,5"); }, "Fehler VLM00127",
-         "Zeilennummer für Startzeile: Ungültiger Wert     ", "cmdOK"},
-        {"Name ZZ", [](Eingaben& e) { e.sSpalte[0] = QStringLiteral("ZZ"); }, "Fehler VLM00127",
-         "Tabellenspalte Name: Ungültiger Wert     ", "txtSpalte_0"},
-        {"Vorname leer", [](Eingaben& e) { e.sSpalte[1] = QStringLiteral(" "); }, "Fehler VLM00125",
-         "Bitte angeben: Tabellenspalte Vorname     ", "txtSpalte_1"},
-        {"Geburtsdatum ??", [](Eingaben& e) { e.sSpalte[2] = QStringLiteral("??"); },
-         "Fehler VLM00127", "Tabellenspalte Geburtsdatum: Ungültiger Wert     ", "txtSpalte_2"},
-        {"Beruf leer", [](Eingaben& e) { e.sSpalte[3].clear(); }, "Fehler VLM00125",
-         "Bitte angeben: Tabellenspalte Beruf     ", "txtSpalte_3"},
-        {"Erstes Ergebnis leer", [](Eingaben& e) { e.sSpalte[4].clear(); }, "Fehler VLM00125",
-         "Bitte angeben: Tabellenspalte Erstes Ergebnis     ", "txtSpalte_4"},
-        {"Datenfilter 1", [](Eingaben& e) { e.sSpalte[5] = QStringLiteral("1"); },
-         "Fehler VLM00127", "Tabellenspalte Datenfilter: Ungültiger Wert     ", "txtSpalte_5"},
-        {"Ausgabe leer", [](Eingaben& e) { e.sErgebnisWorkfile = QStringLiteral("  "); },
-         "Fehler VLM00125", "Bitte angeben: Datei für extrahierte Daten     ",
+        {[&](Eingaben& e) { e.sErgebnisdatei = sOrdner + "/*.xlsx"; },
+         fehltDatei(sOrdner + "/*.xlsx"), "txtErgebnisdatei"},
+        {[](Eingaben& e) { e.sZeile = "0"; }, zeile, "cmdOK"},
+        {[](Eingaben& e) { e.sZeile = "abc"; }, zeile, "cmdOK"},
+        {[](Eingaben& e) { e.sZeile = "-3"; }, zeile, "cmdOK"},
+        {[](Eingaben& e) { e.sZeile = "0,5"; }, zeile, "cmdOK"},
+        {[](Eingaben& e) { e.sSpalte[0] = "ZZ"; }, ungueltig("Tabellenspalte Name"), "txtSpalte_0"},
+        {[](Eingaben& e) { e.sSpalte[1] = " "; }, fehlt("Tabellenspalte Vorname"), "txtSpalte_1"},
+        {[](Eingaben& e) { e.sSpalte[2] = "??"; }, ungueltig("Tabellenspalte Geburtsdatum"),
+         "txtSpalte_2"},
+        {[](Eingaben& e) { e.sSpalte[3].clear(); }, fehlt("Tabellenspalte Beruf"), "txtSpalte_3"},
+        {[](Eingaben& e) { e.sSpalte[4].clear(); }, fehlt("Tabellenspalte Erstes Ergebnis"),
+         "txtSpalte_4"},
+        {[](Eingaben& e) { e.sSpalte[5] = "1"; }, ungueltig("Tabellenspalte Datenfilter"),
+         "txtSpalte_5"},
+        {[](Eingaben& e) { e.sErgebnisWorkfile = "  "; }, fehlt("Datei für extrahierte Daten"),
          "txtErgebnisWorkfile"},
-        {"Ausgabe gleich Eingabe",
-         [](Eingaben& e) {
-             e.sErgebnisWorkfile = QStringLiteral(" ") + e.sErgebnisdatei.toUpper();
-         },
-         "Fehler VLM00110",
-         "Ergebnisdatei und Datei für extrahierte Daten     \r\nmüssen unterschiedliche Dateien "
-         "sein.",
+        {[](Eingaben& e) { e.sErgebnisWorkfile = " " + e.sErgebnisdatei.toUpper(); },
+         {"Fehler VLM00110",
+          "Ergebnisdatei und Datei für extrahierte Daten     \r\nmüssen unterschiedliche Dateien "
+          "sein."},
          "cmdOK"},
-        {"mehrere Fehler: nur der erste",
-         [](Eingaben& e) {
-             e.sZeile = QStringLiteral("0");
+        // Several faults: only the first in the check's order is reported.
+        {[](Eingaben& e) {
+             e.sZeile = "0";
              e.sSpalte[0].clear();
              e.sErgebnisWorkfile.clear();
          },
-         "Fehler VLM00127", "Zeilennummer für Startzeile: Ungültiger Wert     ", "cmdOK"},
+         zeile, "cmdOK"},
     };
-    for (const Fall& fall : faelle) {
-        SCOPED_TRACE(fall.pszWas);
-        recorder.meldungen.clear();
+    for (size_t i = 0; i < faelle.size(); ++i) {
+        SCOPED_TRACE(i);
         Eingaben e = gueltig();
-        fall.aendern(e);
-        fenster->setzeEingaben(e);
+        faelle[i].aendern(e);
         fokusAuf("txtFilterWert");
-        start();
-        ASSERT_EQ(recorder.meldungen.size(), 1u);
-        EXPECT_EQ(recorder.meldungen[0].sTitel, fall.sTitel);
-        EXPECT_EQ(recorder.meldungen[0].sText, fall.sText);
-        EXPECT_EQ(fokusName(), fall.sFokus);
+        EXPECT_EQ(starteMitMeldung(e, faelle[i].meldung.first), faelle[i].meldung.second);
+        EXPECT_EQ(fokusName(), faelle[i].sFokus);
         EXPECT_EQ(fenster->letztesErgebnis(), StartErgebnis::PruefungNichtBestanden);
     }
     // No fault started anything: no hourglass, no status text, no summary, no output.
-    EXPECT_TRUE(zeiger.werte.empty() || std::find(zeiger.werte.begin(), zeiger.werte.end(),
-                                                  Mauszeiger::SANDUHR) == zeiger.werte.end());
+    EXPECT_EQ(std::count(zeiger.werte.begin(), zeiger.werte.end(), Mauszeiger::SANDUHR), 0);
     EXPECT_TRUE(statustexte.isEmpty());
     EXPECT_TRUE(zusammenfassungen.empty());
     EXPECT_FALSE(QFile::exists(ausgabe()));
@@ -149,87 +149,72 @@ TEST_F(StartTest, VollerLaufMitZusammenfassung) {
     // Leaving the name entry fills C..F, then Enter in the output entry starts.
     fokusAuf("txtSpalte_0");
     QTest::mouseClick(feld("txtErgebnisWorkfile"), Qt::LeftButton);
-    EXPECT_EQ(spalten(), (QStringList{"b", "C", "D", "E", "F", ""}));
     QTest::keyClick(feld("txtErgebnisWorkfile"), Qt::Key_Return);
 
     EXPECT_TRUE(recorder.meldungen.empty());
     ASSERT_EQ(zusammenfassungen.size(), 1u);
-    EXPECT_EQ(zusammenfassungen[0], zusammenfassung(QStringLiteral("ohne"), "   4", "   3"));
+    EXPECT_EQ(zusammenfassungen[0], zusammenfassung("ohne", "   4", "   3"));
     EXPECT_EQ(fenster->letztesErgebnis(), StartErgebnis::Fertig);
     EXPECT_TRUE(QFile::exists(ausgabe()));
 
-    // The summary appears with the default pointer and an empty status line; the texts ran in
-    // order, the reader's worksheet texts among them; everything is back to rest at the end.
+    // The summary appears at rest; the status texts ran in order, the reader's among them.
     EXPECT_EQ(zeigerBeiZusammenfassung, Mauszeiger::STANDARD);
     EXPECT_EQ(statusBeiZusammenfassung, QString());
     ASSERT_FALSE(zeiger.werte.empty());
     EXPECT_EQ(zeiger.werte.front(), Mauszeiger::SANDUHR);
-    EXPECT_EQ(zeiger.werte.back(), Mauszeiger::STANDARD);
     EXPECT_EQ(statustexte,
               (QStringList{"Initialisiere Excel ...", "Öffne Ergebnisdatei von Berufsschule ...",
                            "Tabelle: Klasse 10a ...", "Öffne Datei für extrahierte Daten ...", "",
                            "Tabelle: Klasse 10b ...", ""}))
         << statustexte.join(u'|').toStdString();
-    EXPECT_EQ(feld("txtStatus")->text(), QString());
+    inRuhe();
 
-    // Start row 2.5 rounds half to even, to row 2: empty on the first worksheet, the headings
-    // of the second. Start row 3 takes the headings of the first and Becker's row on the second.
-    // The filter value shows as typed.
-    for (const auto& [zeile, s10a, s10b] :
-         {std::tuple{"2.5", "   0", "   3"}, std::tuple{" 3", "   4", "   2"}}) {
+    // Start row 2.5 rounds half to even, to 2: only the second worksheet's headings are found.
+    // Start row 3 takes the first's headings and Becker's row on the second. A filter value
+    // shows as typed.
+    for (const auto& [zeile, filter, s10a, s10b] :
+         {std::tuple{"2.5", "", "   0", "   3"}, std::tuple{" 3", "", "   4", "   2"},
+          std::tuple{"", "BK2", "   1", "   1"}}) {
         zusammenfassungen.clear();
         recorder.Antworten({MsgBox::ANSWER_YES});
         e = gueltig();
         e.sZeile = QString::fromLatin1(zeile);
+        if (*filter) e.sSpalte[5] = QStringLiteral("a");
+        e.sFilterWert = QString::fromLatin1(filter);
         fenster->setzeEingaben(e);
         start();
         ASSERT_EQ(zusammenfassungen.size(), 1u) << zeile;
-        EXPECT_EQ(zusammenfassungen[0], zusammenfassung(QStringLiteral("ohne"), s10a, s10b));
+        EXPECT_EQ(zusammenfassungen[0],
+                  zusammenfassung(*filter ? QStringLiteral("'BK2'") : "ohne", s10a, s10b));
     }
-    zusammenfassungen.clear();
-    recorder.Antworten({MsgBox::ANSWER_YES});
-    e = gueltig();
-    e.sSpalte[5] = QStringLiteral("a");
-    e.sFilterWert = QStringLiteral("BK2");
-    fenster->setzeEingaben(e);
-    start();
-    ASSERT_EQ(zusammenfassungen.size(), 1u);
-    EXPECT_EQ(zusammenfassungen[0], zusammenfassung(QStringLiteral("'BK2'"), "   1", "   1"));
 }
 
 TEST_F(StartTest, UeberschreibenNeinUndJa) {
     schreibeDatei(ausgabe(), "alte Ausgabe");
-    fenster->setzeEingaben(gueltig());
     fokusAuf("txtZeile");
     recorder.Antworten({MsgBox::ANSWER_NO});
-    start();
-    ASSERT_EQ(recorder.meldungen.size(), 1u);
-    EXPECT_EQ(recorder.meldungen[0].sTitel, QStringLiteral("Frage VLM00131"));
-    EXPECT_EQ(recorder.meldungen[0].sText,
-              QStringLiteral("Die Datei ") + ausgabe() +
+    EXPECT_EQ(starteMitMeldung(gueltig(), "Frage VLM00131"),
+              "Die Datei " + ausgabe() +
                   QStringLiteral("\r\nist schon vorhanden.\r\n\r\nSoll sie überschrieben werden?"));
+    ASSERT_EQ(recorder.meldungen.size(), 1u);
     EXPECT_EQ(recorder.meldungen[0].iStil, MsgBox::YES_NO + MsgBox::QUESTION);
     EXPECT_EQ(fokusName(), QStringLiteral("txtErgebnisWorkfile"));
     EXPECT_TRUE(zusammenfassungen.empty());
-    EXPECT_TRUE(zeiger.werte.empty() || zeiger.werte.back() == Mauszeiger::STANDARD);
+    inRuhe();
     QFile alt(ausgabe());
     ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
     EXPECT_EQ(alt.readAll(), QByteArray("alte Ausgabe"));
     alt.close();
 
-    // Yes with a trash: the old output waits there, a new one takes its place. The name is
-    // typed in other letter case, which still finds the file.
+    // Yes with a trash: the old output waits there, a new one takes its place. The name typed
+    // in other letter case still finds the file.
     const QString sDaten = tmp.filePath(QStringLiteral("daten"));
     ASSERT_TRUE(QDir().mkpath(sDaten));
     setenv("XDG_DATA_HOME", sDaten.toLocal8Bit(), 1);
     Eingaben e = gueltig();
     e.sErgebnisWorkfile = tmp.filePath(QStringLiteral("VELMORA.XLSX"));
-    fenster->setzeEingaben(e);
-    recorder.meldungen.clear();
     recorder.Antworten({MsgBox::ANSWER_YES});
-    start();
-    ASSERT_EQ(recorder.meldungen.size(), 1u);
-    EXPECT_EQ(recorder.meldungen[0].sTitel, QStringLiteral("Frage VLM00131"));
+    starteMitMeldung(e, "Frage VLM00131");
     ASSERT_EQ(zusammenfassungen.size(), 1u);
     QFile imKorb(sDaten + QStringLiteral("/Trash/files/velmora.xlsx"));
     ASSERT_TRUE(imKorb.open(QIODevice::ReadOnly));
@@ -239,82 +224,61 @@ TEST_F(StartTest, UeberschreibenNeinUndJa) {
 }
 
 TEST_F(StartTest, AbbruchUndFehlerpfadStellenZeigerUndStatusZurueck) {
-    // An input that is no workbook: the reader reports it, the run stops quietly.
+    // An input that is no workbook: the reader's OpenFile reports it, the run stops quietly.
     const QString sKaputt = tmp.filePath(QStringLiteral("kaputt.xlsx"));
     schreibeDatei(sKaputt, QByteArray("PK\x03\x04 kein Arbeitsblatt", 22));
     Eingaben e = gueltig();
     e.sErgebnisdatei = sKaputt;
-    fenster->setzeEingaben(e);
-    start();
-    ASSERT_EQ(recorder.meldungen.size(), 1u);
-    EXPECT_EQ(recorder.meldungen[0].sTitel, QStringLiteral("Fehler VB01004"));
-    EXPECT_TRUE(
-        recorder.meldungen[0].sText.endsWith(QStringLiteral("Funktion: OpenFile/CXlsExtract")));
+    EXPECT_TRUE(starteMitMeldung(e, "Fehler VB01004").endsWith("Funktion: OpenFile/CXlsExtract"));
     EXPECT_EQ(fenster->letztesErgebnis(), StartErgebnis::Abgebrochen);
     EXPECT_TRUE(zusammenfassungen.empty());
     EXPECT_EQ(zeiger.werte.front(), Mauszeiger::SANDUHR);
-    EXPECT_EQ(zeiger.Lesen(), Mauszeiger::STANDARD);
-    EXPECT_EQ(feld("txtStatus")->text(), QString());
     EXPECT_TRUE(statustexte.contains(QStringLiteral("Öffne Ergebnisdatei von Berufsschule ...")));
+    inRuhe();
 
     // A start row beyond 16 bits: the Start handler's error path.
-    recorder.meldungen.clear();
-    zeiger.werte.clear();
     e = gueltig();
     e.sZeile = QStringLiteral("32767.5");
-    fenster->setzeEingaben(e);
-    start();
-    ASSERT_EQ(recorder.meldungen.size(), 1u);
-    EXPECT_EQ(recorder.meldungen[0].sTitel, QStringLiteral("Fehler VB00006"));
-    EXPECT_EQ(recorder.meldungen[0].sText,
+    EXPECT_EQ(starteMitMeldung(e, "Fehler VB00006"),
               QStringLiteral("Überlauf\r\n\r\nFunktion: cmdStart/frmRasterfang"));
     EXPECT_EQ(fenster->letztesErgebnis(), StartErgebnis::Fehler);
-    EXPECT_EQ(zeiger.Lesen(), Mauszeiger::STANDARD);
-    EXPECT_EQ(feld("txtStatus")->text(), QString());
+    inRuhe();
 
     // The output folder does not exist: saving fails in CloseFile, also the error path.
-    recorder.meldungen.clear();
     e = gueltig();
     e.sErgebnisWorkfile = tmp.filePath(QStringLiteral("fehlt/velmora.xlsx"));
-    fenster->setzeEingaben(e);
-    start();
-    ASSERT_EQ(recorder.meldungen.size(), 1u);
-    EXPECT_EQ(recorder.meldungen[0].sTitel, QStringLiteral("Fehler VB01004"));
-    EXPECT_TRUE(
-        recorder.meldungen[0].sText.endsWith(QStringLiteral("Funktion: cmdStart/frmRasterfang")));
+    EXPECT_TRUE(starteMitMeldung(e, "Fehler VB01004").endsWith("Funktion: cmdStart/frmRasterfang"));
     EXPECT_EQ(fenster->letztesErgebnis(), StartErgebnis::Fehler);
     EXPECT_TRUE(zusammenfassungen.empty());
-    EXPECT_EQ(zeiger.Lesen(), Mauszeiger::STANDARD);
-    EXPECT_EQ(feld("txtStatus")->text(), QString());
+    inRuhe();
 }
 
 TEST_F(FensterTest, ZusammenfassungImErgebnisfenster) {
     // The window's own display: the modal result window, as tall as the main window.
     frmRasterfang hauptfenster;
+    QTemporaryDir tmp;
     Eingaben e;
     e.sErgebnisdatei = gsTestdatei(QStringLiteral("app_ohne_azubis.xlsx"));
     e.sSpalte = {"A", "B", "C", "D", "E", ""};
-    QTemporaryDir tmp;
     e.sErgebnisWorkfile = tmp.filePath(QStringLiteral("leer.xlsx"));
     hauptfenster.setzeEingaben(e);
     hauptfenster.show();
-    QString sGezeigt;
+    QString sTitel, sGezeigt;
     int iHoehe = -1;
-    QString sFenstername;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &hauptfenster, [&] {
         auto* meldung = qobject_cast<frmMessage*>(QApplication::activeModalWidget());
         if (!meldung) {
             ADD_FAILURE() << "no result window";
             if (QWidget* w = QApplication::activeModalWidget()) w->close();
             return;
         }
-        sFenstername = meldung->windowTitle();
+        sTitel = meldung->windowTitle();
         sGezeigt = meldung->findChild<QPlainTextEdit*>(QStringLiteral("txtMessage"))->toPlainText();
         iHoehe = meldung->frameGeometry().height();
         meldung->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });
     hauptfenster.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    EXPECT_EQ(sFenstername, QStringLiteral("Ergebnisse"));
+    EXPECT_EQ(sTitel, QStringLiteral("Ergebnisse"));
     EXPECT_EQ(sGezeigt, QStringLiteral("Extraktionsergebnisse\nDatenfilter: ohne\n"
                                        "Tabelle             Anzahl Azubis\n"
                                        "---------------------------------\n"
@@ -322,5 +286,4 @@ TEST_F(FensterTest, ZusammenfassungImErgebnisfenster) {
                                        "Auch leer                    0"));
     EXPECT_EQ(iHoehe, hauptfenster.frameGeometry().height());
     EXPECT_EQ(hauptfenster.letztesErgebnis(), StartErgebnis::Fertig);
-    hauptfenster.setzeEingaben({});
 }

@@ -1,13 +1,9 @@
-// The main window driven through its real widgets: layout, typing, focus, the automatic column
-// filling, Enter and Esc, and every fault of the check with its message and focus.
+// The main window through its real widgets: layout, typing, focus, the column filling, Enter,
+// Esc and the close box, the three-dot buttons.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include "DateiDialog.h"
@@ -23,37 +19,33 @@ TEST_F(FensterTest, AufbauNachTwipsTabelle) {
     const double y = fenster->logicalDpiY();
     EXPECT_EQ(fenster->size(), QSize(giPixel(5712, x), giPixel(5892, y)));
     EXPECT_EQ(feld("txtErgebnisdatei")->geometry(), gPixelRechteck(156, 384, 4872, 312, x, y));
-    EXPECT_EQ(feld("txtZeile")->geometry(), gPixelRechteck(4608, 888, 588, 312, x, y));
     EXPECT_EQ(feld("txtSpalte_3")->geometry(), gPixelRechteck(3744, 1344, 588, 312, x, y));
     EXPECT_EQ(feld("txtFilterWert")->geometry(), gPixelRechteck(4452, 2064, 588, 312, x, y));
     EXPECT_EQ(knopf("cmdPfeil_1")->geometry(), gPixelRechteck(5040, 4308, 336, 312, x, y));
     EXPECT_EQ(knopf("cmdOK")->geometry(), gPixelRechteck(1416, 4980, 1236, 360, x, y));
 
-    auto* rahmen = fenster->findChild<QGroupBox*>(QStringLiteral("fraSpalten"));
+    auto* rahmen = feld<QGroupBox>("fraSpalten");
     ASSERT_NE(rahmen, nullptr);
     EXPECT_EQ(rahmen->title(), QStringLiteral("Spaltenpositionen der Felder (z.B. DN)"));
     EXPECT_EQ(feld("txtSpalte_0")->parentWidget(), rahmen);
     EXPECT_EQ(knopf("cmdOK")->text(), QStringLiteral("&Start"));
     EXPECT_EQ(knopf("cmdAbort")->text(), QStringLiteral("&Beenden"));
     EXPECT_TRUE(knopf("cmdOK")->isDefault());
-    EXPECT_EQ(knopf("cmdPfeil_0")->iconSize(), QSize(16, 16));
     EXPECT_FALSE(knopf("cmdPfeil_0")->icon().isNull());
-    const std::vector<std::pair<const char*, const char*>> beschriftungen{
-        {"lblErgebnisDatei_0", "Ergebnisdatei von Berufsschule"},
-        {"lblAnz_0", "Datei für extrahierte Berufsschulergebnisse"},
-        {"lblAnz_1", "Name (muss mit 'Name' bezeichnet sein)"},
-        {"lblAnz_3", "Geburtsdatum (kann leer bleiben)"},
-        {"lblAnz_6", "Datenfilter (kann leer bleiben)"},
-        {"lblErgebnisDatei_1", "Wert"},
-        {"lblAnz_7", "Zeilennummer für Startzeile (kann leer bleiben)"},
-        {"lblAnz_8", "(erste Zeile mit Fachüberschriften)"}};
-    for (const auto& [name, text] : beschriftungen) {
-        auto* lbl = fenster->findChild<QLabel*>(QString::fromLatin1(name));
-        ASSERT_NE(lbl, nullptr) << name;
+    for (const auto& [name, text] : std::vector<std::pair<const char*, const char*>>{
+             {"lblErgebnisDatei_0", "Ergebnisdatei von Berufsschule"},
+             {"lblAnz_0", "Datei für extrahierte Berufsschulergebnisse"},
+             {"lblAnz_1", "Name (muss mit 'Name' bezeichnet sein)"},
+             {"lblAnz_3", "Geburtsdatum (kann leer bleiben)"},
+             {"lblAnz_6", "Datenfilter (kann leer bleiben)"},
+             {"lblErgebnisDatei_1", "Wert"},
+             {"lblAnz_7", "Zeilennummer für Startzeile (kann leer bleiben)"},
+             {"lblAnz_8", "(erste Zeile mit Fachüberschriften)"}}) {
+        auto* lbl = feld<QLabel>(name);
+        ASSERT_NE(lbl, nullptr);
         EXPECT_EQ(lbl->text(), QString::fromUtf8(text));
     }
-
-    // The status line lies along the whole bottom edge, read-only and outside the tab chain.
+    // The status line: along the whole bottom edge, read-only, outside the tab chain.
     QLineEdit* status = feld("txtStatus");
     EXPECT_EQ(status->geometry(),
               QRect(0, fenster->height() - giPixel(312, y), fenster->width(), giPixel(312, y)));
@@ -74,7 +66,7 @@ TEST_F(FensterTest, TabfolgeUndMarkieren) {
     }
     EXPECT_EQ(folge, erwartet);
 
-    // Each entry selects its whole text when it gets the focus, by key or by mouse.
+    // The whole text is selected on focus-in, by program and by mouse; typing replaces it.
     feld("txtFilterWert")->setText(QStringLiteral("BK 1"));
     feld("txtZeile")->setText(QStringLiteral("12"));
     fokusAuf("txtFilterWert");
@@ -82,12 +74,10 @@ TEST_F(FensterTest, TabfolgeUndMarkieren) {
     QTest::mouseClick(feld("txtZeile"), Qt::LeftButton, {}, QPoint(2, 5));
     QTest::qWait(20);
     EXPECT_EQ(feld("txtZeile")->selectedText(), QStringLiteral("12"));
-    // Typing replaces the selected text; umlauts arrive intact.
     tippe(feld("txtZeile"), QStringLiteral("7"));
     EXPECT_EQ(feld("txtZeile")->text(), QStringLiteral("7"));
     fokusAuf("txtErgebnisdatei");
     tippe(feld("txtErgebnisdatei"), QStringLiteral("/tmp/Prüfung_ä.xlsx"));
-    EXPECT_EQ(feld("txtErgebnisdatei")->text(), QStringLiteral("/tmp/Prüfung_ä.xlsx"));
     EXPECT_EQ(fenster->eingaben().sErgebnisdatei, QStringLiteral("/tmp/Prüfung_ä.xlsx"));
 }
 
@@ -98,35 +88,27 @@ TEST_F(FensterTest, NamensspalteFuelltDieVierFolgenden) {
     EXPECT_EQ(fokusName(), QStringLiteral("txtSpalte_1"));
     EXPECT_EQ(spalten(), (QStringList{"d", "E", "F", "G", "H", ""}));
 
-    // Entries holding text are never overwritten, and leaving another entry fills nothing.
+    // One of the four holding text: nothing is filled; once it is empty, leaving fills again.
     fenster->setzeEingaben({});
     feld("txtSpalte_3")->setText(QStringLiteral("K"));
     fokusAuf("txtSpalte_0");
     tippe(feld("txtSpalte_0"), QStringLiteral("AZ"));
     fokusAuf("txtZeile");
     EXPECT_EQ(spalten(), (QStringList{"AZ", "", "", "K", "", ""}));
-
     feld("txtSpalte_3")->clear();
     fokusAuf("txtSpalte_0");
     fokusAuf("txtErgebnisWorkfile");
     EXPECT_EQ(spalten(), (QStringList{"AZ", "BA", "BB", "BC", "BD", ""}));
 
+    // Past IV there is no column, the rest stays empty.
     fenster->setzeEingaben({});
     fokusAuf("txtSpalte_0");
     tippe(feld("txtSpalte_0"), QStringLiteral("IU"));
     QTest::mouseClick(feld("txtFilterWert"), Qt::LeftButton);
     EXPECT_EQ(spalten(), (QStringList{"IU", "IV", "", "", "", ""}));
-
-    fenster->setzeEingaben({});
-    fokusAuf("txtSpalte_2");
-    tippe(feld("txtSpalte_2"), QStringLiteral("C"));
-    fokusAuf("txtSpalte_0");
-    tippe(feld("txtSpalte_0"), QStringLiteral("ZZ"));
-    fokusAuf("txtSpalte_1");
-    EXPECT_EQ(spalten(), (QStringList{"ZZ", "", "C", "", "", ""}));
 }
 
-TEST_F(FensterTest, EnterStartetEscBeendet) {
+TEST_F(FensterTest, EnterStartetEscUndSchliessfeldSpeichern) {
     // Enter in any entry presses "&Start": the empty input path is the first fault.
     fokusAuf("txtZeile");
     QTest::keyClick(feld("txtZeile"), Qt::Key_Return);
@@ -136,7 +118,7 @@ TEST_F(FensterTest, EnterStartetEscBeendet) {
     EXPECT_EQ(fokusName(), QStringLiteral("txtErgebnisdatei"));
     EXPECT_TRUE(fenster->isVisible());
 
-    // Esc presses "&Beenden": the window closes and its entries are kept for the next start.
+    // Esc presses "&Beenden": the window closes, its entries come back at the next start.
     Eingaben e;
     e.sErgebnisdatei = QStringLiteral("/daten/ergebnisse.xlsx");
     e.sSpalte = {"B", "C", "D", "E", "F", ""};
@@ -152,39 +134,31 @@ TEST_F(FensterTest, EnterStartetEscBeendet) {
     EXPECT_EQ(wieder.eingaben().sFilterWert, e.sFilterWert);
     EXPECT_EQ(wieder.eingaben().sErgebnisWorkfile, e.sErgebnisWorkfile);
 
-    // The close box unloads the same way.
+    // The close box saves the same way.
     e.sErgebnisWorkfile = QStringLiteral("/daten/zweite.xlsx");
     wieder.setzeEingaben(e);
     wieder.show();
     EXPECT_TRUE(wieder.close());
-    frmRasterfang dritte;
-    EXPECT_EQ(dritte.eingaben().sErgebnisWorkfile, e.sErgebnisWorkfile);
-    dritte.setzeEingaben({});
-    dritte.close();
+    EXPECT_EQ(frmRasterfang().eingaben().sErgebnisWorkfile, e.sErgebnisWorkfile);
 }
 
 TEST_F(FensterTest, SchliessenBeendetDasProgramm) {
-    // Only the window under test is open: closing it ends the event loop, as it ends the program.
+    // With only this window open, Esc ends the event loop as it ends the program.
     fenster->hide();
     frmRasterfang hauptfenster;
-    hauptfenster.setzeEingaben({});
     hauptfenster.show();
     bool bZeitUm = false;
-    QTimer::singleShot(0, [&] { QTest::keyClick(&hauptfenster, Qt::Key_Escape); });
-    QTimer zeit;
-    zeit.setSingleShot(true);
-    QObject::connect(&zeit, &QTimer::timeout, [&] {
+    QTimer::singleShot(0, &hauptfenster, [&] { QTest::keyClick(&hauptfenster, Qt::Key_Escape); });
+    QTimer::singleShot(10000, &hauptfenster, [&] {
         bZeitUm = true;
         QCoreApplication::quit();
     });
-    zeit.start(10000);
     QCoreApplication::exec();
     EXPECT_FALSE(bZeitUm);
     EXPECT_FALSE(hauptfenster.isVisible());
 }
 
 TEST_F(FensterTest, PunktknoepfeRufenDieDateiauswahl) {
-    // A file dialog that answers at once and remembers what it was asked for.
     struct Antwortdialog : DateiDialog {
         std::optional<QString> Zeige(const DateiDialogOptionen& o) override {
             arten.push_back(o.art);

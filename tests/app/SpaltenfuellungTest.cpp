@@ -1,34 +1,26 @@
-// Filling the four column entries after the name column.
+// Filling the four column entries after the name column (the window's behaviour is driven in
+// FensterTest; here the rules on their own).
 #include <gtest/gtest.h>
 
 #include "Spaltenfuellung.h"
 
-using rastfang::gbSpaltenFuellen;
 using Spalten = std::array<QString, 6>;
 
-TEST(Spaltenfuellung, FolgtDerNamensspalte) {
-    Spalten s{QStringLiteral(" d "), {}, {}, {}, {}, {}};
-    EXPECT_TRUE(gbSpaltenFuellen(s));
-    EXPECT_EQ(s, (Spalten{QStringLiteral(" d "), "E", "F", "G", "H", ""}));
-
-    Spalten az{QStringLiteral("az"), QStringLiteral("  "), {}, {}, {}, QStringLiteral("A")};
-    EXPECT_TRUE(gbSpaltenFuellen(az));
-    EXPECT_EQ(az, (Spalten{"az", "BA", "BB", "BC", "BD", "A"}));
-
-    // Past IV there is no column: the remaining entries become empty.
-    Spalten iu{QStringLiteral("IU"), {}, {}, {}, {}, {}};
-    EXPECT_TRUE(gbSpaltenFuellen(iu));
-    EXPECT_EQ(iu, (Spalten{"IU", "IV", "", "", "", ""}));
-}
-
-TEST(Spaltenfuellung, NichtsWennBelegtOderUngueltig) {
-    Spalten beruf{QStringLiteral("D"), {}, {}, QStringLiteral("K"), {}, {}};
-    EXPECT_FALSE(gbSpaltenFuellen(beruf));
-    EXPECT_EQ(beruf, (Spalten{"D", "", "", "K", "", ""}));
-
-    for (const char* name : {"", "   ", "ZZ", "A1", "ABC", "IW"}) {
-        Spalten s{QString::fromUtf8(name), {}, {}, {}, {}, {}};
-        EXPECT_FALSE(gbSpaltenFuellen(s)) << name;
-        EXPECT_EQ(s[1], QString()) << name;
+TEST(Spaltenfuellung, NurNachGueltigemNamenUndLeerenFeldern) {
+    const std::vector<std::pair<Spalten, Spalten>> gefuellt{
+        {{" d ", "", "", "", "", ""}, {" d ", "E", "F", "G", "H", ""}},
+        {{"az", "  ", "", "", "", "A"}, {"az", "BA", "BB", "BC", "BD", "A"}},
+        {{"IU", "", "", "", "", ""}, {"IU", "IV", "", "", "", ""}},
+    };
+    for (auto [s, erwartet] : gefuellt) {
+        EXPECT_TRUE(rastfang::gbSpaltenFuellen(s)) << s[0].toStdString();
+        EXPECT_EQ(s, erwartet);
+    }
+    // Nothing when one of the four holds text or the name is no column.
+    for (const Spalten& vorher : {Spalten{"D", "", "", "K", "", ""}, Spalten{""}, Spalten{"   "},
+                                  Spalten{"ZZ"}, Spalten{"A1"}, Spalten{"ABC"}, Spalten{"IW"}}) {
+        Spalten s = vorher;
+        EXPECT_FALSE(rastfang::gbSpaltenFuellen(s)) << s[0].toStdString();
+        EXPECT_EQ(s, vorher);
     }
 }

@@ -17,6 +17,11 @@ QPoint mitte(const QWidget& w) {
     return schirm.topLeft() + gZentriertePosition(schirm.size(), w.frameGeometry().size());
 }
 
+void setze(QWidget& w, int breite, int hoehe, int x, int y) {
+    w.resize(breite, hoehe);
+    w.move(x, y);
+}
+
 }  // namespace
 
 TEST(CenterDlg, HalvesRoundToEven) {
@@ -29,43 +34,30 @@ TEST(CenterDlg, HalvesRoundToEven) {
 }
 
 TEST(CCenterDialog, CentresOnlyTheFirstDialog) {
-    QDialog erster;
-    erster.resize(301, 201);
-    erster.move(10, 10);
-    QDialog zweiter;
-    zweiter.resize(200, 100);
-    zweiter.move(20, 20);
+    QDialog erster, zweiter;
     QWidget keinDialog;
-    keinDialog.resize(100, 100);
-    keinDialog.move(30, 30);
+    setze(erster, 301, 201, 10, 10);
+    setze(zweiter, 200, 100, 20, 20);
+    setze(keinDialog, 100, 100, 30, 30);
     {
         CCenterDialog zentrieren;
-        EXPECT_TRUE(zentrieren.bWartet());
         // A plain window is no dialog: left alone, and the watch goes on.
         keinDialog.show();
         EXPECT_EQ(keinDialog.pos(), QPoint(30, 30));
         EXPECT_TRUE(zentrieren.bWartet());
-
         erster.show();
         EXPECT_FALSE(zentrieren.bWartet());
         EXPECT_EQ(erster.size(), QSize(301, 201));
         EXPECT_EQ(erster.pos(), mitte(erster));
         EXPECT_NE(erster.pos(), QPoint(10, 10));
-
         zweiter.show();
         EXPECT_EQ(zweiter.pos(), QPoint(20, 20));
     }
     EXPECT_EQ(erster.pos(), mitte(erster));
-}
-
-TEST(CCenterDialog, NoDialogLeavesNothingBehind) {
-    {
-        CCenterDialog zentrieren;
-        EXPECT_TRUE(zentrieren.bWartet());
-    }
+    // A watch that never saw a dialog leaves nothing behind either.
+    { CCenterDialog zentrieren; }
     QDialog spaeter;
-    spaeter.resize(200, 100);
-    spaeter.move(15, 25);
+    setze(spaeter, 200, 100, 15, 25);
     spaeter.show();
     EXPECT_EQ(spaeter.pos(), QPoint(15, 25));
 }
@@ -73,8 +65,7 @@ TEST(CCenterDialog, NoDialogLeavesNothingBehind) {
 TEST(CCenterDialog, CentresTheFileDialog) {
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.resize(563, 419);
-    dialog.move(5, 5);
+    setze(dialog, 563, 419, 5, 5);
     CCenterDialog zentrieren;
     dialog.show();
     EXPECT_FALSE(zentrieren.bWartet());

@@ -45,8 +45,6 @@ Teile teile(frmMessage& f) {
             f.findChild<QPushButton*>("cmdDrucken")};
 }
 
-}  // namespace
-
 /// A layout as "outer WxH, text WxH, ok x,y, drucken x,y" in twips ("-": height step skipped).
 QString lage(const MessageLayout& l) {
     auto n = [](float f) { return QString::number(f); };
@@ -54,6 +52,8 @@ QString lage(const MessageLayout& l) {
            (l.fTextHoehe ? n(*l.fTextHoehe) : "-") + ", ok " + n(l.fOkLinks) + "," + n(l.fOkOben) +
            ", drucken " + n(l.fDruckenLinks) + "," + n(l.fDruckenOben);
 }
+
+}  // namespace
 
 TEST(MessageLayout, NarrowWideAndTooSmall) {
     // Narrow: "&Drucken" would collide, so it goes 24 twips right of "&OK".
@@ -140,7 +140,9 @@ TEST(FrmMessage, ResizedSmallAndWide) {
     EXPECT_NEAR(t.ok->x() + t.ok->width() / 2.0, 450, 1.0);
 }
 
-TEST(FrmMessage, EscPrintsAndStaysOpen) {
+TEST(FrmMessage, EscPrintsFailuresAreReportedOkCloses) {
+    MeldungsRecorder box;
+    MeldungsBoxTausch tausch(box);
     DruckRecorder drucker;
     frmMessage f(nullptr, &drucker);
     f.sMessage("Zeile");
@@ -149,41 +151,30 @@ TEST(FrmMessage, EscPrintsAndStaysOpen) {
     t.text->setFocus();
     QTest::keyClick(t.text, Qt::Key_Escape);
     ASSERT_EQ(drucker.bilder.size(), 1u);
-    EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(drucker.bilder[0].size(), f.size() * f.devicePixelRatio());
     EXPECT_NEAR(drucker.bilder[0].dotsPerMeterX() * 0.0254, f.logicalDpiX(), 1.0);
-
     QTest::keyClick(t.text, Qt::Key_Return);  // Enter is no default button either
-    EXPECT_TRUE(f.isVisible());
     QTest::mouseClick(t.drucken, Qt::LeftButton);
     EXPECT_EQ(drucker.bilder.size(), 2u);
+
+    // A printer error, then any other failure (reported as 1004 with its own text).
+    drucker.bFehler = true;
+    t.drucken->click();
+    drucker.bFehler = false;
+    drucker.bFremdfehler = true;
+    QTest::keyClick(&f, Qt::Key_Escape);
+    ASSERT_EQ(box.meldungen.size(), 2u);
+    EXPECT_EQ(box.meldungen[0].sTitel, "Fehler VB00482");
+    EXPECT_EQ(box.meldungen[0].sText, "Druckerfehler\r\n\r\nFunktion: cmdDrucken_Click/frmMessage");
+    EXPECT_EQ(box.meldungen[1].sTitel, "Fehler VB01004");
+    EXPECT_EQ(box.meldungen[1].sText, "Spooler weg\r\n\r\nFunktion: cmdDrucken_Click/frmMessage");
+    EXPECT_TRUE(f.isVisible());
+
     QTest::mouseClick(t.ok, Qt::LeftButton);
     EXPECT_FALSE(f.isVisible());
     // Shown modally, "&OK" ends it.
     QTimer::singleShot(0, &f, [&t] { t.ok->click(); });
     EXPECT_EQ(f.exec(), QDialog::Accepted);
-    EXPECT_EQ(drucker.bilder.size(), 2u);
-}
-
-TEST(FrmMessage, PrintFailureReportedWindowStaysOpen) {
-    MeldungsRecorder box;
-    MeldungsBoxTausch tausch(box);
-    DruckRecorder drucker;
-    drucker.bFehler = true;
-    frmMessage f(nullptr, &drucker);
-    f.show();
-    teile(f).drucken->click();
-    ASSERT_EQ(box.meldungen.size(), 1u);
-    EXPECT_EQ(box.meldungen[0].sTitel, "Fehler VB00482");
-    EXPECT_EQ(box.meldungen[0].sText, "Druckerfehler\r\n\r\nFunktion: cmdDrucken_Click/frmMessage");
-    // Any other failure is reported as 1004 with its own text.
-    drucker.bFehler = false;
-    drucker.bFremdfehler = true;
-    QTest::keyClick(&f, Qt::Key_Escape);
-    ASSERT_EQ(box.meldungen.size(), 2u);
-    EXPECT_EQ(box.meldungen[1].sTitel, "Fehler VB01004");
-    EXPECT_EQ(box.meldungen[1].sText, "Spooler weg\r\n\r\nFunktion: cmdDrucken_Click/frmMessage");
-    EXPECT_TRUE(f.isVisible());
 }
 
 TEST(QtDrucker, NoDefaultPrinterIsPrinterError) {

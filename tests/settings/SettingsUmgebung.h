@@ -55,15 +55,4 @@ class SettingsUmgebung {
     MeldungsBoxTausch m_tausch;
 };
 
-/// The number of the error `f` raises, 0 when it raises none.
-template <class F>
-int32_t fehlerVon(F f) {
-    try {
-        f();
-    } catch (const VbFehler& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
 }  // namespace rastfang::test

@@ -1,99 +1,82 @@
-// The pickers through the file-dialog seam (what the dialog is asked, what comes back into the
-// entry, cancel), and the real Qt dialog behind the seam.
+// The pickers behind the three-dot buttons, driven through the file-dialog seam (what the
+// dialog is asked, what comes back into the entry, cancel), and the real Qt dialog behind it.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <functional>
 #include <optional>
 
-#include "Dateiauswahl.h"
-#include "TestHilfen.h"
+#include "DateiDialog.h"
+#include "FensterHilfen.h"
 
 namespace rastfang {
 namespace {
 
-using Picker = void (*)(QLineEdit&);
 const QStringList FILTER{QStringLiteral("Ergebnisdatei (*.xls *.xlsx *.xlsm *.ods *.csv)"),
                          QStringLiteral("alle Dateien (*)")};
 
-// Runs `picker` on a shown window whose entry holds `sEintrag` while a button has the focus; the
-// seam records what it is asked and answers `antwort`.
-struct Lauf : DateiDialog {
-    std::optional<QString> antwort;
-    std::vector<DateiDialogOptionen> aufrufe;
-    QString sText;
-    bool bEintragHatFokus = false;
-    bool bKnopfHatFokus = false;
-
+class Dateiauswahl : public test::FensterTest, public DateiDialog {
+  protected:
     std::optional<QString> Zeige(const DateiDialogOptionen& o) override {
         aufrufe.push_back(o);
         return antwort;
     }
-    Lauf(Picker picker, const QString& sEintrag, std::optional<QString> a) : antwort(std::move(a)) {
-        QWidget fenster;
-        auto* layout = new QVBoxLayout(&fenster);
-        auto* txtEintrag = new QLineEdit(sEintrag, &fenster);
-        auto* cmdAnders = new QPushButton(QStringLiteral("..."), &fenster);
-        layout->addWidget(txtEintrag);
-        layout->addWidget(cmdAnders);
-        fenster.show();
-        fenster.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
-        cmdAnders->setFocus();
-        QApplication::processEvents();
-        const DateiDialogTausch tausch(*this);
-        picker(*txtEintrag);
-        QApplication::processEvents();
-        sText = txtEintrag->text();
-        bEintragHatFokus = txtEintrag->hasFocus();
-        bKnopfHatFokus = cmdAnders->hasFocus();
+    /// Clicks the three-dot button while the entry holds `sEintrag`; the dialog answers `a`.
+    DateiDialogOptionen waehle(const char* pszKnopf, const char* pszFeld, const QString& sEintrag,
+                               std::optional<QString> a) {
+        aufrufe.clear();
+        antwort = std::move(a);
+        feld(pszFeld)->setText(sEintrag);
+        QTest::mouseClick(knopf(pszKnopf), Qt::LeftButton);
+        QTest::qWait(10);
         EXPECT_EQ(aufrufe.size(), 1u);
+        return aufrufe.empty() ? DateiDialogOptionen{} : aufrufe[0];
     }
+
+    std::optional<QString> antwort;
+    std::vector<DateiDialogOptionen> aufrufe;
+    const DateiDialogTausch tausch{*this};
 };
 
-TEST(Dateiauswahl, EndungStartordnerUndFokus) {
+TEST_F(Dateiauswahl, EndungStartordnerFokusUndMarkierung) {
     struct Fall {
-        Picker picker;
-        const char *pszEintrag, *pszAntwort, *pszErgebnis, *pszOrdner, *pszName;
+        const char *pszKnopf, *pszFeld, *pszEintrag, *pszAntwort, *pszErgebnis, *pszOrdner,
+            *pszName;
     };
-    const Picker ein = ErgebnisdateiAuswaehlen, aus = ExtraktdateiAuswaehlen;
     // The ending only when the path holds no point at all, not even in a folder name.
     for (const Fall& f : {
-             Fall{aus, "", "/daten/liste", "/daten/liste.xml", "", ""},
-             Fall{aus, "/srv/schule/neu.xlsx", "/daten/liste.xls", "/daten/liste.xls",
-                  "/srv/schule/", "neu.xlsx"},
-             Fall{aus, "", "/daten/v1.2/liste", "/daten/v1.2/liste", "", ""},
-             Fall{ein, "C:\\Daten\\alt.xls", "/daten/noten", "/daten/noten.xls", "C:\\Daten\\",
-                  "alt.xls"},
-             Fall{ein, "", "/daten/noten.xlsx", "/daten/noten.xlsx", "", ""},
-             Fall{ein, "", "/home/a.b/noten", "/home/a.b/noten", "", ""},
+             Fall{"cmdPfeil_1", "txtErgebnisWorkfile", "", "/daten/liste", "/daten/liste.xml", "",
+                  ""},
+             Fall{"cmdPfeil_1", "txtErgebnisWorkfile", "/srv/schule/neu.xlsx", "/daten/liste.xls",
+                  "/daten/liste.xls", "/srv/schule/", "neu.xlsx"},
+             Fall{"cmdPfeil_1", "txtErgebnisWorkfile", "", "/daten/v1.2/liste", "/daten/v1.2/liste",
+                  "", ""},
+             Fall{"cmdPfeil_0", "txtErgebnisdatei", "C:\\Daten\\alt.xls", "/daten/noten",
+                  "/daten/noten.xls", "C:\\Daten\\", "alt.xls"},
+             Fall{"cmdPfeil_0", "txtErgebnisdatei", "", "/daten/noten.xlsx", "/daten/noten.xlsx",
+                  "", ""},
+             Fall{"cmdPfeil_0", "txtErgebnisdatei", "", "/home/a.b/noten", "/home/a.b/noten", "",
+                  ""},
          }) {
         SCOPED_TRACE(f.pszAntwort);
-        const Lauf lauf(f.picker, f.pszEintrag, QString::fromUtf8(f.pszAntwort));
-        ASSERT_EQ(lauf.aufrufe.size(), 1u);
-        EXPECT_EQ(lauf.aufrufe[0].sStartordner, f.pszOrdner);
-        EXPECT_EQ(lauf.aufrufe[0].sDateiName, f.pszName);
-        EXPECT_EQ(lauf.sText, f.pszErgebnis);
-        EXPECT_TRUE(lauf.bEintragHatFokus);
+        fokusAuf("txtZeile");
+        const DateiDialogOptionen o =
+            waehle(f.pszKnopf, f.pszFeld, f.pszEintrag, QString::fromUtf8(f.pszAntwort));
+        EXPECT_EQ(o.sStartordner, f.pszOrdner);
+        EXPECT_EQ(o.sDateiName, f.pszName);
+        EXPECT_EQ(feld(f.pszFeld)->text(), f.pszErgebnis);
+        EXPECT_EQ(fokusName(), f.pszFeld);
+        EXPECT_EQ(feld(f.pszFeld)->selectedText(), f.pszErgebnis);
     }
 }
 
-TEST(Dateiauswahl, TitelFilterUndSchalter) {
-    const Lauf oeffnen(ErgebnisdateiAuswaehlen, QString(), std::nullopt);
-    const Lauf speichern(ExtraktdateiAuswaehlen, QString(), std::nullopt);
-    ASSERT_EQ(oeffnen.aufrufe.size() + speichern.aufrufe.size(), 2u);
-    const DateiDialogOptionen& o = oeffnen.aufrufe[0];
-    const DateiDialogOptionen& s = speichern.aufrufe[0];
+TEST_F(Dateiauswahl, TitelFilterUndSchalter) {
+    const DateiDialogOptionen o = waehle("cmdPfeil_0", "txtErgebnisdatei", {}, std::nullopt);
+    const DateiDialogOptionen s = waehle("cmdPfeil_1", "txtErgebnisWorkfile", {}, std::nullopt);
     EXPECT_EQ(o.art, DateiDialogOptionen::Art::Oeffnen);
     EXPECT_EQ(s.art, DateiDialogOptionen::Art::Speichern);
     EXPECT_EQ(o.sTitel, QString::fromUtf8("Ergebnisdatei von Berufsschule auswählen"));
@@ -107,16 +90,14 @@ TEST(Dateiauswahl, TitelFilterUndSchalter) {
     }
 }
 
-TEST(Dateiauswahl, AbbruchLaesstEintragUndFokus) {
-    test::MeldungsRecorder meldungen;
-    const MeldungsBoxTausch box(meldungen);
-    for (Picker picker : {ErgebnisdateiAuswaehlen, ExtraktdateiAuswaehlen}) {
-        const Lauf lauf(picker, QStringLiteral("/daten/alt.xls"), std::nullopt);
-        EXPECT_EQ(lauf.sText, "/daten/alt.xls");
-        EXPECT_FALSE(lauf.bEintragHatFokus);
-        EXPECT_TRUE(lauf.bKnopfHatFokus);
+TEST_F(Dateiauswahl, AbbruchLaesstEintragUndFokus) {
+    for (const auto& [pszKnopf, pszFeld] :
+         {std::pair{"cmdPfeil_0", "txtErgebnisdatei"}, {"cmdPfeil_1", "txtErgebnisWorkfile"}}) {
+        waehle(pszKnopf, pszFeld, QStringLiteral("/daten/alt.xls"), std::nullopt);
+        EXPECT_EQ(feld(pszFeld)->text(), "/daten/alt.xls");
+        EXPECT_EQ(fokusName(), pszKnopf);
     }
-    EXPECT_TRUE(meldungen.meldungen.empty());
+    EXPECT_TRUE(recorder.meldungen.empty());
 }
 
 // Shows the real dialog with `o` and hands it to `aktion` once it is up. A separate brake
@@ -150,7 +131,7 @@ std::optional<QString> MitQtDialog(const DateiDialogOptionen& o,
     return gewaehlt;
 }
 
-TEST(Dateiauswahl, QtDialog) {
+TEST(QtDateiDialog, AbbruchUndWahl) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     DateiDialogOptionen o;
@@ -182,11 +163,9 @@ TEST(Dateiauswahl, QtDialog) {
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
         EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         // Typed as a user would: selectFile() leaves a focused name field alone.
-        if (auto* txtName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-            txtName->setText(sVorhanden);
-        } else {
-            dialog.selectFile(sVorhanden);
-        }
+        auto* txtName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(txtName, nullptr);
+        txtName->setText(sVorhanden);
         static_cast<QDialog&>(dialog).accept();  // public in QDialog
     };
     const std::optional<QString> gewaehlt = MitQtDialog(o, waehlen);

@@ -1,12 +1,11 @@
 // The main window through its real widgets: layout, typing, focus, the column filling, Enter,
-// Esc and the close box, the three-dot buttons.
+// Esc and the close box.
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
 
-#include "DateiDialog.h"
 #include "FensterHilfen.h"
 #include "Twips.h"
 
@@ -20,8 +19,6 @@ TEST_F(FensterTest, AufbauNachTwipsTabelle) {
     EXPECT_EQ(fenster->size(), QSize(giPixel(5712, x), giPixel(5892, y)));
     EXPECT_EQ(feld("txtErgebnisdatei")->geometry(), gPixelRechteck(156, 384, 4872, 312, x, y));
     EXPECT_EQ(feld("txtSpalte_3")->geometry(), gPixelRechteck(3744, 1344, 588, 312, x, y));
-    EXPECT_EQ(feld("txtFilterWert")->geometry(), gPixelRechteck(4452, 2064, 588, 312, x, y));
-    EXPECT_EQ(knopf("cmdPfeil_1")->geometry(), gPixelRechteck(5040, 4308, 336, 312, x, y));
     EXPECT_EQ(knopf("cmdOK")->geometry(), gPixelRechteck(1416, 4980, 1236, 360, x, y));
 
     auto* rahmen = feld<QGroupBox>("fraSpalten");
@@ -156,24 +153,4 @@ TEST_F(FensterTest, SchliessenBeendetDasProgramm) {
     QCoreApplication::exec();
     EXPECT_FALSE(bZeitUm);
     EXPECT_FALSE(hauptfenster.isVisible());
-}
-
-TEST_F(FensterTest, PunktknoepfeRufenDieDateiauswahl) {
-    struct Antwortdialog : DateiDialog {
-        std::optional<QString> Zeige(const DateiDialogOptionen& o) override {
-            arten.push_back(o.art);
-            return o.art == DateiDialogOptionen::Art::Oeffnen ? QStringLiteral("/daten/wahl.xlsx")
-                                                              : QStringLiteral("/daten/aus");
-        }
-        std::vector<DateiDialogOptionen::Art> arten;
-    } dialog;
-    const DateiDialogTausch tausch(dialog);
-    QTest::mouseClick(knopf("cmdPfeil_0"), Qt::LeftButton);
-    EXPECT_EQ(feld("txtErgebnisdatei")->text(), QStringLiteral("/daten/wahl.xlsx"));
-    EXPECT_EQ(feld("txtErgebnisWorkfile")->text(), QString());
-    QTest::mouseClick(knopf("cmdPfeil_1"), Qt::LeftButton);
-    EXPECT_EQ(feld("txtErgebnisWorkfile")->text(), QStringLiteral("/daten/aus.xml"));
-    EXPECT_EQ(fokusName(), QStringLiteral("txtErgebnisWorkfile"));
-    EXPECT_EQ(dialog.arten, (std::vector{DateiDialogOptionen::Art::Oeffnen,
-                                         DateiDialogOptionen::Art::Speichern}));
 }

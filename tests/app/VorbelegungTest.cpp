@@ -2,10 +2,9 @@
 // closing, the old key spelling, empty and over-long values, an INI file that cannot be written.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdlib>
-#include <filesystem>
 
 #include "CRegistry.h"
 #include "TestHilfen.h"
@@ -22,29 +21,18 @@ bool operator==(const Eingaben& a, const Eingaben& b) {
 
 // The store's registry files live under the XDG folders: for every test of this program they
 // point at a private folder, set before anything can create the store.
-struct PrivateKonfiguration {
-    std::filesystem::path ordner;
-    PrivateKonfiguration() {
-        std::string muster = std::filesystem::temp_directory_path() / "rastfang-xdg-XXXXXX";
-        if (mkdtemp(muster.data()) == nullptr) return;
-        ordner = muster;
-        std::filesystem::create_directories(ordner / "home");
-        std::filesystem::create_directories(ordner / "dirs");
-        setenv("XDG_CONFIG_HOME", (ordner / "home").c_str(), 1);
-        setenv("XDG_CONFIG_DIRS", (ordner / "dirs").c_str(), 1);
-    }
-    ~PrivateKonfiguration() {
-        std::error_code fehler;
-        if (!ordner.empty()) std::filesystem::remove_all(ordner, fehler);
-    }
-};
-const PrivateKonfiguration g_konfiguration;
+const bool g_bPrivateKonfiguration = [] {
+    static QTemporaryDir ordner;
+    qputenv("XDG_CONFIG_HOME", ordner.filePath(QStringLiteral("home")).toLocal8Bit());
+    qputenv("XDG_CONFIG_DIRS", ordner.filePath(QStringLiteral("dirs")).toLocal8Bit());
+    return QDir().mkpath(ordner.filePath(QStringLiteral("home"))) &&
+           QDir().mkpath(ordner.filePath(QStringLiteral("dirs")));
+}();
 
 class Vorbelegung : public ::testing::Test {
   protected:
-    // Uses `sPfad` (default: Rastfang.ini in the temp folder) as the store's INI file and
-    // records every message box of the test.
-    void SetUp() override { ASSERT_TRUE(ordner.isValid()); }
+    void SetUp() override { ASSERT_TRUE(ordner.isValid() && g_bPrivateKonfiguration); }
+    // The store's INI file from now on (default: Rastfang.ini in the temp folder).
     void IniVerwenden(const QString& sPfad = {}) {
         goRegistry().sGlobIniDatei(sPfad.isEmpty() ? sIni() : sPfad);
         meldungen.meldungen.clear();

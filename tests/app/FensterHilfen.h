@@ -33,11 +33,8 @@ class FensterTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(iniOrdner.isValid());
-        {
-            MeldungsRecorder registryMeldungen;
-            const MeldungsBoxTausch box(registryMeldungen);
-            goRegistry().sGlobIniDatei(iniOrdner.filePath(QStringLiteral("Rastfang.ini")));
-        }
+        goRegistry().sGlobIniDatei(iniOrdner.filePath(QStringLiteral("Rastfang.ini")));
+        recorder.meldungen.clear();
         fenster = std::make_unique<frmRasterfang>();
         fenster->setzeEingaben({});
         fenster->setzeZusammenfassungsAnzeige([this](const QString& sText) {

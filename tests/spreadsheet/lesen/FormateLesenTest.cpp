@@ -1,4 +1,4 @@
-// Reading the other formats: .ods and .xls made by LibreOffice, delimited text.
+// Reading delimited text: separators, encodings, quotes, regional numbers and dates.
 #include <gtest/gtest.h>
 
 #include "LesenHilfen.h"
@@ -6,65 +6,6 @@
 using rastfang::test::gsTestdatei;
 
 namespace rastfang::tabelle::test {
-
-TEST(OdsLesen, BlaetterZellenUndFormate) {
-    Geoeffnet g(gsTestdatei(QStringLiteral("lesen_formate.ods")));
-    EXPECT_EQ(g.Namen(), (QStringList{QStringLiteral("Noten"), QStringLiteral("Übersicht"),
-                                      QStringLiteral("Versteckt"), QStringLiteral("Letzte")}));
-    EXPECT_TRUE(g.B(2).Versteckt());
-    EXPECT_FALSE(g.B(0).Versteckt());
-    // rows as in lesen_formate.xlsx
-    EXPECT_EQ(g.Text(0, 1, 2), QStringLiteral("2,25"));
-    EXPECT_EQ(g.Text(0, 2, 2), QStringLiteral("0,3333333333"));
-    EXPECT_EQ(g.Text(0, 6, 2), QStringLiteral("2,3"));
-    EXPECT_EQ(g.Wert(0, 6, 2), QStringLiteral("2,25"));
-    EXPECT_EQ(g.Text(0, 8, 2), QStringLiteral("1.234.568"));
-    EXPECT_EQ(g.Text(0, 9, 2), QStringLiteral("-1.234,50"));
-    EXPECT_EQ(g.Text(0, 10, 2), QStringLiteral("13%"));
-    EXPECT_EQ(g.Text(0, 11, 2), QStringLiteral("12,50%"));
-    EXPECT_EQ(g.Text(0, 12, 2), QStringLiteral("0815"));
-    EXPECT_EQ(g.Text(0, 13, 2), QStringLiteral("Note: 2,5"));
-    EXPECT_EQ(g.Text(0, 14, 2), QStringLiteral("-3,0"));
-    EXPECT_EQ(g.Text(0, 15, 2), QStringLiteral("null"));
-    EXPECT_EQ(g.Text(0, 17, 2), QStringLiteral("07.03.2005"));
-    EXPECT_EQ(g.Wert(0, 17, 2), QStringLiteral("07.03.2005"));
-    EXPECT_EQ(g.Text(0, 18, 2), QStringLiteral("Montag, 4. März 2024"));
-    EXPECT_EQ(g.Text(0, 20, 2), QStringLiteral("13:45:30"));
-    EXPECT_EQ(g.Wert(0, 20, 2), QStringLiteral("13:45:30"));
-    EXPECT_EQ(g.Text(0, 22, 2), QStringLiteral("WAHR"));
-    EXPECT_EQ(g.Wert(0, 23, 2), QStringLiteral("Falsch"));
-    EXPECT_EQ(g.Text(0, 25, 2), QStringLiteral("Müller-Lüdenscheidt, Jürgen"));
-    EXPECT_EQ(g.Text(0, 40, 30), QStringLiteral("weit"));
-    EXPECT_EQ(g.Text(1, 2, 1), QStringLiteral("Bäcker"));
-    EXPECT_EQ(g.Text(3, 3, 3), QStringLiteral("ß"));
-}
-
-TEST(OdsLesen, FormelergebnisseUndFehlerwerte) {
-    Geoeffnet g(gsTestdatei(QStringLiteral("lesen_formeln.ods")));
-    EXPECT_EQ(g.Namen(), (QStringList{QStringLiteral("Formeln"), QStringLiteral("Zweite")}));
-    EXPECT_EQ(g.Text(0, 2, 1), QStringLiteral("3"));
-    EXPECT_EQ(g.Text(0, 3, 1), QStringLiteral("#DIV/0!"));
-    EXPECT_EQ(g.Text(0, 4, 1), QStringLiteral("Größe"));
-    EXPECT_EQ(g.Text(0, 5, 1), QStringLiteral("WAHR"));
-    EXPECT_EQ(g.Text(0, 1, 2), QStringLiteral("31.12.1999"));
-    EXPECT_EQ(g.Text(1, 1, 1), QStringLiteral("Straße"));
-}
-
-TEST(XlsLesen, BlaetterZellenUndDaten) {
-    Geoeffnet g(gsTestdatei(QStringLiteral("lesen_formate.xls")));
-    EXPECT_EQ(g.Namen(), (QStringList{QStringLiteral("Noten"), QStringLiteral("Übersicht"),
-                                      QStringLiteral("Versteckt"), QStringLiteral("Letzte")}));
-    EXPECT_EQ(g.Text(0, 1, 1), QStringLiteral("allgemein"));
-    EXPECT_EQ(g.Text(0, 1, 2), QStringLiteral("2,25"));
-    EXPECT_EQ(g.Wert(0, 4, 2), QStringLiteral("42"));
-    EXPECT_EQ(g.Text(0, 17, 2), QStringLiteral("07.03.2005"));
-    EXPECT_EQ(g.Wert(0, 17, 2), QStringLiteral("07.03.2005"));
-    EXPECT_EQ(g.Wert(0, 21, 2), QStringLiteral("15.01.2024 08:30:00"));
-    EXPECT_EQ(g.Text(0, 25, 2), QStringLiteral("Müller-Lüdenscheidt, Jürgen"));
-    EXPECT_EQ(g.Text(1, 2, 1), QStringLiteral("Bäcker"));
-    EXPECT_EQ(g.Wert(1, 2, 2), QStringLiteral("1,75"));
-    EXPECT_EQ(g.Text(3, 3, 3), QStringLiteral("ß"));
-}
 
 TEST(CsvLesen, SemikolonUtf8UndWindows1252) {
     for (const char* datei : {"lesen_utf8.csv", "lesen_cp1252.csv"}) {

@@ -16,19 +16,8 @@ namespace rastfang::tabelle::test {
 
 namespace {
 
-void gSchreibe(const QString& sPfad, const QByteArray& daten) {
-    QFile f(sPfad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(daten);
-}
-
-QByteArray gbaLies(const QString& sPfad) {
-    QFile f(sPfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-/// Copies lesen_formate.xlsx to `sZiel`, replacing entry `sEintrag` by `sInhalt` (python
-/// expression for bytes) or, with bStrom, by 1 GiB of that pattern streamed.
+/// Copies lesen_formate.xlsx to `ziel`, replacing entry `eintrag` by hostile content of kind
+/// `art` (the two bombs stream 1 GiB).
 const char* const ZIP_UMBAU = R"(
 import sys, zipfile
 quelle, ziel, eintrag, art = sys.argv[1:5]
@@ -56,14 +45,22 @@ with zipfile.ZipFile(quelle) as zq, zipfile.ZipFile(ziel, "w", zipfile.ZIP_DEFLA
                 f.write(block)
 )";
 
+const QString FORMAT = QStringLiteral("hat kein unterstütztes Format oder ist beschädigt");
+
 class KaputteDateien : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     QString Pfad(const QString& sName) const { return dir.filePath(sName); }
+    /// A file `sName` in the test folder holding `daten`.
+    QString Datei(const QString& sName, const QByteArray& daten) {
+        QFile f(Pfad(sName));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(daten) == daten.size());
+        return f.fileName();
+    }
 
     /// Opening (and reading every sheet) ends in 1004 whose text names the file and has
     /// `sGrund` in it.
-    void ErwarteFehler(const QString& sPfad, const QString& sGrund) {
+    void ErwarteFehler(const QString& sPfad, const QString& sGrund = FORMAT) {
         const auto [lNummer, sText] = gOeffnenFehler(sPfad);
         EXPECT_EQ(lNummer, 1004) << sPfad.toStdString();
         EXPECT_TRUE(sText.contains(QStringLiteral("»") + sPfad + QStringLiteral("«")))
@@ -71,8 +68,9 @@ class KaputteDateien : public ::testing::Test {
         EXPECT_TRUE(sText.contains(sGrund)) << sText.toStdString();
     }
 
-    QString Umbau(const QString& sName, const char* sEintrag, const char* sArt) {
-        const QString ziel = Pfad(sName);
+    QString Umbau(const char* sArt, const char* sEintrag = "xl/worksheets/sheet1.xml") {
+        const QString ziel =
+            Pfad(QStringLiteral("%1_%2.xlsx").arg(sArt, QString(sEintrag).section('/', -1)));
         gsPython(QString::fromLatin1(ZIP_UMBAU),
                  {gsTestdatei(QStringLiteral("lesen_formate.xlsx")), ziel,
                   QString::fromLatin1(sEintrag), QString::fromLatin1(sArt)});
@@ -80,76 +78,59 @@ class KaputteDateien : public ::testing::Test {
     }
 };
 
-const QString FORMAT = QStringLiteral("hat kein unterstütztes Format oder ist beschädigt");
-
 }  // namespace
 
 TEST_F(KaputteDateien, LeereZufaelligeUndAbgeschnitteneDateien) {
-    gSchreibe(Pfad(QStringLiteral("leer.xlsx")), {});
-    ErwarteFehler(Pfad(QStringLiteral("leer.xlsx")), FORMAT);
-
+    ErwarteFehler(Datei("leer.xlsx", {}));
     QByteArray zufall(200000, Qt::Uninitialized);
     QRandomGenerator gen(4711);
     for (char& c : zufall) c = static_cast<char>(gen.bounded(256));
-    gSchreibe(Pfad(QStringLiteral("zufall.xlsx")), zufall);
-    ErwarteFehler(Pfad(QStringLiteral("zufall.xlsx")), FORMAT);
+    ErwarteFehler(Datei("zufall.xlsx", zufall));
     // random bytes behind a zip or compound-file signature
-    gSchreibe(Pfad(QStringLiteral("zufall_pk.xlsx")), QByteArray("PK\x03\x04", 4) + zufall);
-    ErwarteFehler(Pfad(QStringLiteral("zufall_pk.xlsx")), FORMAT);
-    gSchreibe(Pfad(QStringLiteral("zufall_ole.xls")),
-              QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + zufall);
-    ErwarteFehler(Pfad(QStringLiteral("zufall_ole.xls")), FORMAT);
+    ErwarteFehler(Datei("zufall_pk.xlsx", QByteArray("PK\x03\x04", 4) + zufall));
+    ErwarteFehler(
+        Datei("zufall_ole.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + zufall));
 
     for (const char* quelle : {"lesen_formate.xlsx", "lesen_formate.ods", "lesen_formate.xls"}) {
-        const QByteArray ganz = gbaLies(gsTestdatei(QString::fromLatin1(quelle)));
-        ASSERT_FALSE(ganz.isEmpty());
+        QFile f(gsTestdatei(QString::fromLatin1(quelle)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray ganz = f.readAll();
         // the last sectors of a compound file may be unused: cut .xls files deeper
         const bool bXls = QByteArray(quelle).endsWith(".xls");
         for (const double anteil : {0.3, 0.7, bXls ? 0.5 : 0.95}) {
-            const QString p = Pfad(QStringLiteral("kurz_%1_").arg(anteil) + quelle);
-            gSchreibe(p, ganz.left(static_cast<qsizetype>(ganz.size() * anteil)));
-            const auto [lNummer, sText] = gOeffnenFehler(p);
-            EXPECT_EQ(lNummer, 1004) << quelle << " " << anteil;
+            const QString p = Datei(QStringLiteral("kurz_%1_").arg(anteil) + quelle,
+                                    ganz.left(static_cast<qsizetype>(ganz.size() * anteil)));
+            EXPECT_EQ(gOeffnenFehler(p).first, 1004) << quelle << " " << anteil;
         }
     }
     // a zip that is no workbook
     gsPython(
         QStringLiteral("import sys, zipfile\n"
                        "with zipfile.ZipFile(sys.argv[1], 'w') as z: z.writestr('a.txt', 'x')"),
-        {Pfad(QStringLiteral("fremd.xlsx"))});
-    ErwarteFehler(Pfad(QStringLiteral("fremd.xlsx")), FORMAT);
+        {Pfad("fremd.xlsx")});
+    ErwarteFehler(Pfad("fremd.xlsx"));
 }
 
-TEST_F(KaputteDateien, ZipBombenUndEntitaeten) {
-    ErwarteFehler(Umbau(QStringLiteral("bombe_nullen.xlsx"), "xl/worksheets/sheet1.xml", "nullen"),
-                  FORMAT);
-    ErwarteFehler(
-        Umbau(QStringLiteral("bombe_leer.xlsx"), "xl/worksheets/sheet1.xml", "leerzeichen"),
-        QStringLiteral("ist zu groß"));
-    ErwarteFehler(Umbau(QStringLiteral("doctype.xlsx"), "xl/worksheets/sheet1.xml", "doctype"),
-                  FORMAT);
-    ErwarteFehler(Umbau(QStringLiteral("zeile.xlsx"), "xl/worksheets/sheet1.xml", "zeile"), FORMAT);
-    ErwarteFehler(Umbau(QStringLiteral("mappe.xlsx"), "xl/workbook.xml", "doctype"), FORMAT);
-}
+TEST_F(KaputteDateien, ZipBombenEntitaetenUndDuenneBlaetterBisZumRand) {
+    ErwarteFehler(Umbau("nullen"));
+    ErwarteFehler(Umbau("leerzeichen"), QStringLiteral("ist zu groß"));
+    ErwarteFehler(Umbau("doctype"));
+    ErwarteFehler(Umbau("zeile"));
+    ErwarteFehler(Umbau("doctype", "xl/workbook.xml"));
 
-TEST_F(KaputteDateien, DuenneBlaetterBisZumRandSindBegrenzt) {
-    // one cell in the last column of each row would make every row 16384 cells wide
-    ErwarteFehler(Umbau(QStringLiteral("weit.xlsx"), "xl/worksheets/sheet1.xml", "weit"),
-                  QStringLiteral("ist zu groß"));
+    // Sparse sheets out to the edge: one cell in the last column of each row would make every
+    // row 16384 cells wide.
+    ErwarteFehler(Umbau("weit"), QStringLiteral("ist zu groß"));
     QByteArray csv;
     for (int i = 0; i < 300; ++i) csv += QByteArray(16383, ';') + "x\n";
-    gSchreibe(Pfad(QStringLiteral("weit.csv")), csv);
-    ErwarteFehler(Pfad(QStringLiteral("weit.csv")), QStringLiteral("ist zu groß"));
-    // the same shape within limits is read
-    QByteArray klein;
-    for (int i = 0; i < 5; ++i) klein += QByteArray(16383, ';') + "x\n";
-    gSchreibe(Pfad(QStringLiteral("rand.csv")), klein);
-    Geoeffnet g(Pfad(QStringLiteral("rand.csv")));
+    ErwarteFehler(Datei("weit.csv", csv), QStringLiteral("ist zu groß"));
+    // the same shape within limits (its first five rows) is read
+    Geoeffnet g(Datei("rand.csv", csv.left(5 * (16383 + 2))));
     EXPECT_EQ(g.Text(0, 5, 16384), QStringLiteral("x"));
 }
 
 TEST_F(KaputteDateien, FehlerBeimSpaeterenLesenEinesBlatts) {
-    const QString p = Umbau(QStringLiteral("blatt.xlsx"), "xl/worksheets/sheet2.xml", "zeile");
+    const QString p = Umbau("zeile", "xl/worksheets/sheet2.xml");
     const auto mappe = gLiesArbeitsmappe(p);  // the sheets are only named so far
     ASSERT_EQ(mappe->blaetter.size(), 4u);
     EXPECT_EQ(mappe->blaetter[0]->Lies(1, 1).text, QStringLiteral("allgemein"));
@@ -186,8 +167,8 @@ verz = (eintrag("Root Entry", 5, -1, 1, -2, 0) + eintrag("EncryptionInfo", 2, 2,
 daten = kopf + struct.pack("<128i", *fat) + verz + b"\x5a" * 8 * SEK + b"\x01" * 8 * SEK
 open(sys.argv[1], "wb").write(daten)
 )";
-    gsPython(QString::fromLatin1(OLE2), {Pfad(QStringLiteral("geheim.xlsx"))});
-    ErwarteFehler(Pfad(QStringLiteral("geheim.xlsx")), QStringLiteral("ist verschlüsselt"));
+    gsPython(QString::fromLatin1(OLE2), {Pfad("geheim.xlsx")});
+    ErwarteFehler(Pfad("geheim.xlsx"), QStringLiteral("ist verschlüsselt"));
 
     // An OpenDocument file whose manifest lists encryption data.
     gsPython(QStringLiteral(R"(
@@ -197,33 +178,27 @@ with zipfile.ZipFile(sys.argv[1], "w") as z:
     z.writestr("META-INF/manifest.xml", '<manifest:manifest xmlns:manifest="urn:oasis:names:tc:opendocument:xmlns:manifest:1.0"><manifest:file-entry manifest:full-path="content.xml"><manifest:encryption-data/></manifest:file-entry></manifest:manifest>')
     z.writestr("content.xml", bytes(range(256)) * 10)
 )"),
-             {Pfad(QStringLiteral("geheim.ods"))});
-    ErwarteFehler(Pfad(QStringLiteral("geheim.ods")), QStringLiteral("ist verschlüsselt"));
+             {Pfad("geheim.ods")});
+    ErwarteFehler(Pfad("geheim.ods"), QStringLiteral("ist verschlüsselt"));
 }
 
 TEST_F(KaputteDateien, FehlendeDateienUndGrossKleinschreibung) {
-    ErwarteFehler(Pfad(QStringLiteral("gibtsnicht.xlsx")), QStringLiteral("wurde nicht gefunden"));
-    ErwarteFehler(Pfad(QStringLiteral("ordner/fehlt/x.xlsx")),
-                  QStringLiteral("wurde nicht gefunden"));
-    ErwarteFehler(dir.path(), FORMAT);
-    {
-        const auto [lNummer, sText] = gOeffnenFehler(QString());
-        EXPECT_EQ(lNummer, 1004);
-    }
+    ErwarteFehler(Pfad("gibtsnicht.xlsx"), QStringLiteral("wurde nicht gefunden"));
+    ErwarteFehler(Pfad("ordner/fehlt/x.xlsx"), QStringLiteral("wurde nicht gefunden"));
+    ErwarteFehler(dir.path());
+    EXPECT_EQ(gOeffnenFehler(QString()).first, 1004);
 
     // A name typed in another letter case finds the file, as on Windows.
-    const QString echt = Pfad(QStringLiteral("Noten.XLSX"));
+    const QString echt = Pfad("Noten.XLSX");
     ASSERT_TRUE(QFile::copy(gsTestdatei(QStringLiteral("lesen_formate.xlsx")), echt));
-    const auto mappe = gLiesArbeitsmappe(Pfad(QStringLiteral("noten.xlsx")));
+    const auto mappe = gLiesArbeitsmappe(Pfad("noten.xlsx"));
     EXPECT_EQ(mappe->sPfad, echt);
     EXPECT_EQ(mappe->blaetter.size(), 4u);
 
     // A file without read permission (root reads everything, so only as another user).
     if (geteuid() != 0) {
-        const QString gesperrt = Pfad(QStringLiteral("gesperrt.xlsx"));
-        ASSERT_TRUE(QFile::copy(gsTestdatei(QStringLiteral("lesen_formate.xlsx")), gesperrt));
-        QFile::setPermissions(gesperrt, QFileDevice::Permissions());
-        ErwarteFehler(gesperrt, QStringLiteral("Zugriff auf die Datei"));
+        QFile::setPermissions(echt, QFileDevice::Permissions());
+        ErwarteFehler(echt, QStringLiteral("Zugriff auf die Datei"));
     }
 }
 

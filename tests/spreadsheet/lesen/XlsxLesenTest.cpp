@@ -1,4 +1,5 @@
-// Reading .xlsx files made by openpyxl and by LibreOffice: sheets, cells, formats, dates.
+// Reading lesen_formate in its three workbook formats (.xlsx by openpyxl, .ods and .xls by
+// LibreOffice) and .xlsx files made by LibreOffice: sheets, cells, formats, dates.
 #include <gtest/gtest.h>
 
 #include "LesenHilfen.h"
@@ -7,36 +8,28 @@ using rastfang::test::gsTestdatei;
 
 namespace rastfang::tabelle::test {
 
-namespace {
-
-/// Row of label `sName` in column A of the "Noten" sheet of lesen_formate.xlsx.
-int32_t giZeile(Geoeffnet& g, const QString& sName) {
-    for (int32_t z = 1; z <= g.B(0).AnzahlZeilen(); ++z) {
-        if (g.Text(0, z, 1) == sName) return z;
+TEST(FormateLesen, BlaetterInReihenfolgeMitUmlautenUndVersteckten) {
+    for (const char* sDatei : {"lesen_formate.xlsx", "lesen_formate.ods", "lesen_formate.xls"}) {
+        SCOPED_TRACE(sDatei);
+        Geoeffnet g(gsTestdatei(QString::fromLatin1(sDatei)));
+        EXPECT_EQ(g.Namen(), (QStringList{QStringLiteral("Noten"), QStringLiteral("Übersicht"),
+                                          QStringLiteral("Versteckt"), QStringLiteral("Letzte")}));
+        EXPECT_FALSE(g.B(1).Versteckt());
+        if (!QByteArray(sDatei).endsWith(".xls")) {
+            EXPECT_TRUE(g.B(2).Versteckt());
+        }
+        EXPECT_EQ(g.Text(1, 2, 1), QStringLiteral("Bäcker"));
+        EXPECT_EQ(g.Wert(1, 2, 2), QStringLiteral("1,75"));
+        EXPECT_EQ(g.Text(2, 1, 1), QStringLiteral("geheim"));
+        EXPECT_EQ(g.Text(3, 3, 3), QStringLiteral("ß"));
+        EXPECT_EQ(g.Text(3, 1, 1), QString());
+        EXPECT_EQ(g.Text(0, 40, 30), QStringLiteral("weit"));
+        EXPECT_EQ(g.mappe->sPfad, gsTestdatei(QString::fromLatin1(sDatei)));
+        EXPECT_FALSE(g.mappe->b1904);
     }
-    ADD_FAILURE() << "no row " << sName.toStdString();
-    return 0;
 }
 
-}  // namespace
-
-TEST(XlsxLesen, BlaetterInReihenfolgeMitUmlautenUndVersteckten) {
-    Geoeffnet g(gsTestdatei(QStringLiteral("lesen_formate.xlsx")));
-    EXPECT_EQ(g.Namen(), (QStringList{QStringLiteral("Noten"), QStringLiteral("Übersicht"),
-                                      QStringLiteral("Versteckt"), QStringLiteral("Letzte")}));
-    EXPECT_FALSE(g.B(1).Versteckt());
-    EXPECT_TRUE(g.B(2).Versteckt());
-    EXPECT_EQ(g.Text(1, 2, 1), QStringLiteral("Bäcker"));
-    EXPECT_EQ(g.Wert(1, 2, 2), QStringLiteral("1,75"));
-    EXPECT_EQ(g.Text(2, 1, 1), QStringLiteral("geheim"));
-    EXPECT_EQ(g.Text(3, 3, 3), QStringLiteral("ß"));
-    EXPECT_EQ(g.Text(3, 1, 1), QString());
-    EXPECT_EQ(g.mappe->sPfad, gsTestdatei(QStringLiteral("lesen_formate.xlsx")));
-    EXPECT_FALSE(g.mappe->b1904);
-}
-
-TEST(XlsxLesen, TextUndWertDerselbenZellen) {
-    Geoeffnet g(gsTestdatei(QStringLiteral("lesen_formate.xlsx")));
+TEST(FormateLesen, TextUndWertDerselbenZellenInXlsxUndOds) {
     struct Fall {
         const char* name;
         const char* text;
@@ -58,7 +51,7 @@ TEST(XlsxLesen, TextUndWertDerselbenZellen) {
         {"literal", "Note: 2,5", "2,5"},
         {"abschnitte", "-3,0", "-3"},
         {"abschnitte0", "null", "0"},
-        {"datum14", "15.01.2024", "15.01.2024"},
+        {"datum14", "15.01.2024", "15.01.2024"},  // builtin 14; LibreOffice stores M/D/YYYY
         {"datum", "07.03.2005", "07.03.2005"},
         {"lang", "Montag, 4. März 2024", "04.03.2024"},
         {"kurz", "Mo, 04. Mrz 24", "04.03.2024"},
@@ -73,15 +66,31 @@ TEST(XlsxLesen, TextUndWertDerselbenZellen) {
         {"summe", "0,3", "0,3"},
         {"wert", "3276,8", "3276,75"},
     };
-    for (const Fall& f : faelle) {
-        const int32_t z = giZeile(g, QString::fromUtf8(f.name));
-        EXPECT_EQ(g.Text(0, z, 2), QString::fromUtf8(f.text)) << f.name;
-        EXPECT_EQ(g.Wert(0, z, 2), QString::fromUtf8(f.wert)) << f.name;
+    for (const char* sDatei : {"lesen_formate.xlsx", "lesen_formate.ods"}) {
+        Geoeffnet g(gsTestdatei(QString::fromLatin1(sDatei)));
+        int32_t z = 0;
+        for (const Fall& f : faelle) {
+            ASSERT_EQ(g.Text(0, ++z, 1), QString::fromUtf8(f.name)) << sDatei;
+            if (QByteArray(sDatei).endsWith(".ods") && qstrcmp(f.name, "datum14") == 0) continue;
+            EXPECT_EQ(g.Text(0, z, 2), QString::fromUtf8(f.text)) << sDatei << " " << f.name;
+            EXPECT_EQ(g.Wert(0, z, 2), QString::fromUtf8(f.wert)) << sDatei << " " << f.name;
+        }
     }
-    EXPECT_EQ(g.Text(0, 40, 30), QStringLiteral("weit"));
+    Geoeffnet g(gsTestdatei(QStringLiteral("lesen_formate.xlsx")));
     EXPECT_EQ(g.Text(0, 39, 30), QString());
     EXPECT_EQ(g.Wert(0, 40, 29), QString());
     EXPECT_DOUBLE_EQ(g.B(0).Spaltenbreite(1), 20);
+}
+
+TEST(FormateLesen, XlsOhneZahlenformateAberMitDaten) {
+    Geoeffnet g(gsTestdatei(QStringLiteral("lesen_formate.xls")));
+    EXPECT_EQ(g.Text(0, 1, 1), QStringLiteral("allgemein"));
+    EXPECT_EQ(g.Text(0, 1, 2), QStringLiteral("2,25"));
+    EXPECT_EQ(g.Wert(0, 4, 2), QStringLiteral("42"));
+    EXPECT_EQ(g.Text(0, 17, 2), QStringLiteral("07.03.2005"));
+    EXPECT_EQ(g.Wert(0, 17, 2), QStringLiteral("07.03.2005"));
+    EXPECT_EQ(g.Wert(0, 21, 2), QStringLiteral("15.01.2024 08:30:00"));
+    EXPECT_EQ(g.Text(0, 25, 2), QStringLiteral("Müller-Lüdenscheidt, Jürgen"));
 }
 
 TEST(XlsxLesen, Datumssystem1904) {
@@ -92,19 +101,23 @@ TEST(XlsxLesen, Datumssystem1904) {
     EXPECT_EQ(g.Text(0, 2, 1), QStringLiteral("5"));
 }
 
-TEST(XlsxLesen, LibreOfficeMitGeteiltenTextenUndFormelergebnissen) {
+TEST(FormelnLesen, LibreOfficeXlsxUndOdsMitGeteiltenTextenUndFormelergebnissen) {
+    for (const char* sDatei : {"lesen_libre.xlsx", "lesen_formeln.ods"}) {
+        SCOPED_TRACE(sDatei);
+        Geoeffnet g(gsTestdatei(QString::fromLatin1(sDatei)));
+        EXPECT_EQ(g.Namen(), (QStringList{QStringLiteral("Formeln"), QStringLiteral("Zweite")}));
+        EXPECT_EQ(g.Text(0, 2, 1), QStringLiteral("3"));
+        EXPECT_EQ(g.Text(0, 3, 1), QStringLiteral("#DIV/0!"));
+        EXPECT_EQ(g.Text(0, 4, 1), QStringLiteral("Größe"));
+        EXPECT_EQ(g.Text(0, 5, 1), QStringLiteral("WAHR"));
+        EXPECT_EQ(g.Text(0, 1, 2), QStringLiteral("31.12.1999"));
+        EXPECT_EQ(g.Text(1, 1, 1), QStringLiteral("Straße"));
+    }
     Geoeffnet g(gsTestdatei(QStringLiteral("lesen_libre.xlsx")));
-    EXPECT_EQ(g.Namen(), (QStringList{QStringLiteral("Formeln"), QStringLiteral("Zweite")}));
-    EXPECT_EQ(g.Text(0, 2, 1), QStringLiteral("3"));
-    EXPECT_EQ(g.Text(0, 3, 1), QStringLiteral("#DIV/0!"));
-    EXPECT_EQ(g.Text(0, 4, 1), QStringLiteral("Größe"));
-    EXPECT_EQ(g.Text(0, 5, 1), QStringLiteral("WAHR"));
     EXPECT_EQ(g.Text(0, 6, 1), QStringLiteral("Name"));
     EXPECT_EQ(g.Text(0, 7, 1), QStringLiteral("Name"));
-    EXPECT_EQ(g.Text(0, 1, 2), QStringLiteral("31.12.1999"));
     EXPECT_EQ(g.Text(0, 2, 2), QStringLiteral("2,3"));
     EXPECT_EQ(g.Wert(0, 2, 2), QStringLiteral("2,25"));
-    EXPECT_EQ(g.Text(1, 1, 1), QStringLiteral("Straße"));
     EXPECT_EQ(g.Wert(1, 1, 2), QStringLiteral("7"));
 }
 

@@ -63,6 +63,50 @@ QJsonObject gPythonJson(const QString& sSkript, const QStringList& argumente) {
     return doc.object();
 }
 
+QJsonObject gXlsxGelesen(const QString& sPfad) {
+    return gPythonJson(QStringLiteral(R"(
+import json, sys, openpyxl
+wb = openpyxl.load_workbook(sys.argv[1])
+ws = wb.worksheets[0]
+def zelle(c):
+    t = [repr(c.value), c.fill.fgColor.rgb if c.fill.fill_type == "solid" else "",
+         "fett" if c.font.b else "", (c.alignment.horizontal or "").replace("general", ""),
+         "" if c.number_format == "General" else "[%s]" % c.number_format,
+         "" if c.protection.locked else "offen"]
+    return " ".join(x for x in t if x)
+p = ws.protection
+print(json.dumps({"sheets": wb.sheetnames, "active": wb.active.title,
+                  "prot": [p.sheet, p.objects, p.scenarios, p.password],
+                  "widths": {k: d.width for k, d in ws.column_dimensions.items() if d.customWidth},
+                  "cells": {c.coordinate: zelle(c) for row in ws.iter_rows(1, 110, 1, 26)
+                            for c in row if c.value is not None or c.has_style}}))
+)"),
+                       {sPfad});
+}
+
+void pruefeBeispielZellen(const QJsonObject& zellen) {
+    // clang-format off
+    const std::pair<const char*, const char*> soll[] = {
+        {"A1", "'Azubi-ID' FFFFFFCC fett"},         {"E1", "'Beruf' FFFFFFCC fett"},
+        {"F1", "'Deutsch' FFFFFFCC fett center"},   {"Y1", "None FFFFFFCC fett center"},
+        {"A2", "None FFFFFFCC [0]"},                {"B2", "'Müller' FFFFFFCC offen"},
+        {"C2", "'Jörg' FFFFFFCC offen"},            {"D2", "'01.02.1990' FFFFFFCC offen"},
+        {"E2", "'Koch' FFFFFFCC"},                  {"F2", "2.3 right [0.0] offen"},
+        {"G2", "1 right [0.0] offen"},              {"H2", "None right [0.0] offen"},
+        {"Y2", "None right [0.0] offen"},           {"A3", "'0815' FFFFFFCC [0]"},
+        {"E3", "'Bäckerin' FFFFFFCC"},              {"F3", "'=1+1' right [0.0] offen"},
+        {"A4", "None FFFFFFCC [0] offen"},          {"F4", "None right [0.0] offen"},
+        {"Y4", "None right [0.0] offen"},           {"A5", "None offen"},
+        {"Y104", "None offen"},
+    };
+    // clang-format on
+    for (const auto& [sAdresse, sZelle] : soll) {
+        EXPECT_EQ(zellen[sAdresse].toString().toStdString(), sZelle) << sAdresse;
+    }
+    EXPECT_FALSE(zellen.contains("Z1"));
+    EXPECT_FALSE(zellen.contains("A105"));
+}
+
 QStringList gDateienIn(const QString& sOrdner) {
     return QDir(sOrdner).entryList(QDir::Files | QDir::Hidden | QDir::System);
 }

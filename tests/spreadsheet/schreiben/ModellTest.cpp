@@ -55,34 +55,16 @@ TEST(Mappe, AddGivesThreeSheetsAndWorksheetsAddInsertsBeforeTheActiveOne) {
     EXPECT_EQ(Fehlernummer([&] { mappe->GetSheets().Item(0); }), FEHLER_INDEX);
     EXPECT_EQ(Fehlernummer([&] { mappe->GetSheets().Item(5); }), FEHLER_INDEX);
     EXPECT_EQ(mappe->GetSheets().Item(4).Name(), "Tabelle3");
-}
 
-TEST(Mappe, WriterSequenceEndsWithOnlyVelmora) {
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    Worksheet tabelle = mappe->Worksheets().Add();
-    tabelle.SetName("VELMORA");
-    app.SetDisplayAlerts(false);
-    bool bGeloescht = true;
-    while (bGeloescht) {
-        bGeloescht = false;
-        const int n = mappe->GetSheets().Count();
-        for (int i = 1; i <= n; ++i) {
-            Worksheet blatt = mappe->GetSheets()(i);
-            if (blatt.Name() != "VELMORA") {
-                blatt.Delete();
-                bGeloescht = true;
-                break;
-            }
-        }
-    }
-    app.SetDisplayAlerts(true);
+    // Down to the one sheet the writer keeps: it stays active and cannot be deleted; a deleted
+    // sheet is gone for good.
+    Worksheet velmora = mappe->Worksheets().Add();
+    velmora.SetName("VELMORA");
+    Worksheet weg = mappe->GetSheets()(2);
+    while (mappe->GetSheets().Count() > 1) mappe->GetSheets()(2).Delete();
     EXPECT_EQ(Namen(*mappe), QStringList{"VELMORA"});
     EXPECT_EQ(mappe->Daten()->iAktivesBlatt, 0);
-    // The last sheet stays; a deleted sheet is gone for good.
-    EXPECT_EQ(Fehlernummer([&] { tabelle.Delete(); }), FEHLER_ANWENDUNG);
-    Worksheet weg = mappe->Worksheets().Add();
-    weg.Delete();
+    EXPECT_EQ(Fehlernummer([&] { velmora.Delete(); }), FEHLER_ANWENDUNG);
     EXPECT_EQ(Fehlernummer([&] { weg.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);
     EXPECT_EQ(Fehlernummer([&] { (void)weg.Name(); }), FEHLER_ANWENDUNG);
 }
@@ -119,62 +101,37 @@ TEST(Zellen, ValueWriteStoresPlainRegionalNumbersAsNumbersOnly) {
     Application app;
     auto mappe = app.GetWorkbooks().Add();
     Worksheet blatt = mappe->GetSheets()(1);
-    struct Fall {
-        QString sEingabe;
-        ZellTyp typ;
-        double dZahl;
-    };
-    const Fall faelle[] = {
-        {"2", ZellTyp::Zahl, 2},
-        {"0", ZellTyp::Zahl, 0},
-        {"-0", ZellTyp::Zahl, 0},
-        {"2,3", ZellTyp::Zahl, 2.3},
-        {"-12,25", ZellTyp::Zahl, -12.25},
-        {"0,5", ZellTyp::Zahl, 0.5},
-        {"123456789012345", ZellTyp::Zahl, 123456789012345.0},
-        {"1234567890123456", ZellTyp::Text, 0},  // 16 digits: no longer a plain number
-        {"0815", ZellTyp::Text, 0},
-        {" 1", ZellTyp::Text, 0},
-        {"1 ", ZellTyp::Text, 0},
-        {"2.3", ZellTyp::Text, 0},
-        {"1.000", ZellTyp::Text, 0},
-        {"2,", ZellTyp::Text, 0},
-        {",5", ZellTyp::Text, 0},
-        {"+1", ZellTyp::Text, 0},
-        {"1e5", ZellTyp::Text, 0},
-        {"01.02.1990", ZellTyp::Text, 0},
-        {"=1+1", ZellTyp::Text, 0},
-        {"=SUMME(A1:A2)", ZellTyp::Text, 0},
-        {"-", ZellTyp::Text, 0},
-        {"1,2,3", ZellTyp::Text, 0},
-        {"Müller", ZellTyp::Text, 0},
-        {"٣", ZellTyp::Text, 0},  // digits of other scripts are not digits here
-    };
-    int32_t z = 1;
-    for (const Fall& f : faelle) {
-        blatt.Cells(z, 2).SetValue(f.sEingabe);
-        const Zelle& zelle = blatt.Daten()->Lies(z, 2);
-        EXPECT_EQ(zelle.typ, f.typ) << f.sEingabe.toStdString();
-        if (f.typ == ZellTyp::Zahl) {
-            EXPECT_DOUBLE_EQ(zelle.zahl, f.dZahl) << f.sEingabe.toStdString();
-            if (f.dZahl == 0) {
-                EXPECT_FALSE(std::signbit(zelle.zahl)) << f.sEingabe.toStdString();
-            }
-        } else {
-            EXPECT_EQ(zelle.text, f.sEingabe);
-        }
-        ++z;
+    // clang-format off
+    const std::pair<const char*, double> zahlen[] = {{"2", 2}, {"0", 0}, {"-0", 0}, {"2,3", 2.3},
+        {"-12,25", -12.25}, {"0,5", 0.5}, {"123456789012345", 123456789012345.0}};
+    // clang-format on
+    for (const auto& [s, d] : zahlen) {
+        blatt.Cells(1, 2).SetValue(s);
+        const Zelle& zelle = blatt.Daten()->Lies(1, 2);
+        EXPECT_EQ(zelle.typ, ZellTyp::Zahl) << s;
+        EXPECT_DOUBLE_EQ(zelle.zahl, d) << s;
+        EXPECT_EQ(std::signbit(zelle.zahl), d < 0) << s;  // "-0" is a plain 0
+    }
+    // 16 digits are no longer a plain number; digits of other scripts are no digits here.
+    for (const char* s :
+         {"1234567890123456", "0815", " 1", "1 ", "2.3", "1.000", "2,", ",5", "+1", "1e5",
+          "01.02.1990", "=1+1", "=SUMME(A1:A2)", "-", "1,2,3", "Müller", "٣"}) {
+        blatt.Cells(2, 2).SetValue(s);
+        const Zelle& zelle = blatt.Daten()->Lies(2, 2);
+        EXPECT_EQ(zelle.typ, ZellTyp::Text) << s;
+        EXPECT_EQ(zelle.text, QString::fromUtf8(s));
     }
     // Reading back: numbers in their regional form, texts unchanged.
-    EXPECT_EQ(blatt.Cells(4, 2).Value(), "2,3");
-    EXPECT_EQ(blatt.Cells(4, 2).Text(), "2,3");
-    EXPECT_EQ(blatt.Cells(9, 2).Text(), "0815");
-    EXPECT_EQ(blatt.Cells(19, 2).Value(), "=1+1");
-    EXPECT_EQ(blatt.Cells(1000, 1).Text(), "");
-    EXPECT_EQ(blatt.Cells(1000, 1).Value(), "");
+    blatt.Cells(1, 2).SetValue("2,3");
+    EXPECT_EQ(blatt.Cells(1, 2).Value() + " " + blatt.Cells(1, 2).Text(), "2,3 2,3");
+    blatt.Cells(2, 2).SetValue("0815");
+    EXPECT_EQ(blatt.Cells(2, 2).Text(), "0815");
+    blatt.Cells(3, 2).SetValue("=1+1");
+    EXPECT_EQ(blatt.Cells(3, 2).Value(), "=1+1");
+    EXPECT_EQ(blatt.Cells(1000, 1).Text() + blatt.Cells(1000, 1).Value(), "");
 }
 
-TEST(Zellen, TextFollowsTheNumberFormatAndEmptyTextKeepsTheFormat) {
+TEST(Zellen, TextFollowsTheNumberFormatEmptyTextKeepsItAndOutsideIs1004) {
     Application app;
     auto mappe = app.GetWorkbooks().Add();
     Worksheet blatt = mappe->GetSheets()(1);
@@ -199,17 +156,12 @@ TEST(Zellen, TextFollowsTheNumberFormatAndEmptyTextKeepsTheFormat) {
     EXPECT_EQ(blatt.Cells(6, 2).Value(), "x");
     EXPECT_EQ(blatt.Cells(5, 1).Value(), "x");
     EXPECT_EQ(blatt.Cells(7, 1).Value(), "");
-}
 
-TEST(Zellen, CellsOutsideTheSheetRaise1004) {
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    Worksheet blatt = mappe->GetSheets()(1);
-    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(0, 1); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(1, 0); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(MAX_ZEILE + 1, 1); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(1, MAX_SPALTE + 1); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(-5, 3); }), FEHLER_ANWENDUNG);
+    // Cells and ranges outside the sheet raise 1004.
+    for (const auto& [z, s] :
+         {std::pair{0, 1}, {1, 0}, {MAX_ZEILE + 1, 1}, {1, MAX_SPALTE + 1}, {-5, 3}}) {
+        EXPECT_EQ(Fehlernummer([&] { blatt.Cells(z, s); }), FEHLER_ANWENDUNG) << z << "," << s;
+    }
     EXPECT_EQ(blatt.Cells(MAX_ZEILE, MAX_SPALTE).Text(), "");
     EXPECT_EQ(Fehlernummer([&] { Range(mappe->Daten(), blatt.Daten(), 0, 1, 2, 2); }),
               FEHLER_ANWENDUNG);
@@ -272,20 +224,17 @@ TEST(Formate, ApplyToEveryCellOfTheRectangleAndShareFormats) {
 }
 
 TEST(Palette, IsExcelsDefaultPalette) {
-    EXPECT_EQ(glPalettenFarbe(1), 0x000000u);
-    EXPECT_EQ(glPalettenFarbe(2), 0xFFFFFFu);
-    EXPECT_EQ(glPalettenFarbe(3), 0xFF0000u);
-    EXPECT_EQ(glPalettenFarbe(6), 0xFFFF00u);
-    EXPECT_EQ(glPalettenFarbe(15), 0xC0C0C0u);
-    EXPECT_EQ(glPalettenFarbe(19), 0xFFFFCCu);
-    EXPECT_EQ(glPalettenFarbe(36), 0xFFFF99u);
-    EXPECT_EQ(glPalettenFarbe(56), 0x333333u);
+    const std::pair<int32_t, uint32_t> farben[] = {
+        {1, 0x000000u},  {2, 0xFFFFFFu},  {3, 0xFF0000u},  {6, 0xFFFF00u},
+        {15, 0xC0C0C0u}, {19, 0xFFFFCCu}, {36, 0xFFFF99u}, {56, 0x333333u},
+    };
+    for (const auto& [i, rgb] : farben) EXPECT_EQ(glPalettenFarbe(i), rgb) << i;
     EXPECT_TRUE(gbIstPalettenIndex(56));
     EXPECT_FALSE(gbIstPalettenIndex(57));
     EXPECT_FALSE(gbIstPalettenIndex(KEINE_FARBE));
 }
 
-TEST(Breiten, AutoFitMeasuresTheLongestDisplayedText) {
+TEST(Breiten, AutoFitMeasuresTheLongestTextAndColumnWidthRefusesOutOfRange) {
     EXPECT_DOUBLE_EQ(gdTextbreite("", false), 0);
     EXPECT_DOUBLE_EQ(gdTextbreite("Name", false), 4.7);
     EXPECT_DOUBLE_EQ(gdTextbreite("Name", true), 5.1);
@@ -320,19 +269,12 @@ TEST(Breiten, AutoFitMeasuresTheLongestDisplayedText) {
     blatt.GetRange(blatt.Cells(2, 1), blatt.Cells(2, 2)).AutoFit();
     EXPECT_DOUBLE_EQ(blatt.Cells(1, 1).ColumnWidth(), 7.7);
     EXPECT_DOUBLE_EQ(blatt.Cells(1, 2).ColumnWidth(), 4.7);
-}
 
-TEST(Breiten, ColumnWidthWritesEveryColumnAndRefusesOutOfRange) {
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    Worksheet blatt = mappe->GetSheets()(1);
     // A width read as double, kept as single and written back stays the same number.
-    const auto fStandard = static_cast<float>(blatt.Cells(1, 6).ColumnWidth());
-    blatt.Cells(1, 6).SetColumnWidth(fStandard);
-    EXPECT_DOUBLE_EQ(blatt.Cells(1, 6).ColumnWidth(), 8.43);
-    blatt.Cells(1, 7).SetColumnWidth(12.0f);
-    EXPECT_DOUBLE_EQ(blatt.Cells(1, 7).ColumnWidth(), 12.0);
-    blatt.GetRange(blatt.Cells(1, 8), blatt.Cells(1, 10)).SetColumnWidth(9.5f);
+    const auto fStandard = static_cast<float>(blatt.Cells(1, 8).ColumnWidth());
+    blatt.Cells(1, 8).SetColumnWidth(fStandard);
+    EXPECT_DOUBLE_EQ(blatt.Cells(1, 8).ColumnWidth(), 8.43);
+    blatt.GetRange(blatt.Cells(1, 9), blatt.Cells(1, 10)).SetColumnWidth(9.5f);
     EXPECT_DOUBLE_EQ(blatt.Cells(5, 10).ColumnWidth(), 9.5);
     blatt.Cells(1, 11).SetColumnWidth(0.0f);
     blatt.Cells(1, 12).SetColumnWidth(255.0f);
@@ -342,7 +284,7 @@ TEST(Breiten, ColumnWidthWritesEveryColumnAndRefusesOutOfRange) {
     EXPECT_DOUBLE_EQ(blatt.Cells(1, 13).ColumnWidth(), STANDARD_BREITE);
 }
 
-TEST(Lebensdauer, ProtectCloseAndQuit) {
+TEST(Lebensdauer, CloseAndQuit) {
     Application app;
     EXPECT_TRUE(app.DisplayAlerts());
     app.SetDisplayAlerts(false);
@@ -351,13 +293,6 @@ TEST(Lebensdauer, ProtectCloseAndQuit) {
     auto zweite = app.GetWorkbooks().Add();
     EXPECT_EQ(app.GetWorkbooks().Count(), 2);
     Worksheet blatt = mappe->GetSheets()(1);
-    EXPECT_FALSE(blatt.Daten()->Schutz().bAktiv);
-    blatt.Protect(false, true, false);
-    const Blattschutz schutz = blatt.Daten()->Schutz();
-    EXPECT_TRUE(schutz.bAktiv);
-    EXPECT_FALSE(schutz.bZeichnungsobjekte);
-    EXPECT_TRUE(schutz.bInhalte);
-    EXPECT_FALSE(schutz.bSzenarien);
 
     Range zelle = blatt.Cells(1, 1);
     mappe->Close();

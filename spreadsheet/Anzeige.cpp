@@ -754,12 +754,19 @@ QString gsTextAbschnitt(const Abschnitt& a, const QString& sText) {
     return aus;
 }
 
-/// The displayed text of a number under format code `sFormat`.
-QString gsFormatiereZahl(const QString& sFormat, double d) {
-    if (gbIstAllgemein(sFormat)) return gsStandard(d);
+/// The number sections of a format code, split once: a column of dates or grades asks for the
+/// same code tens of thousands of times in a row, so the last one is kept per thread.
+const std::vector<Abschnitt>& gZahlAbschnitte(const QString& sFormat) {
+    struct Zwischenspeicher {
+        QString sFormat;
+        std::vector<Abschnitt> abschnitte;
+        bool bGueltig = false;
+    };
+    thread_local Zwischenspeicher letzter;
+    if (letzter.bGueltig && letzter.sFormat == sFormat) return letzter.abschnitte;
     const std::vector<QString> roh = gAbschnitte(sFormat);
     // Sections: positive;negative;zero;text. A lone "@" section does not apply to numbers.
-    size_t nZahl = roh.size() >= 4 ? 3 : roh.size();
+    const size_t nZahl = roh.size() >= 4 ? 3 : roh.size();
     std::vector<Abschnitt> abschnitte;
     abschnitte.reserve(nZahl);
     for (size_t i = 0; i < nZahl; ++i) abschnitte.push_back(gZerlegeAbschnitt(roh[i]));
@@ -767,9 +774,20 @@ QString gsFormatiereZahl(const QString& sFormat, double d) {
         // a trailing text section is not one for numbers
         if (abschnitte.back().bText && !abschnitte.back().bZahl && !abschnitte.back().bDatum) {
             abschnitte.pop_back();
-            --nZahl;
         }
     }
+    letzter.bGueltig = false;  // stays invalid should an assignment throw
+    letzter.sFormat = sFormat;
+    letzter.abschnitte = std::move(abschnitte);
+    letzter.bGueltig = true;
+    return letzter.abschnitte;
+}
+
+/// The displayed text of a number under format code `sFormat`.
+QString gsFormatiereZahl(const QString& sFormat, double d) {
+    if (gbIstAllgemein(sFormat)) return gsStandard(d);
+    const std::vector<Abschnitt>& abschnitte = gZahlAbschnitte(sFormat);
+    const size_t nZahl = abschnitte.size();
     const Abschnitt* a = &abschnitte[0];
     bool bMinus = false;
     if (d < 0) {
@@ -826,7 +844,8 @@ bool gbIstDatumsformat(const QString& sFormat) {
         }
     }
     if (!bKandidat) return false;
-    return gZerlegeAbschnitt(gAbschnitte(sFormat).front()).bDatum;
+    // the first number section is the first section of the code, split the same way
+    return gZahlAbschnitte(sFormat).front().bDatum;
 }
 
 QString gsAnzeigeText(const Zelle& zelle, const Stil& stil, bool b1904) {

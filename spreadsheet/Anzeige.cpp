@@ -121,6 +121,38 @@ void gFest(std::string& aus, const Dezimal& z) {
     }
 }
 
+/// Writes `d` at `p` exactly as std::to_chars(chars_format::fixed) does, for the usual cell
+/// values: below 10^9 with at most four decimals (grades, counts, amounts). Returns the end, or
+/// nullptr when `d` is not such a value. Integer arithmetic is much cheaper than the general
+/// shortest-digits search, and the result is the same: the shortest fixed form that reads back
+/// as `d` has the fewest decimals, and with an ulp far below 10^-4 only one multiple of 10^-k
+/// can read back as `d`; m / 10^k is correctly rounded, so it equals `d` exactly when the
+/// decimal m·10^-k reads back as `d`.
+char* gpKurzFest(char* p, double d) {
+    static constexpr std::array<double, 5> ZEHNER_D = {1, 1e1, 1e2, 1e3, 1e4};
+    static constexpr std::array<int64_t, 5> ZEHNER_I = {1, 10, 100, 1000, 10000};
+    const double dAbs = std::fabs(d);
+    if (!(dAbs < 1e9)) return nullptr;
+    for (size_t k = 0; k < ZEHNER_D.size(); ++k) {
+        const double m = std::round(dAbs * ZEHNER_D[k]);
+        if (m / ZEHNER_D[k] != dAbs) continue;
+        const auto n = static_cast<int64_t>(m);
+        if (std::signbit(d)) *p++ = '-';
+        p = std::to_chars(p, p + 12, n / ZEHNER_I[k]).ptr;
+        if (k > 0) {
+            *p++ = '.';
+            int64_t bruch = n % ZEHNER_I[k];
+            for (size_t j = k; j-- > 0;) {
+                p[j] = static_cast<char>('0' + bruch % 10);
+                bruch /= 10;
+            }
+            p += k;
+        }
+        return p;
+    }
+    return nullptr;
+}
+
 /// Shortest form with up to `nStellen` significant digits; scientific outside
 /// 10^iMinExp <= |d| < 10^iMaxExp.
 QString gsKurzform(double d, int nStellen, int iMinExp, int iMaxExp, int nWissStellen) {
@@ -132,12 +164,16 @@ QString gsKurzform(double d, int nStellen, int iMinExp, int iMaxExp, int nWissSt
     const double dAbs = std::fabs(d);
     if (dAbs >= 1e-4 && dAbs < ZEHNER[static_cast<size_t>(std::clamp(iMaxExp, 0, 15))]) {
         std::array<char, 48> buf{};
-        const auto r =
-            std::to_chars(buf.data(), buf.data() + buf.size(), d, std::chars_format::fixed);
-        if (r.ec == std::errc()) {
+        char* ende = gpKurzFest(buf.data(), d);
+        if (!ende) {
+            const auto r =
+                std::to_chars(buf.data(), buf.data() + buf.size(), d, std::chars_format::fixed);
+            if (r.ec == std::errc()) ende = r.ptr;
+        }
+        if (ende) {
             int nSignifikant = 0;
             bool bBegonnen = false;
-            for (char* p = buf.data(); p < r.ptr; ++p) {
+            for (char* p = buf.data(); p < ende; ++p) {
                 if (*p == '.') {
                     *p = ',';
                 } else if (*p >= '1' && *p <= '9') {
@@ -148,10 +184,10 @@ QString gsKurzform(double d, int nStellen, int iMinExp, int iMaxExp, int nWissSt
                 }
             }
             // trailing zeros of an integer are no significant digits for this test
-            for (char* p = r.ptr; p-- > buf.data() && *p == '0';) --nSignifikant;
-            const bool bGanz = std::find(buf.data(), r.ptr, ',') == r.ptr;
+            for (char* p = ende; p-- > buf.data() && *p == '0';) --nSignifikant;
+            const bool bGanz = std::find(buf.data(), ende, ',') == ende;
             if (nSignifikant <= nStellen || bGanz) {
-                return QString::fromLatin1(buf.data(), static_cast<qsizetype>(r.ptr - buf.data()));
+                return QString::fromLatin1(buf.data(), static_cast<qsizetype>(ende - buf.data()));
             }
         }
     }

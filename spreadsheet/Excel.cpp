@@ -1,6 +1,8 @@
 #include "Excel.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -73,12 +75,26 @@ bool IstRegionaleZahl(const QString& s, double& dWert) {
         while (i < n && IstZiffer(s[i])) ++i;
         if (i == lBruchAnfang || i != n) return false;
     }
-    QByteArray zahl = s.toLatin1();
-    zahl.replace(',', '.');
-    bool bOk = false;
-    dWert = zahl.toDouble(&bOk);
+    // The scan above leaves only ASCII digits, "-" and one ",": copied into a buffer on the
+    // stack, the number is converted without a temporary byte array (from_chars rounds
+    // correctly, as the text-to-number conversion of Qt does).
+    std::array<char, 64> puffer{};
+    if (n > static_cast<qsizetype>(puffer.size())) {
+        QByteArray zahl = s.toLatin1();
+        zahl.replace(',', '.');
+        bool bOk = false;
+        dWert = zahl.toDouble(&bOk);
+        if (dWert == 0) dWert = 0;  // "-0" is stored as 0, as the application does
+        return bOk;
+    }
+    const QChar* q = s.constData();
+    for (qsizetype k = 0; k < n; ++k) {
+        puffer[static_cast<size_t>(k)] = q[k] == u',' ? '.' : static_cast<char>(q[k].unicode());
+    }
+    const auto r = std::from_chars(puffer.data(), puffer.data() + n, dWert);
+    if (r.ec != std::errc() || r.ptr != puffer.data() + n) return false;
     if (dWert == 0) dWert = 0;  // "-0" is stored as 0, as the application does
-    return bOk;
+    return true;
 }
 
 void PruefeBlattname(const MappenDaten& mappe, const Blatt* blatt, const QString& sName) {

@@ -20,6 +20,7 @@ enum VbFehlerNummer : int32_t {
     FEHLER_LAUFWERK_NICHT_BEREIT = 71,   ///< disk not ready
     FEHLER_PFAD_ZUGRIFF = 75,            ///< path/file access error
     FEHLER_PFAD_NICHT_GEFUNDEN = 76,     ///< path not found
+    FEHLER_OBJEKT_NICHT_GESETZT = 91,    ///< object variable not set (used before Init/OpenFile)
     FEHLER_OBJEKT_ERSTELLEN = 429,       ///< component cannot create object
     FEHLER_DRUCKER = 482,                ///< printer error
     FEHLER_ANWENDUNG = 1004,             ///< spreadsheet application error

@@ -11,7 +11,6 @@ namespace rastfang {
 
 namespace {
 const QString FEHLERQUELLE = QStringLiteral("/CXlsExtract");
-constexpr int32_t FEHLER_OBJEKT_NICHT_GESETZT = 91;
 
 // The row before the first one to examine: the start row when one is given, else row 1.
 int16_t zeileVorBeginn(int16_t iStartzeile) {

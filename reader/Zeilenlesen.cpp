@@ -11,7 +11,6 @@
 namespace rastfang {
 
 namespace {
-constexpr int32_t FEHLER_OBJEKT_NICHT_GESETZT = 91;
 constexpr int MAX_FAECHER = 20;
 // Empty name cells searched below a gap before the worksheet counts as finished.
 constexpr int MAX_LUECKE = 20;

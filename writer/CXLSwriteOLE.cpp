@@ -10,7 +10,6 @@ namespace rastfang {
 namespace {
 const QString FEHLERQUELLE = QStringLiteral("/CXlsWrite");
 const QString BLATTNAME = QStringLiteral("VELMORA");
-constexpr int32_t FEHLER_OBJEKT_NICHT_GESETZT = 91;
 
 // The fields in column order, so that lines can be written and reset column by column.
 constexpr QString CXLSwriteOLE::*FELDER[25] = {

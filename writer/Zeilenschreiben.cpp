@@ -10,7 +10,6 @@
 namespace rastfang {
 
 namespace {
-constexpr int32_t FEHLER_OBJEKT_NICHT_GESETZT = 91;
 constexpr int16_t HELLGELB = 19;  // palette entry 19, light yellow in the default palette
 constexpr int32_t RECHTS = -4152;
 constexpr int32_t ZENTRIERT = -4108;

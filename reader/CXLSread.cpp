@@ -19,15 +19,7 @@ int16_t zeileVorBeginn(int16_t iStartzeile) {
 }  // namespace
 
 CXLSread::~CXLSread() {
-    if (!oExcel) return;
-    // Alerts off so that Quit does not ask about the open workbook.
-    try {
-        oExcel->SetDisplayAlerts(false);
-        oExcel->Quit();
-        oExcel->SetDisplayAlerts(true);
-    } catch (...) {
-        // Nobody is left to hear about it; the instance goes away with the object anyway.
-    }
+    if (oExcel) oExcel->QuitOhneRueckfrage();
 }
 
 bool CXLSread::Init() {

@@ -445,4 +445,14 @@ void Application::Quit() {
     m_bBeendet = true;
 }
 
+void Application::QuitOhneRueckfrage() noexcept {
+    try {
+        SetDisplayAlerts(false);
+        Quit();
+        SetDisplayAlerts(true);
+    } catch (...) {
+        // Nobody is left to hear about it; the instance goes away with its owner anyway.
+    }
+}
+
 }  // namespace rastfang::tabelle

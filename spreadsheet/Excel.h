@@ -175,6 +175,9 @@ public:
     /// Ends the instance: open workbooks are closed without saving; later use raises 429.
     void Quit();
     bool Beendet() const { return m_bBeendet; }
+    /// The way an owner ends its instance: alerts off, Quit, alerts on, so that an unsaved
+    /// workbook is dropped without a question. Never throws: it runs from destructors.
+    void QuitOhneRueckfrage() noexcept;
 
 private:
     friend class Workbooks;

@@ -27,14 +27,8 @@ constexpr QString CXLSwriteOLE::*FELDER[25] = {
 
 CXLSwriteOLE::~CXLSwriteOLE() {
     if (!oExcel) return;
-    // With alerts off, Quit drops a workbook that was never saved without asking.
-    try {
-        oExcel->SetDisplayAlerts(false);
-        oExcel->Quit();
-        oExcel->SetDisplayAlerts(true);
-    } catch (...) {
-        // Nobody is left to hear about it; the instance goes away with the object anyway.
-    }
+    // Drops a workbook that was never saved without asking.
+    oExcel->QuitOhneRueckfrage();
     oTabelle.reset();
     oMappe.reset();
     oExcel.reset();

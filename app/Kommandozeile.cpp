@@ -54,35 +54,38 @@ void schreibe(std::FILE* ziel, const QString& sText) {
 
 Befehlszeile gBefehlszeileLesen(const QStringList& argumente) {
     Befehlszeile b;
-    if (argumente.isEmpty()) return b;
-    if (argumente.first() == QStringLiteral("--help")) {
-        b.art = Befehlszeile::Art::Hilfe;
-        return b;
-    }
-    if (argumente.first() != QStringLiteral("extract")) {
-        return fehler(QStringLiteral("Unbekannter Befehl: %1").arg(argumente.first()));
-    }
-    b.art = Befehlszeile::Art::Extract;
+    const bool bExtract = !argumente.isEmpty() && argumente.first() == QStringLiteral("extract");
+    if (bExtract) b.art = Befehlszeile::Art::Extract;
 
     QStringList dateien;
     std::array<bool, 6> bSpalteGegeben{};
-    for (qsizetype i = 1; i < argumente.size(); ++i) {
+    bool bOptionenZuEnde = false;
+    for (qsizetype i = bExtract ? 1 : 0; i < argumente.size(); ++i) {
         const QString& sArg = argumente[i];
+        // A lone "-" is a file name as well (as the shells' convention for stdin reads it).
+        if (bOptionenZuEnde || !sArg.startsWith(QLatin1Char('-')) || sArg.size() == 1) {
+            dateien << sArg;
+            continue;
+        }
+        if (sArg == QStringLiteral("--")) {
+            bOptionenZuEnde = true;
+            continue;
+        }
         if (sArg == QStringLiteral("--help")) {
             b.art = Befehlszeile::Art::Hilfe;
             return b;
         }
-        if (sArg == QStringLiteral("--ueberschreiben")) {
-            b.bUeberschreiben = true;
-            continue;
+        if (sArg == QStringLiteral("--version")) {
+            b.art = Befehlszeile::Art::Version;
+            return b;
         }
-        if (!sArg.startsWith(QStringLiteral("--")) || sArg == QStringLiteral("--")) {
-            dateien << sArg;
+        if (bExtract && sArg == QStringLiteral("--ueberschreiben")) {
+            b.bUeberschreiben = true;
             continue;
         }
         const qsizetype gleich = sArg.indexOf(QLatin1Char('='));
         const QString sName = gleich < 0 ? sArg : sArg.left(gleich);
-        const WertOption* option = findeOption(sName);
+        const WertOption* option = bExtract ? findeOption(sName) : nullptr;
         if (!option) return fehler(QStringLiteral("Unbekannte Option: %1").arg(sName));
         QString sWert;
         if (gleich >= 0) {
@@ -99,6 +102,14 @@ Befehlszeile gBefehlszeileLesen(const QStringList& argumente) {
             b.eingaben.*(option->feld) = sWert;
         }
     }
+    if (!bExtract) {
+        if (dateien.size() > 1) {
+            return fehler(
+                QStringLiteral("Das Fenster öffnet nur eine DATEI; zu viel: %1").arg(dateien[1]));
+        }
+        if (!dateien.isEmpty()) b.sDatei = dateien.first();
+        return b;
+    }
     if (dateien.size() != 2) {
         return fehler(QStringLiteral("extract braucht genau zwei Dateien: EINGABE und AUSGABE."));
     }
@@ -114,12 +125,13 @@ Befehlszeile gBefehlszeileLesen(const QStringList& argumente) {
 QString gsAufrufhilfe() {
     return QStringLiteral(
         "Aufruf:\n"
-        "  rastfang                         öffnet das Hauptfenster\n"
-        "  rastfang extract EINGABE AUSGABE [Optionen]\n"
+        "  rastfang [--] [DATEI]            öffnet das Hauptfenster; DATEI kommt als\n"
+        "                                   Ergebnisdatei in das erste Eingabefeld\n"
+        "  rastfang extract [Optionen] [--] EINGABE AUSGABE\n"
         "                                   extrahiert die Azubis und Noten aus der\n"
         "                                   Ergebnisdatei EINGABE in die neue Datei AUSGABE\n"
         "\n"
-        "Optionen (SPALTE: Spaltenbuchstaben, z.B. DN):\n"
+        "Optionen von extract (SPALTE: Spaltenbuchstaben, z.B. DN):\n"
         "  --name SPALTE             Spalte der Namen (muss mit 'Name' bezeichnet sein)\n"
         "  --vorname SPALTE          Spalte der Vornamen\n"
         "  --geburtsdatum SPALTE     Spalte der Geburtsdaten (kann fehlen)\n"
@@ -129,13 +141,22 @@ QString gsAufrufhilfe() {
         "  --filterwert TEXT         Wert, den der Datenfilter zeigen muss (genau so)\n"
         "  --startzeile TEXT         Zeile mit den Fachüberschriften (kann fehlen)\n"
         "  --ueberschreiben          eine vorhandene AUSGABE ersetzen (sonst: Abbruch)\n"
+        "\n"
+        "Allgemeine Optionen:\n"
         "  --help                    diese Hilfe\n"
+        "  --version                 Name und Version des Programms\n"
+        "  --                        beendet die Optionen: alles danach ist eine Datei,\n"
+        "                            auch wenn es mit - beginnt (z.B. -x.xlsx)\n"
         "\n"
         "Fehlen --vorname, --geburtsdatum, --beruf und --erstes-ergebnis, folgen sie wie im\n"
         "Fenster der Namensspalte (D ergibt E, F, G und H).\n"
         "\n"
         "Exit-Status: 0 fertig (Zusammenfassung auf stdout), 1 Eingabe abgelehnt,\n"
         "2 falscher Aufruf, 3 Abbruch mit Fehlermeldung. Meldungen gehen nach stderr.\n");
+}
+
+QString gsVersion() {
+    return QStringLiteral("rastfang " RASTFANG_VERSION "\n");
 }
 
 bool gbAnzeigeVorhanden() {

@@ -1,6 +1,7 @@
 #pragma once
-// The command line: without arguments the window opens; "extract" runs the same check and
-// extraction without any window, for scripts and machines without a display.
+// The command line: without arguments (or with one file for the input entry) the window opens;
+// "extract" runs the same check and extraction without any window, for scripts and machines
+// without a display. "--" ends the options, so that a file may begin with "-".
 
 #include <QString>
 #include <QStringList>
@@ -19,22 +20,28 @@ inline constexpr int FEHLERBERICHT = 3;  ///< the run ended through an error rep
 
 /// What the arguments ask for.
 struct Befehlszeile {
-    enum class Art { Fenster, Extract, Hilfe, Fehler };
+    enum class Art { Fenster, Extract, Hilfe, Version, Fehler };
     Art art = Art::Fenster;
+    QString sDatei;                ///< for Fenster: the file for the input entry, or empty
     Eingaben eingaben;             ///< for Extract: the entries' texts
     bool bUeberschreiben = false;  ///< for Extract: answer Yes to the overwrite question
     QString sFehler;               ///< for Fehler: what is wrong, in German
 };
 
-/// Reads the arguments (without the program name). "extract EINGABE AUSGABE" with the options
-/// "--name", "--vorname", "--geburtsdatum", "--beruf", "--erstes-ergebnis", "--datenfilter",
-/// "--filterwert", "--startzeile" (each followed by its value, or joined with "="),
-/// "--ueberschreiben" and "--help". When none of the four columns after the name is given they
-/// are derived from "--name" as the window derives them.
+/// Reads the arguments (without the program name): nothing or one DATEI for the window;
+/// "extract EINGABE AUSGABE" with the options "--name", "--vorname", "--geburtsdatum", "--beruf",
+/// "--erstes-ergebnis", "--datenfilter", "--filterwert", "--startzeile" (each followed by its
+/// value, or joined with "=") and "--ueberschreiben"; "--help" and "--version" in either form.
+/// Every argument after "--" is a file; before it, one beginning with "-" is an option. When none
+/// of the four columns after the name is given they are derived from "--name" as the window
+/// derives them.
 Befehlszeile gBefehlszeileLesen(const QStringList& argumente);
 
 /// The German usage text, ending with a line feed.
 QString gsAufrufhilfe();
+
+/// The program's name and version ("rastfang 1.0"), ending with a line feed.
+QString gsVersion();
 
 /// Whether a window can be shown: a display or an explicitly chosen Qt platform exists.
 bool gbAnzeigeVorhanden();

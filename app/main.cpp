@@ -1,6 +1,7 @@
 // Rastfang: without arguments the main window; "rastfang extract …" the same work without one.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 
@@ -17,7 +18,7 @@ void schreibe(std::FILE* ziel, const QString& sText) {
     std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), ziel);
 }
 
-int fenster(int argc, char** argv) {
+int fenster(int argc, char** argv, const QString& sDatei) {
     if (!rastfang::gbAnzeigeVorhanden()) {
         schreibe(stderr, QStringLiteral(
                              "Rastfang findet keine Anzeige für sein Fenster (weder DISPLAY noch "
@@ -33,6 +34,12 @@ int fenster(int argc, char** argv) {
     rastfang::QtMauszeiger zeiger;
     const rastfang::MauszeigerTausch zeigerTausch(zeiger);
     rastfang::frmRasterfang hauptfenster;
+    if (!sDatei.isEmpty()) {
+        // Made absolute: the entry is remembered and must still name the file when the window
+        // is next opened from the menu in another working folder.
+        hauptfenster.setzeDateipfad(rastfang::Eingabefeld::Ergebnisdatei,
+                                    QFileInfo(sDatei).absoluteFilePath());
+    }
     hauptfenster.show();
     return app.exec();
 }
@@ -46,9 +53,12 @@ int main(int argc, char** argv) {
 
     switch (befehl.art) {
         case rastfang::Befehlszeile::Art::Fenster:
-            return fenster(argc, argv);
+            return fenster(argc, argv, befehl.sDatei);
         case rastfang::Befehlszeile::Art::Hilfe:
             schreibe(stdout, rastfang::gsAufrufhilfe());
+            return rastfang::Exitcode::FERTIG;
+        case rastfang::Befehlszeile::Art::Version:
+            schreibe(stdout, rastfang::gsVersion());
             return rastfang::Exitcode::FERTIG;
         case rastfang::Befehlszeile::Art::Fehler:
             schreibe(stderr, befehl.sFehler + QLatin1Char('\n') + QLatin1Char('\n') +

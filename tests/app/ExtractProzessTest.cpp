@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "TestHilfen.h"
@@ -170,6 +171,12 @@ TEST(ExtractProzess, FehlerberichteUndAufruf) {
     EXPECT_EQ(lauf.iExit, 0);
     EXPECT_TRUE(lauf.sAus.startsWith(QStringLiteral("Aufruf:\n")));
     EXPECT_EQ(lauf.sFehler, QString());
+    lauf = starte({QStringLiteral("--version")});
+    EXPECT_EQ(lauf.iExit, 0);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^rastfang \\d+\\.\\d+(\\.\\d+)?\n$"))
+                    .match(lauf.sAus)
+                    .hasMatch())
+        << lauf.sAus.toStdString();
 
     // The window without a display: a German hint at the extract form.
     lauf = starte({});

@@ -1,6 +1,10 @@
 // Reading the command line: the extract form, its options, the derived columns, usage errors.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+
 #include "Kommandozeile.h"
 
 using rastfang::Befehlszeile;
@@ -32,12 +36,39 @@ TEST(Kommandozeile, ExtractMitOptionen) {
     EXPECT_FALSE(c.bUeberschreiben);
 }
 
+TEST(Kommandozeile, FensterMitDateiUndDoppelstrich) {
+    const std::vector<std::pair<QStringList, QString>> faelle{
+        {{"Ergebnisse 2024 [alt].xlsx"}, "Ergebnisse 2024 [alt].xlsx"},
+        {{"--", "-x.xlsx"}, "-x.xlsx"},
+        {{"--", "--help"}, "--help"},
+        {{"--", "extract"}, "extract"},
+        {{"-"}, "-"},
+    };
+    for (const auto& [argumente, sDatei] : faelle) {
+        const Befehlszeile b = gBefehlszeileLesen(argumente);
+        EXPECT_EQ(b.art, Befehlszeile::Art::Fenster) << argumente.join(u' ').toStdString();
+        EXPECT_EQ(b.sDatei, sDatei);
+    }
+    // After "--" only files follow, in extract as well.
+    const Befehlszeile e =
+        gBefehlszeileLesen({"extract", "--name", "D", "--", "-ein.xlsx", "--ueberschreiben"});
+    ASSERT_EQ(e.art, Befehlszeile::Art::Extract);
+    EXPECT_EQ(e.eingaben.sErgebnisdatei, QStringLiteral("-ein.xlsx"));
+    EXPECT_EQ(e.eingaben.sErgebnisWorkfile, QStringLiteral("--ueberschreiben"));
+    EXPECT_FALSE(e.bUeberschreiben);
+}
+
 TEST(Kommandozeile, Aufruffehler) {
     EXPECT_EQ(gBefehlszeileLesen({"--help"}).art, Befehlszeile::Art::Hilfe);
     EXPECT_EQ(gBefehlszeileLesen({"extract", "a", "--help"}).art, Befehlszeile::Art::Hilfe);
+    EXPECT_EQ(gBefehlszeileLesen({"a.xlsx", "--version"}).art, Befehlszeile::Art::Version);
+    EXPECT_EQ(gBefehlszeileLesen({"extract", "--version"}).art, Befehlszeile::Art::Version);
     const QString ZWEI = QStringLiteral("extract braucht genau zwei Dateien: EINGABE und AUSGABE.");
     const std::vector<std::pair<QStringList, QString>> faelle{
-        {{"extrakt", "a", "b"}, "Unbekannter Befehl: extrakt"},
+        {{"extrakt", "a", "b"}, "Das Fenster öffnet nur eine DATEI; zu viel: a"},
+        {{"-x.xlsx"}, "Unbekannte Option: -x.xlsx"},
+        {{"--name", "D"}, "Unbekannte Option: --name"},
+        {{"extract", "a", "-b.xlsx"}, "Unbekannte Option: -b.xlsx"},
         {{"extract", "a", "b", "--spalte", "D"}, "Unbekannte Option: --spalte"},
         {{"extract", "a", "b", "--name"}, "Der Option --name fehlt ihr Wert."},
         {{"extract"}, ZWEI},
@@ -49,4 +80,23 @@ TEST(Kommandozeile, Aufruffehler) {
         EXPECT_EQ(b.art, Befehlszeile::Art::Fehler) << argumente.join(u' ').toStdString();
         EXPECT_EQ(b.sFehler, sFehler);
     }
+}
+
+// Every option the usage text names is in the manual page, and the page names no other.
+TEST(Kommandozeile, HandbuchseiteNenntDieselbenOptionen) {
+    const auto optionen = [](QString sText) {
+        sText.remove(QLatin1Char('\\'));  // groff writes "\-\-name"
+        QSet<QString> menge;
+        const QRegularExpression OPTION(QStringLiteral("(?<![\\w-])--[a-z-]*"));
+        for (const QRegularExpressionMatch& m : OPTION.globalMatch(sText)) menge << m.captured();
+        QStringList liste(menge.begin(), menge.end());
+        liste.sort();
+        return liste.join(u' ').toStdString();
+    };
+    QFile seite(QStringLiteral(RASTFANG_HANDBUCHSEITE));
+    ASSERT_TRUE(seite.open(QIODevice::ReadOnly));
+    const std::string inDerHilfe = optionen(rastfang::gsAufrufhilfe());
+    EXPECT_EQ(optionen(QString::fromUtf8(seite.readAll())), inDerHilfe);
+    EXPECT_NE(inDerHilfe.find("-- --beruf"), std::string::npos);
+    EXPECT_NE(inDerHilfe.find("--version"), std::string::npos);
 }

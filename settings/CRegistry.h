@@ -23,17 +23,27 @@ struct SettingsOrte {
     QString sHkcuDatei;
     /// File of the HKEY_LOCAL_MACHINE hive.
     QString sHklmDatei;
-    /// The program's own folder (the default home of "Rastfang.ini").
+    /// The folder of "Rastfang.ini" when no path is registered: the program's own folder, or
+    /// for an installed program the user's own folder (see gsIniOrdner).
     QString sProgrammOrdner;
     /// The system's configuration folder, where GetAllSet looks for a bare file name.
     QString sSystemOrdner;
 
     /// The platform locations: the user's configuration folder (XDG_CONFIG_HOME, default
     /// ~/.config) + "/Tesmarin/HKEY_CURRENT_USER.reg", the first folder of XDG_CONFIG_DIRS
-    /// (default /etc/xdg) + "/Tesmarin/HKEY_LOCAL_MACHINE.reg", the folder of the executable
-    /// and that first XDG_CONFIG_DIRS folder.
+    /// (default /etc/xdg) + "/Tesmarin/HKEY_LOCAL_MACHINE.reg", gsIniOrdner for the folder of
+    /// the executable (creating the user's folder when it is chosen) and that first
+    /// XDG_CONFIG_DIRS folder.
     static SettingsOrte Plattform();
 };
+
+/// The folder of "Rastfang.ini" when no path is registered. A program installed in a system
+/// folder (/usr/bin, /usr/local/bin, /bin, the sbin and games folders) cannot write beside
+/// itself and would lose every preset, so unless `bIniDaneben` says that a "Rastfang.ini" is
+/// already there, each user keeps an own file in `sBenutzerKonfig` + "/Tesmarin". A program
+/// run from anywhere else (a build tree, an unpacked copy) keeps it in `sProgrammOrdner`.
+QString gsIniOrdner(const QString& sProgrammOrdner, bool bIniDaneben,
+                    const QString& sBenutzerKonfig);
 
 /// The settings store.
 class CRegistry {

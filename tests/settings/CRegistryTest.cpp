@@ -2,6 +2,8 @@
 // conversion, GetAllSet's own reader, SaveSet's line length and the INI path.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -286,6 +288,27 @@ TEST(CRegistry, ProgrammweiterSpeicherAufDenPlattformorten) {
     qunsetenv("XDG_CONFIG_DIRS");
     EXPECT_EQ(SettingsOrte::Plattform().sSystemOrdner, "/etc/xdg");
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(CRegistry, InstalliertesProgrammHatSeineIniImBenutzerordner) {
+    const QString BENUTZER = QStringLiteral("/home/a/.config");
+    const QString EIGEN = BENUTZER + QStringLiteral("/Tesmarin");
+    // Program folder, whether a Rastfang.ini lies beside it, folder of the INI file.
+    const std::vector<std::tuple<QString, bool, QString>> faelle{
+        {"/usr/bin", false, EIGEN},
+        {"/usr/local/bin/", false, EIGEN},
+        {"/usr/games", false, EIGEN},
+        {"/usr/bin", true, "/usr/bin"},
+        {"/usr/local/bin", true, "/usr/local/bin"},
+        // Not a system folder: a build tree, a copy, a look-alike name.
+        {"/home/a/rastfang/build", false, "/home/a/rastfang/build"},
+        {"/usr/bin2", false, "/usr/bin2"},
+        {"/usr/lib/rastfang", false, "/usr/lib/rastfang"},
+        {"/opt/rastfang", false, "/opt/rastfang"},
+    };
+    for (const auto& [sProgramm, bDaneben, sErwartet] : faelle) {
+        EXPECT_EQ(gsIniOrdner(sProgramm, bDaneben, BENUTZER), sErwartet) << sProgramm.toStdString();
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "DateiAblage.h"
 #include "Dateiauswahl.h"
 #include "Punktbild.h"
 #include "Spaltenfuellung.h"
@@ -65,6 +66,12 @@ frmRasterfang::frmRasterfang(QWidget* parent) : QDialog(parent) {
     m_status = std::make_unique<Statusfeld>(*txtStatus);
     m_zusammenfassungsAnzeige = [this](const QString& sText) { ZeigeZusammenfassung(sText); };
     Form_Load();
+    // A child of the window, which owns and ends it.
+    new DateiAblage(*this, [this](QObject* ziel, const QString& sPfad) {
+        setzeDateipfad(ziel == txtErgebnisWorkfile ? Eingabefeld::ErgebnisWorkfile
+                                                   : Eingabefeld::Ergebnisdatei,
+                       sPfad);
+    });
     txtErgebnisdatei->setFocus(Qt::OtherFocusReason);
 }
 
@@ -191,6 +198,10 @@ void frmRasterfang::setzeEingaben(const Eingaben& e) {
     for (size_t i = 0; i < txtSpalte.size(); ++i) txtSpalte[i]->setText(e.sSpalte[i]);
     txtFilterWert->setText(e.sFilterWert);
     txtErgebnisWorkfile->setText(e.sErgebnisWorkfile);
+}
+
+void frmRasterfang::setzeDateipfad(Eingabefeld feld, const QString& sPfad) {
+    if (QLineEdit* ziel = Fokusziel(feld, 0)) ziel->setText(sPfad);
 }
 
 void frmRasterfang::setzeZusammenfassungsAnzeige(std::function<void(const QString&)> anzeige) {

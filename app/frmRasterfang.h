@@ -35,6 +35,10 @@ class frmRasterfang : public QDialog {
     /// Puts the texts of `eingaben` into the entries.
     void setzeEingaben(const Eingaben& eingaben);
 
+    /// Puts the file path `sPfad` into the entry of `feld` (Ergebnisdatei or ErgebnisWorkfile):
+    /// the one way in for a path from outside the entries, the command line's or a dropped one.
+    void setzeDateipfad(Eingabefeld feld, const QString& sPfad);
+
     /// Replaces how the summary of a run is shown (by default the modal result window).
     void setzeZusammenfassungsAnzeige(std::function<void(const QString&)> anzeige);
 

@@ -1,10 +1,13 @@
 // The main window through its real widgets: layout, typing, focus, the column filling, Enter,
-// Esc and the close box.
+// Esc, the close box and files dropped from a file manager.
 #include <gtest/gtest.h>
 
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QTimer>
+#include <QUrl>
 
 #include "FensterHilfen.h"
 #include "Twips.h"
@@ -149,4 +152,43 @@ TEST_F(FensterTest, SchliessfeldBeendetDasProgrammUndSpeichert) {
     EXPECT_FALSE(bZeitUm);
     EXPECT_FALSE(hauptfenster.isVisible());
     EXPECT_EQ(frmRasterfang().eingaben().sErgebnisWorkfile, e.sErgebnisWorkfile);
+}
+
+TEST_F(FensterTest, AbgelegteDateiFuelltEingabeOderAusgabe) {
+    // As a file manager drags: file addresses, copy or move offered.
+    const auto ablegen = [](QWidget* ziel, const QList<QUrl>& adressen) {
+        QMimeData daten;
+        daten.setUrls(adressen);
+        const Qt::DropActions angebot = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent hinein(QPoint(5, 5), angebot, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(ziel, &hinein);
+        if (!hinein.isAccepted()) return false;
+        // Never a move: the file manager would take the workbook away.
+        EXPECT_EQ(hinein.dropAction(), Qt::CopyAction);
+        QDropEvent ablage(QPointF(5, 5), angebot, &daten, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(ziel, &ablage);
+        EXPECT_EQ(ablage.dropAction(), Qt::CopyAction);
+        return ablage.isAccepted();
+    };
+    const QString sPfad = QStringLiteral("/daten/Ergebnisse [2024] Müller.xlsx");
+    const QUrl datei = QUrl::fromLocalFile(sPfad);
+
+    // Onto a column entry: the path goes to the input entry, the column entry keeps its text.
+    feld("txtSpalte_0")->setText(QStringLiteral("C"));
+    EXPECT_TRUE(ablegen(feld("txtSpalte_0"), {datei}));
+    EXPECT_EQ(feld("txtErgebnisdatei")->text(), sPfad);
+    EXPECT_EQ(feld("txtSpalte_0")->text(), QStringLiteral("C"));
+
+    // Onto the output entry: there. Onto the window between the entries: the input entry.
+    EXPECT_TRUE(ablegen(feld("txtErgebnisWorkfile"), {datei}));
+    EXPECT_EQ(feld("txtErgebnisWorkfile")->text(), sPfad);
+    const QUrl zweite = QUrl::fromLocalFile(QStringLiteral("/daten/zweite.ods"));
+    EXPECT_TRUE(ablegen(fenster.get(), {zweite}));
+    EXPECT_EQ(feld("txtErgebnisdatei")->text(), QStringLiteral("/daten/zweite.ods"));
+
+    // Two files, or one that is not local, are refused and change nothing.
+    EXPECT_FALSE(ablegen(fenster.get(), {datei, zweite}));
+    EXPECT_FALSE(ablegen(feld("txtErgebnisWorkfile"), {QUrl("https://schule.example/e.xlsx")}));
+    EXPECT_EQ(feld("txtErgebnisdatei")->text(), QStringLiteral("/daten/zweite.ods"));
+    EXPECT_EQ(feld("txtErgebnisWorkfile")->text(), sPfad);
 }

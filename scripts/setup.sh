@@ -10,6 +10,8 @@ packages=(
     libgtest-dev
     python3 python3-openpyxl
     xvfb xauth fonts-dejavu-core
+    librsvg2-bin
+    dpkg-dev file lintian desktop-file-utils appstream man-db qt6-translations-l10n
 )
 
 missing=()

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QStringList>
 #include <cstdio>
 
@@ -33,6 +34,9 @@ int fenster(int argc, char** argv, const QString& sDatei) {
     const rastfang::MeldungsBoxTausch boxTausch(box);
     rastfang::QtMauszeiger zeiger;
     const rastfang::MauszeigerTausch zeigerTausch(zeiger);
+    // The desktop's menu entry and icon belong to this window (both installed with the package).
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.tesmarin.Rastfang"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rastfang")));
     rastfang::frmRasterfang hauptfenster;
     if (!sDatei.isEmpty()) {
         // Made absolute: the entry is remembered and must still name the file when the window

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "Dateiauswahl.h"
+#include "Einzeilig.h"
 #include "Punktbild.h"
 #include "Spaltenfuellung.h"
 #include "Twips.h"
@@ -82,6 +83,7 @@ void frmRasterfang::ErzeugeSteuerelemente() {
         txt->setObjectName(sName);
         txt->setGeometry(ort);
         gMarkierenBeiFokus(*txt);
+        gEinzeiligHalten(*txt);
         return txt;
     };
     const auto beschriftung = [](QWidget* eltern, const QString& sName, const char* pszText,
@@ -185,7 +187,8 @@ Eingaben frmRasterfang::eingaben() const {
     return e;
 }
 
-void frmRasterfang::setzeEingaben(const Eingaben& e) {
+void frmRasterfang::setzeEingaben(const Eingaben& eingaben) {
+    const Eingaben e = gEinzeilig(eingaben);
     txtErgebnisdatei->setText(e.sErgebnisdatei);
     txtZeile->setText(e.sZeile);
     for (size_t i = 0; i < txtSpalte.size(); ++i) txtSpalte[i]->setText(e.sSpalte[i]);
@@ -263,8 +266,12 @@ void frmRasterfang::keyPressEvent(QKeyEvent* ereignis) {
     QDialog::keyPressEvent(ereignis);
 }
 
-void frmRasterfang::closeEvent(QCloseEvent* ereignis) {
+void frmRasterfang::Form_Unload() {
     gVorbelegungSchreiben(eingaben());
+}
+
+void frmRasterfang::closeEvent(QCloseEvent* ereignis) {
+    Form_Unload();
     QDialog::closeEvent(ereignis);
 }
 

@@ -4,10 +4,12 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "Abbruchschutz.h"
 #include "Kommandozeile.h"
 #include "Plattform.h"
 #include "QtMauszeiger.h"
 #include "QtMeldungsBox.h"
+#include "Sitzungsende.h"
 #include "frmRasterfang.h"
 
 namespace {
@@ -33,6 +35,7 @@ int fenster(int argc, char** argv) {
     rastfang::QtMauszeiger zeiger;
     const rastfang::MauszeigerTausch zeigerTausch(zeiger);
     rastfang::frmRasterfang hauptfenster;
+    const rastfang::Sitzungsende sitzungsende(hauptfenster, [] { QCoreApplication::exit(0); });
     hauptfenster.show();
     return app.exec();
 }
@@ -57,6 +60,7 @@ int main(int argc, char** argv) {
         case rastfang::Befehlszeile::Art::Extract: {
             // No widgets and no display: a core application suffices for the whole run.
             QCoreApplication app(argc, argv);
+            rastfang::gAbbruchSignaleEinrichten(-1);
             return rastfang::giExtractAusfuehren(befehl);
         }
     }

@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 
 #include "Beispiel.h"
+#include "Excel.h"
 #include "KleinerDatentraeger.h"
 #include "TestHilfen.h"
-#include "Excel.h"
 #include "VbFehler.h"
 #include "schreiben/Zieldatei.h"
 

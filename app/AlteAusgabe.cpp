@@ -41,7 +41,16 @@ bool gbPapierkorbVorhanden() {
 }
 
 void gAlteAusgabeEntfernen(const QString& sPfad) {
-    if (gbPapierkorbVorhanden() && QFile::moveToTrash(sPfad) && !QFile::exists(sPfad)) return;
+    // The trash keeps "NAME.trashinfo" beside the file, and Qt tries numbered variants of the
+    // name without end when that name is too long for the file system; such a file is deleted.
+    constexpr qsizetype kNameMax = 255;
+    constexpr qsizetype kInfoZusatz = sizeof(".trashinfo") - 1 + 12;
+    const bool bPasstInKorb =
+        QFile::encodeName(QFileInfo(sPfad).fileName()).size() + kInfoZusatz <= kNameMax;
+    if (bPasstInKorb && gbPapierkorbVorhanden() && QFile::moveToTrash(sPfad) &&
+        !QFile::exists(sPfad)) {
+        return;
+    }
 
     std::error_code fehler;
     if (std::filesystem::remove(std::filesystem::path(sPfad.toStdU16String()), fehler)) return;

@@ -17,6 +17,11 @@ bool gbDateiVorhanden(const QString& sPfad);
 /// `sPfad` unchanged when there is no such file.
 QString gsDateiAufDisk(const QString& sPfad);
 
+/// True when both paths lead to one existing file: after the case-insensitive lookup of
+/// `gsDateiAufDisk` and after resolving links, they name the same device and inode (two
+/// spellings, a symbolic or a hard link). False when either file does not exist.
+bool gbSelbeDatei(const QString& sPfad1, const QString& sPfad2);
+
 /// The folder part of a path with its trailing separator ("/daten/liste.xls" → "/daten/");
 /// else the drive part ("C:liste.xls" → "C:"); else the empty text. Not trimmed.
 QString gsVerzeichnisTeil(const QString& sPfad);

@@ -97,8 +97,10 @@ std::optional<Pruefergebnis> gEingabenPruefen(const Eingaben& eingaben, CXLSread
         fokus(rueck, Eingabefeld::ErgebnisWorkfile);
         return std::nullopt;
     }
-    // A plain comparison of the texts: two spellings of one file are not recognised.
-    if (gross(ergebnis.sEingabepfad) == gross(ergebnis.sAusgabepfad)) {
+    // Beyond equal texts, two spellings or links of one file count as the same file: answering
+    // "Ja" below would otherwise put the input aside as the old output.
+    if (gross(ergebnis.sEingabepfad) == gross(ergebnis.sAusgabepfad) ||
+        gbSelbeDatei(ergebnis.sEingabepfad, ergebnis.sAusgabepfad)) {
         giMeldung({}, DATEIEN_GLEICH, {});
         return std::nullopt;
     }
@@ -111,7 +113,7 @@ std::optional<Pruefergebnis> gEingabenPruefen(const Eingaben& eingaben, CXLSread
     }
     // Asked again: the file may have gone while the question was open.
     if (gbDateiVorhanden(ergebnis.sAusgabepfad)) {
-        gAlteAusgabeEntfernen(gsDateiAufDisk(ergebnis.sAusgabepfad));
+        ergebnis.alteAusgabe = std::make_unique<AlteAusgabe>(gsDateiAufDisk(ergebnis.sAusgabepfad));
     }
     return ergebnis;
 }

@@ -4,8 +4,10 @@
 // removal of the old output file.
 
 #include <QString>
+#include <memory>
 #include <optional>
 
+#include "AlteAusgabe.h"
 #include "CXLSread.h"
 #include "Eingaben.h"
 #include "StartRueckmeldungen.h"
@@ -18,13 +20,16 @@ struct Pruefergebnis {
     QString sAusgabepfad;      ///< trimmed output path
     bool bStartzeile = false;  ///< a start row was typed
     bool bFilter = false;      ///< a data-filter column was named
+    /// The existing output the user agreed to replace, set aside until the run has succeeded.
+    std::unique_ptr<AlteAusgabe> alteAusgabe;
 };
 
 /// Checks `eingaben` and hands the six column positions and the filter value to `oLeser`.
 /// Returns nothing after the one message of the first fault (or when the user declined to
 /// replace the existing output file); every message goes through `giMeldung` with an empty
-/// place. A confirmed existing output file is removed (to the trash where there is one).
-/// Raises what fails unexpectedly, including the removal of the old output.
+/// place. A confirmed existing output file is set aside (see AlteAusgabe): afterwards no file of
+/// that name exists. Input and output that lead to one file count as equal paths. Raises what
+/// fails unexpectedly, including the setting aside of the old output.
 std::optional<Pruefergebnis> gEingabenPruefen(const Eingaben& eingaben, CXLSread& oLeser,
                                               const StartRueckmeldungen& rueck);
 

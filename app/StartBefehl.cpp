@@ -5,6 +5,7 @@
 
 #include "CXLSread.h"
 #include "CXLSwriteOLE.h"
+#include "Einzeilig.h"
 #include "Extraktion.h"
 #include "Fehler.h"
 #include "Plattform.h"
@@ -41,7 +42,9 @@ class GemeinsamesEnde {
 
 }  // namespace
 
-StartErgebnis gStartAusfuehren(const Eingaben& eingaben, const StartRueckmeldungen& rueck) {
+StartErgebnis gStartAusfuehren(const Eingaben& eingabenRoh, const StartRueckmeldungen& rueck) {
+    // Command-line arguments reach no entry box; they are cut like pasted text.
+    const Eingaben eingaben = gEinzeilig(eingabenRoh);
     // Declared before the ending, so that the ending runs first and releasing reader and writer
     // (which ends their spreadsheet applications) comes last, as the handler ends.
     std::unique_ptr<CXLSread> oLeser;
@@ -54,9 +57,12 @@ StartErgebnis gStartAusfuehren(const Eingaben& eingaben, const StartRueckmeldung
 
         ende.Aktivieren();
         oSchreiber = std::make_unique<CXLSwriteOLE>();
-        return gbExtraktionAusfuehren(eingaben, *pruefung, *oLeser, *oSchreiber, rueck)
-                   ? StartErgebnis::Fertig
-                   : StartErgebnis::Abgebrochen;
+        const bool bFertig =
+            gbExtraktionAusfuehren(eingaben, *pruefung, *oLeser, *oSchreiber, rueck);
+        // The new output is in place only after a finished run; otherwise the old one gets its
+        // name back as the check's result goes out of scope.
+        if (bFertig && pruefung->alteAusgabe) pruefung->alteAusgabe->Verwerfen();
+        return bFertig ? StartErgebnis::Fertig : StartErgebnis::Abgebrochen;
     } catch (...) {
         ende.Aktivieren();
         const PendingError fehler = gAktuellerFehler(std::current_exception());

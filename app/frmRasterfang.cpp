@@ -11,6 +11,7 @@
 
 #include "DateiAblage.h"
 #include "Dateiauswahl.h"
+#include "Einzeilig.h"
 #include "Punktbild.h"
 #include "Spaltenfuellung.h"
 #include "Twips.h"
@@ -89,6 +90,7 @@ void frmRasterfang::ErzeugeSteuerelemente() {
         txt->setObjectName(sName);
         txt->setGeometry(ort);
         gMarkierenBeiFokus(*txt);
+        gEinzeiligHalten(*txt);
         return txt;
     };
     const auto beschriftung = [](QWidget* eltern, const QString& sName, const char* pszText,
@@ -192,7 +194,8 @@ Eingaben frmRasterfang::eingaben() const {
     return e;
 }
 
-void frmRasterfang::setzeEingaben(const Eingaben& e) {
+void frmRasterfang::setzeEingaben(const Eingaben& eingaben) {
+    const Eingaben e = gEinzeilig(eingaben);
     txtErgebnisdatei->setText(e.sErgebnisdatei);
     txtZeile->setText(e.sZeile);
     for (size_t i = 0; i < txtSpalte.size(); ++i) txtSpalte[i]->setText(e.sSpalte[i]);
@@ -201,7 +204,8 @@ void frmRasterfang::setzeEingaben(const Eingaben& e) {
 }
 
 void frmRasterfang::setzeDateipfad(Eingabefeld feld, const QString& sPfad) {
-    if (QLineEdit* ziel = Fokusziel(feld, 0)) ziel->setText(sPfad);
+    // setText passes no validator: a dropped or passed path is cut here like a pasted one.
+    if (QLineEdit* ziel = Fokusziel(feld, 0)) ziel->setText(gsEinzeilig(sPfad));
 }
 
 void frmRasterfang::setzeZusammenfassungsAnzeige(std::function<void(const QString&)> anzeige) {
@@ -274,8 +278,12 @@ void frmRasterfang::keyPressEvent(QKeyEvent* ereignis) {
     QDialog::keyPressEvent(ereignis);
 }
 
-void frmRasterfang::closeEvent(QCloseEvent* ereignis) {
+void frmRasterfang::Form_Unload() {
     gVorbelegungSchreiben(eingaben());
+}
+
+void frmRasterfang::closeEvent(QCloseEvent* ereignis) {
+    Form_Unload();
     QDialog::closeEvent(ereignis);
 }
 

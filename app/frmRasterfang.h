@@ -32,7 +32,7 @@ class frmRasterfang : public QDialog {
 
     /// The entries' texts as they stand.
     Eingaben eingaben() const;
-    /// Puts the texts of `eingaben` into the entries.
+    /// Puts the texts of `eingaben` into the entries, each cut at its first line break.
     void setzeEingaben(const Eingaben& eingaben);
 
     /// Puts the file path `sPfad` into the entry of `feld` (Ergebnisdatei or ErgebnisWorkfile):
@@ -41,6 +41,10 @@ class frmRasterfang : public QDialog {
 
     /// Replaces how the summary of a run is shown (by default the modal result window).
     void setzeZusammenfassungsAnzeige(std::function<void(const QString&)> anzeige);
+
+    /// The unload: writes the entries to the presets. Closing the window runs it; so does the
+    /// end of the desktop session, which may not close the window.
+    void Form_Unload();
 
     /// How the last "&Start" ended (Fertig before the first one).
     StartErgebnis letztesErgebnis() const { return m_letztesErgebnis; }

@@ -6,10 +6,12 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "Abbruchschutz.h"
 #include "Kommandozeile.h"
 #include "Plattform.h"
 #include "QtMauszeiger.h"
 #include "QtMeldungsBox.h"
+#include "Sitzungsende.h"
 #include "frmRasterfang.h"
 
 namespace {
@@ -44,6 +46,7 @@ int fenster(int argc, char** argv, const QString& sDatei) {
         hauptfenster.setzeDateipfad(rastfang::Eingabefeld::Ergebnisdatei,
                                     QFileInfo(sDatei).absoluteFilePath());
     }
+    const rastfang::Sitzungsende sitzungsende(hauptfenster, [] { QCoreApplication::exit(0); });
     hauptfenster.show();
     return app.exec();
 }
@@ -71,6 +74,7 @@ int main(int argc, char** argv) {
         case rastfang::Befehlszeile::Art::Extract: {
             // No widgets and no display: a core application suffices for the whole run.
             QCoreApplication app(argc, argv);
+            rastfang::gAbbruchSignaleEinrichten(-1);
             return rastfang::giExtractAusfuehren(befehl);
         }
     }

@@ -79,12 +79,6 @@ std::optional<QString> sucheWert(const QStringList& zeilen, const QString& sSekt
     return std::nullopt;
 }
 
-QString zeilenende(const QString& text) {
-    const qsizetype lf = text.indexOf(QLatin1Char('\n'));
-    if (lf > 0 && text[lf - 1] == QLatin1Char('\r')) return QStringLiteral("\r\n");
-    return QStringLiteral("\n");
-}
-
 }  // namespace
 
 int32_t glProfilTextLesen(const QString& sSektion, const QString& sKey, const QString& sStandard,
@@ -106,45 +100,46 @@ int32_t glProfilTextLesen(const QString& sSektion, const QString& sKey, const QS
 
 bool gbProfilTextSchreiben(const QString& sSektion, const QString& sKey, const QString& sWert,
                            const QString& sDatei) {
-    QString text;
+    TextZeilen text;
     if (QFileInfo::exists(sDatei)) {
-        const auto gelesen = gsTextDateiLesen(sDatei);
+        const auto gelesen = gDateiBytesLesen(sDatei);
         if (!gelesen) return false;
-        text = *gelesen;
+        text = gTextZeilenVon(*gelesen);
     }
-    const QString eol = zeilenende(text);
-    QStringList zeilen = gZeilenVon(text);
-    const QString neueZeile = sKey + QLatin1Char('=') + sWert;
+    QList<TextZeile>& zeilen = text.zeilen;
+    const auto neu = [](const QString& s) { return TextZeile{s, QByteArray(), QByteArray()}; };
 
     bool bInSektion = false;
     qsizetype einfuegenNach = -1;  // last entry of the first section of that name
     bool bErsteSektion = false;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        if (const auto kopf = sektionsKopf(zeilen[i])) {
+        const QString& zeile = zeilen[i].sText;
+        if (const auto kopf = sektionsKopf(zeile)) {
             bInSektion = gleicherName(*kopf, sSektion);
             bErsteSektion = bInSektion && einfuegenNach < 0;
             if (bErsteSektion) einfuegenNach = i;
             continue;
         }
         if (!bInSektion) continue;
-        const auto e = eintrag(zeilen[i]);
+        const auto e = eintrag(zeile);
         if (e && gleicherName(e->sKey, sKey)) {
-            zeilen[i] = e->sKey + QLatin1Char('=') + sWert;
+            zeilen[i].sText = e->sKey + QLatin1Char('=') + sWert;
             einfuegenNach = -2;
             break;
         }
         // Comments and blank lines at the end of a section usually introduce the next one;
         // a new key goes after the section's last real line.
-        const QString t = ohneLeerraum(zeilen[i]);
+        const QString t = ohneLeerraum(zeile);
         if (bErsteSektion && !t.isEmpty() && !t.startsWith(QLatin1Char(';'))) einfuegenNach = i;
     }
+    const QString neueZeile = sKey + QLatin1Char('=') + sWert;
     if (einfuegenNach >= 0) {
-        zeilen.insert(einfuegenNach + 1, neueZeile);
+        zeilen.insert(einfuegenNach + 1, neu(neueZeile));
     } else if (einfuegenNach == -1) {
-        zeilen.append(QLatin1Char('[') + sSektion + QLatin1Char(']'));
-        zeilen.append(neueZeile);
+        zeilen.append(neu(QLatin1Char('[') + sSektion + QLatin1Char(']')));
+        zeilen.append(neu(neueZeile));
     }
-    return gbTextDateiSchreiben(sDatei, zeilen.join(eol) + eol);
+    return gbDateiSicherSchreiben(sDatei, gBytesVon(text));
 }
 
 }  // namespace rastfang

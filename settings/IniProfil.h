@@ -19,7 +19,8 @@ int32_t glProfilTextLesen(const QString& sSektion, const QString& sKey, const QS
 /// Sets `sKey`=`sWert` in section `sSektion` of INI file `sDatei`: an existing key of that
 /// name (any case) is replaced on its own line, keeping its spelling; a missing key is added
 /// after the last entry of its section; a missing section is added at the end of the file; a
-/// missing file is created (its folder must exist). The file is written in UTF-8, atomically.
+/// missing file is created (its folder must exist). Changed and added lines are written in
+/// UTF-8, every other line keeps its bytes; a failed write leaves the old file as it was.
 /// False, without any message, when the file cannot be read or written.
 bool gbProfilTextSchreiben(const QString& sSektion, const QString& sKey, const QString& sWert,
                            const QString& sDatei);

@@ -1,6 +1,8 @@
 #include "XlsxSchreiber.h"
 
 #include <xlsxwriter.h>
+#include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <memory>
@@ -8,6 +10,7 @@
 
 #include "../Anzeige.h"
 #include "../Palette.h"
+#include "XlsxPruefung.h"
 
 namespace rastfang::tabelle {
 
@@ -113,7 +116,9 @@ void SchreibeBlatt(lxw_worksheet* ws, Blatt& blatt, Formate& formate, bool b1904
     for (int32_t s = 1; s <= MAX_SPALTE; ++s) {
         if (blatt.HatSpaltenbreite(s)) {
             const auto spalte = static_cast<lxw_col_t>(s - 1);
-            worksheet_set_column(ws, spalte, spalte, blatt.Spaltenbreite(s), nullptr);
+            const lxw_error fehler =
+                worksheet_set_column(ws, spalte, spalte, blatt.Spaltenbreite(s), nullptr);
+            if (fehler != LXW_NO_ERROR) ziel.Fehler(LibGrund(fehler));
         }
     }
 
@@ -177,8 +182,14 @@ void SchreibeBlatt(lxw_worksheet* ws, Blatt& blatt, Formate& formate, bool b1904
 
 void gSchreibeXlsx(MappenDaten& mappe, Zieldatei& ziel) {
     ziel.SchliesseHandle();
+    // The library reports its failures on stderr in English; ours come as a message.
+    const StderrStumm stumm;
+    // The library's streamed parts go beside the target, not to a possibly full /tmp: the
+    // space the workbook needs is then checked where it will be stored.
+    QByteArray ordner = QFile::encodeName(QFileInfo(ziel.Pfad()).absolutePath());
     lxw_workbook_options optionen{};
     optionen.constant_memory = LXW_TRUE;
+    optionen.tmpdir = ordner.data();
     WorkbookPtr wb(workbook_new_opt(ziel.TempName().constData(), &optionen));
     if (!wb) ziel.Fehler(QStringLiteral("Nicht genügend Arbeitsspeicher."));
 
@@ -213,6 +224,7 @@ void gSchreibeXlsx(MappenDaten& mappe, Zieldatei& ziel) {
         }
         ziel.Fehler(LibGrund(fehler));
     }
+    gPruefeXlsx(ziel, blaetter.size());
 }
 
 }  // namespace rastfang::tabelle

@@ -1,7 +1,9 @@
 #include "Zieldatei.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "Abbruchschutz.h"
 #include "VbFehler.h"
 
 namespace rastfang::tabelle {
@@ -43,6 +46,36 @@ QString gsSchreibgrund(int iErrno, const QString& sOrdner) {
     }
 }
 
+namespace {
+
+/// Temporary files of our own saves begin with this; the set-aside old output uses another
+/// prefix, so the clean-up below never touches it.
+constexpr char kTempPraefix[] = ".~rfT";
+/// A temporary file this old is left over from a save that was killed.
+constexpr qint64 kVerwaistNachSekunden = 60 * 60;
+
+QString zufallsteil() {
+    static constexpr char kZeichen[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString s;
+    for (int i = 0; i < 6; ++i) {
+        s += QLatin1Char(kZeichen[QRandomGenerator::system()->bounded(int(sizeof kZeichen) - 1)]);
+    }
+    return s;
+}
+
+/// Removes temporary files of our prefix that a killed save left in `ordner` over an hour ago.
+void verwaisteEntfernen(const QDir& ordner) {
+    const QDateTime grenze = QDateTime::currentDateTimeUtc().addSecs(-kVerwaistNachSekunden);
+    const QFileInfoList alte =
+        ordner.entryInfoList({QLatin1String(kTempPraefix) + QLatin1Char('*')},
+                             QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& info : alte) {
+        if (info.lastModified().toUTC() < grenze) ::unlink(QFile::encodeName(info.filePath()));
+    }
+}
+
+}  // namespace
+
 Zieldatei::Zieldatei(const QString& sPfad) {
     if (sPfad.isEmpty()) {
         throw VbFehler(FEHLER_ANWENDUNG,
@@ -53,13 +86,12 @@ Zieldatei::Zieldatei(const QString& sPfad) {
     m_sPfad = QDir::toNativeSeparators(info.absoluteFilePath());
     m_sOrdner = QDir::toNativeSeparators(info.absolutePath());
     if (info.isDir()) SystemFehler(EISDIR);
+    verwaisteEntfernen(info.absoluteDir());
 
-    // A hidden name next to the target; the random part keeps two saves from colliding.
+    // A short hidden name next to the target, so that any legal target name still leaves room.
     for (int iVersuch = 0; m_fd < 0; ++iVersuch) {
         const QString sTemp =
-            QStringLiteral("%1/.~%2.%3.tmp")
-                .arg(info.absolutePath(), info.fileName())
-                .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'));
+            info.absolutePath() + QLatin1Char('/') + QLatin1String(kTempPraefix) + zufallsteil();
         m_tempName = QFile::encodeName(sTemp);
         m_fd = ::open(m_tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_fd < 0 && (errno != EEXIST || iVersuch > 20)) {
@@ -68,11 +100,17 @@ Zieldatei::Zieldatei(const QString& sPfad) {
             SystemFehler(iFehler);
         }
     }
+    gTempDateiAnmelden(m_tempName);
+    // The umask's choice is what a new output gets; until then only the owner may read.
+    struct stat st {};
+    if (::fstat(m_fd, &st) == 0) m_iNeuModus = st.st_mode & 07777;
+    ::fchmod(m_fd, 0600);
 }
 
 Zieldatei::~Zieldatei() {
     SchliesseHandle();
     if (!m_bUebernommen && !m_tempName.isEmpty()) ::unlink(m_tempName.constData());
+    gTempDateiAnmelden({});
 }
 
 void Zieldatei::SchliesseHandle() {
@@ -82,6 +120,17 @@ void Zieldatei::SchliesseHandle() {
     }
 }
 
+mode_t Zieldatei::Zielmodus() const {
+    // A replaced output keeps its mode: it may hold personal data its owner kept private.
+    struct stat st {};
+    if (::stat(QFile::encodeName(m_sPfad).constData(), &st) == 0) return st.st_mode & 07777;
+    const QString sBeiseite = gsBeiseiteFuer(m_sPfad);
+    if (!sBeiseite.isEmpty() && ::stat(QFile::encodeName(sBeiseite).constData(), &st) == 0) {
+        return st.st_mode & 07777;
+    }
+    return m_iNeuModus;
+}
+
 void Zieldatei::Uebernehmen() {
     // The data must be on the disk before the name points at it, or a crash could leave an
     // empty target where an old one stood.
@@ -89,16 +138,20 @@ void Zieldatei::Uebernehmen() {
         m_fd = ::open(m_tempName.constData(), O_RDONLY | O_CLOEXEC);
         if (m_fd < 0) SystemFehler(errno);
     }
+    if (::fchmod(m_fd, Zielmodus()) != 0) SystemFehler(errno);
     if (::fsync(m_fd) != 0) SystemFehler(errno);
     if (::close(m_fd) != 0) {
         m_fd = -1;
         SystemFehler(errno);
     }
     m_fd = -1;
+    // A terminating signal removed the temporary file; the program is about to end.
+    if (gbAbbruchSignalErhalten()) SystemFehler(EINTR);
     if (::rename(m_tempName.constData(), QFile::encodeName(m_sPfad).constData()) != 0) {
         SystemFehler(errno);
     }
     m_bUebernommen = true;
+    gTempDateiAnmelden({});
 }
 
 void Zieldatei::Fehler(const QString& sGrund) const {

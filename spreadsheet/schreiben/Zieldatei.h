@@ -2,9 +2,13 @@
 // The file a save goes to, written atomically: the content goes into a temporary file in the
 // target's own folder (so that the final rename stays on one file system and is atomic), which
 // replaces the target only when it is complete. Whatever goes wrong, the target keeps its old
-// content and no temporary file is left behind.
+// content and no temporary file is left behind (a terminating signal removes it too; one left by
+// a killed save is removed at a later save into that folder). The temporary name is short, so
+// every legal target name can be saved. A replaced target keeps its mode.
 
+#include <sys/types.h>
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace rastfang::tabelle {
@@ -29,7 +33,11 @@ class Zieldatei {
     /// Closes the descriptor so that a library can rewrite the temporary file by name.
     void SchliesseHandle();
 
-    /// Flushes the temporary file to disk and renames it onto the target.
+    /// The temporary file's path as text.
+    QString TempPfad() const { return QFile::decodeName(m_tempName); }
+
+    /// Flushes the temporary file to disk and renames it onto the target, with the mode of the
+    /// file it replaces (or of the old output set aside for it), else the umask's default.
     void Uebernehmen();
 
     /// Raises 1004: the file cannot be saved, for `sGrund`.
@@ -38,11 +46,14 @@ class Zieldatei {
     [[noreturn]] void SystemFehler(int iErrno) const;
 
   private:
+    mode_t Zielmodus() const;
+
     QString m_sPfad;
     QString m_sOrdner;
     QByteArray m_tempName;
     int m_fd = -1;
     bool m_bUebernommen = false;
+    mode_t m_iNeuModus = 0644;
 };
 
 /// The German reason for the system error `iErrno` when writing into folder `sOrdner`.

@@ -30,6 +30,16 @@ TEST(AlteAusgabe, OhneKorbGeloeschtSonstFehler) {
     EXPECT_FALSE(QFile::exists(sDatei));
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 
+    // With a trash: a name too long for the trash's info file is deleted instead of looping.
+    ASSERT_TRUE(QDir().mkpath(tmp.filePath(QStringLiteral("daten"))));
+    setenv("XDG_DATA_HOME", tmp.filePath(QStringLiteral("daten")).toLocal8Bit().constData(), 1);
+    const QString sLang = tmp.filePath(QString(245, QChar(u'n')) + QStringLiteral(".xlsx"));
+    ASSERT_TRUE(QFile(sLang).open(QIODevice::WriteOnly));
+    gAlteAusgabeEntfernen(sLang);
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_FALSE(QFile::exists(sLang));
+    QDir(tmp.filePath(QStringLiteral("daten"))).removeRecursively();
+
     // A file that is not there cannot be removed: a path/file access error. Nor can a folder
     // holding something.
     try {

@@ -1,12 +1,15 @@
 // "rastfang extract" as a process without a display: stdout, stderr and exit code.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "KleinerDatentraeger.h"
 #include "TestHilfen.h"
 
 using rastfang::test::gsPython;
@@ -135,6 +138,34 @@ TEST(ExtractProzess, AbgelehnteEingabenUndUeberschreiben) {
     EXPECT_EQ(lauf.sFehler, sFrage);
     EXPECT_EQ(lauf.sAus, zusammenfassung(QStringLiteral("ohne"), 4, 3));
     EXPECT_GT(QFileInfo(sAus).size(), 3);
+}
+
+TEST(ExtractProzess, VolleZielplatteGibtDieAlteAusgabeZurueck) {
+    // The target's file system runs full while the new output is written: the failure is
+    // reported, and the old output, set aside after the "Ja", is back under its name.
+    const rastfang::test::KleinerDatentraeger klein(128);
+    if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
+    const QString sAus = klein.Pfad() + QStringLiteral("/Aus [1].xlsx");
+    {
+        QFile f(sAus);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("alt") == 3);
+        ASSERT_TRUE(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    }
+    klein.Fuellen(4);
+    const Lauf lauf = extract(ERGEBNISSE, sAus, {"--name", "B", "--ueberschreiben"},
+                              klein.Pfad() + QStringLiteral("/kein-datenordner"));
+    EXPECT_EQ(lauf.iExit, 3);
+    EXPECT_TRUE(lauf.sFehler.contains(QStringLiteral("nicht genug Platz")))
+        << lauf.sFehler.toStdString();
+    EXPECT_FALSE(lauf.sFehler.contains(QStringLiteral("[ERROR]")));
+    QFile alt(sAus);
+    ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+    EXPECT_EQ(alt.readAll(), "alt");
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(sAus).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(QDir(klein.Pfad()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"Aus [1].xlsx", "fuellung"}));
 }
 
 TEST(ExtractProzess, FehlerberichteUndAufruf) {

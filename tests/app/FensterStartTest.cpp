@@ -2,6 +2,7 @@
 // real files, full runs with the summary, pointer and status line after every ending.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -213,6 +214,51 @@ TEST_F(StartTest, UeberschreibenNeinUndJa) {
     EXPECT_EQ(inhalt(sDaten + QStringLiteral("/Trash/files/velmora.xlsx")), "alte Ausgabe");
     EXPECT_FALSE(QFile::exists(ausgabe()));
     EXPECT_TRUE(QFile::exists(tmp.filePath(QStringLiteral("VELMORA.XLSX"))));
+}
+
+TEST_F(StartTest, KlammernGleicheDateiUndAlteAusgabeBisZumErfolg) {
+    // Brackets are no wildcard: the input is found, an existing output brings the question.
+    const QString sEin = tmp.filePath(QStringLiteral("Ergebnis [1].xlsx"));
+    ASSERT_TRUE(QFile::copy(gsTestdatei(QStringLiteral("app_ergebnisse.xlsx")), sEin));
+    const QString sAus = tmp.filePath(QStringLiteral("Aus[1].xlsx"));
+    schreibeDatei(sAus, "alt");
+    Eingaben e = gueltig();
+    e.sErgebnisdatei = sEin;
+    e.sErgebnisWorkfile = sAus;
+    fenster->setzeEingaben(e);
+    recorder.Antworten({MsgBox::ANSWER_NO});
+    meldungBeimStart(QStringLiteral("Frage VLM00131"));
+    EXPECT_EQ(inhalt(sAus), "alt");
+
+    // The input under another spelling, through a symbolic or a hard link: refused like two
+    // equal paths, before any question, and nothing is set aside.
+    ASSERT_TRUE(QFile::link(sEin, tmp.filePath(QStringLiteral("verweis.xlsx"))));
+    ASSERT_EQ(::link(QFile::encodeName(sEin).constData(),
+                     QFile::encodeName(tmp.filePath(QStringLiteral("hart.xlsx"))).constData()),
+              0);
+    for (const QString& sName : {QStringLiteral("./ERGEBNIS [1].XLSX"),
+                                 QStringLiteral("verweis.xlsx"), QStringLiteral("hart.xlsx")}) {
+        feld("txtErgebnisWorkfile")->setText(tmp.path() + QLatin1Char('/') + sName);
+        meldungBeimStart(QStringLiteral("Fehler VLM00110"));
+    }
+    EXPECT_EQ(
+        QDir(tmp.path()).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+        (QStringList{"Aus[1].xlsx", "Ergebnis [1].xlsx", "hart.xlsx", "verweis.xlsx"}));
+
+    // A run that fails after "Ja" (a start row past the 16-bit range overflows) leaves the old
+    // output where it was.
+    feld("txtErgebnisWorkfile")->setText(sAus);
+    feld("txtZeile")->setText(QStringLiteral("99999"));
+    recorder.Antworten({MsgBox::ANSWER_YES});
+    recorder.meldungen.clear();
+    start();
+    ASSERT_EQ(recorder.meldungen.size(), 2u);
+    EXPECT_TRUE(recorder.meldungen[1].sText.contains(QStringLiteral("Überlauf")));
+    EXPECT_EQ(inhalt(sAus), "alt");
+    EXPECT_EQ(
+        QDir(tmp.path()).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
+        (QStringList{"Aus[1].xlsx", "Ergebnis [1].xlsx", "hart.xlsx", "verweis.xlsx"}));
+    inRuhe();
 }
 
 TEST_F(StartTest, AbbruchUndFehlerpfadStellenZeigerUndStatusZurueck) {

@@ -1,7 +1,9 @@
 // The main window through its real widgets: layout, typing, focus, the column filling, Enter,
-// Esc, the close box and files dropped from a file manager.
+// Esc, the close box, files dropped from a file manager, line breaks pasted into an entry, SIGTERM.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <QClipboard>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QUrl>
 
 #include "FensterHilfen.h"
+#include "Sitzungsende.h"
 #include "Twips.h"
 
 using namespace rastfang;
@@ -191,4 +194,31 @@ TEST_F(FensterTest, AbgelegteDateiFuelltEingabeOderAusgabe) {
     EXPECT_FALSE(ablegen(feld("txtErgebnisWorkfile"), {QUrl("https://schule.example/e.xlsx")}));
     EXPECT_EQ(feld("txtErgebnisdatei")->text(), QStringLiteral("/daten/zweite.ods"));
     EXPECT_EQ(feld("txtErgebnisWorkfile")->text(), sPfad);
+}
+
+TEST_F(FensterTest, UmbruchAbgeschnittenUndSigtermSpeichert) {
+    // Pasted text is cut at its first line break; the text after the insertion point stays.
+    QLineEdit* txt = feld("txtErgebnisWorkfile");
+    txt->setText(QStringLiteral("/daten/.xlsx"));
+    txt->setCursorPosition(7);
+    QGuiApplication::clipboard()->setText(QStringLiteral("aus\n[Vorbel]\nBSDatei=x\n"));
+    txt->paste();
+    EXPECT_EQ(txt->text(), QStringLiteral("/daten/aus.xlsx"));
+    // So are texts that come from presets or the command line.
+    Eingaben e = fenster->eingaben();
+    e.sFilterWert = QStringLiteral("BK1\r\nBK2");
+    fenster->setzeEingaben(e);
+    EXPECT_EQ(feld("txtFilterWert")->text(), QStringLiteral("BK1"));
+
+    // SIGTERM closes the window the ordinary way, which saves the presets.
+    bool bBeendet = false;
+    const Sitzungsende sitzungsende(*fenster, [&] { bBeendet = true; });
+    ::raise(SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bBeendet; }, 5000));
+    EXPECT_FALSE(fenster->isVisible());
+    QFile ini(iniOrdner.filePath(QStringLiteral("Rastfang.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(),
+              "[Vorbel]\nBSDatei=\nExtraktDatei=/daten/aus.xlsx\nStZeile=\nSpPos1=\nSpPos2=\n"
+              "SpPos3=\nSpPos4=\nSpPos5=\nSpPos6=\nFilterwert=BK1\n");
 }

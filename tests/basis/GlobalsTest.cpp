@@ -55,4 +55,14 @@ TEST(Globals, DateiVorhandenOnlyForPlainVisibleFilesNamedLiterally) {
     EXPECT_FALSE(gbDateiVorhanden(dir.path() + "/"));
     EXPECT_FALSE(gbDateiVorhanden(""));
     EXPECT_FALSE(gbDateiVorhanden(dir.filePath("nicht/da/x.xls")));
+
+    // Brackets and braces are plain characters, as "*" and "?" are.
+    for (const char* pszName : {"Aus[1].xlsx", "Ergebnis {a,b}.xlsx"}) {
+        ASSERT_TRUE(QFile(dir.filePath(pszName)).open(QIODevice::WriteOnly));
+        EXPECT_TRUE(gbDateiVorhanden(dir.filePath(pszName))) << pszName;
+        EXPECT_TRUE(gbDateiVorhanden(dir.filePath(QString(pszName).toUpper()))) << pszName;
+    }
+    EXPECT_FALSE(gbDateiVorhanden(dir.filePath("Aus1.xlsx")));
+    EXPECT_FALSE(gbDateiVorhanden(dir.filePath("Liste.[x]ls")));
+    EXPECT_FALSE(gbDateiVorhanden(dir.filePath("Ergebnis a.xlsx")));
 }

@@ -51,17 +51,23 @@ TEST(IniProfil, VorhandenerSchluesselWirdAnSeinerStelleErsetzt) {
               "; Voreinstellungen\n[Vorbel]\nBSDatei=a.xls\nextraktdatei=neu.xlsx\n"
               "StZeile=2\nSpPos1=A\n\n; Fenster\n[Fenster]\nLinks=10\n[Neu]\nx=1\n");
 
-    // Windows line ends and unknown lines stay; Windows-1252 text is read and written as UTF-8.
-    SettingsUmgebung::schreibe(ini,
-                               "[Vorbel]\r\nirgendwas ohne Gleich\r\nBSDatei=M\xfcller \x80 "
-                               "Stra\xdf"
-                               "e\r\n");
-    EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini), QStringLiteral("Müller € Straße"));
-    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "4", ini));
+    // Windows line ends and unknown lines stay; each line is decoded on its own, so one
+    // Windows-1252 comment neither garbles the UTF-8 lines nor is re-encoded: untouched lines
+    // keep their bytes, changed and new ones are UTF-8.
+    SettingsUmgebung::schreibe(
+        ini,
+        "; Gr\xfc\xdf"
+        "e\r\n[Vorbel]\r\nirgendwas ohne Gleich\r\nBSDatei=M\xfcller \x80\r\n"
+        "ExtraktDatei=/daten/M\xc3\xbcller.xlsx\r\nStZeile=1");
+    EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini), QStringLiteral("Müller €"));
+    EXPECT_EQ(lies("Vorbel", "ExtraktDatei", "", ini), QStringLiteral("/daten/Müller.xlsx"));
+    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "Straße", ini));
+    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "Filterwert", "ä", ini));
     EXPECT_EQ(SettingsUmgebung::lies(ini),
-              QStringLiteral("[Vorbel]\r\nirgendwas ohne Gleich\r\nBSDatei=Müller € Straße\r\n"
-                             "StZeile=4\r\n")
-                  .toUtf8());
+              QByteArray("; Gr\xfc\xdf"
+                         "e\r\n[Vorbel]\r\nirgendwas ohne Gleich\r\nBSDatei=M\xfcller \x80\r\n"
+                         "ExtraktDatei=/daten/M\xc3\xbcller.xlsx\r\nStZeile=Stra\xc3\x9f"
+                         "e\r\nFilterwert=\xc3\xa4\r\n"));
     SettingsUmgebung::schreibe(ini,
                                "\xef\xbb\xbf[Vorbel]\nBSDatei=Gr\xc3\xbc\xc3\x9f"
                                "e\n");

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -11,6 +13,8 @@
 
 #include "Beispiel.h"
 #include "Excel.h"
+#include "KleinerDatentraeger.h"
+#include "TestHilfen.h"
 #include "VbFehler.h"
 #include "schreiben/Zieldatei.h"
 
@@ -91,18 +95,10 @@ TEST(SpeichernFehler, AFailureHalfwayLeavesTheOldFileAndNoTemporaryFile) {
 }
 
 TEST(SpeichernFehler, FullDiskGivesItsReasonAndKeepsTheOldFile) {
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    const QString sMount = ordner.filePath("klein");
-    ASSERT_TRUE(QDir().mkpath(sMount));
-    // A 64 KiB file system; mounting needs privileges a test machine may not grant.
-    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", sMount}) != 0) {
-        GTEST_SKIP() << "cannot mount a small tmpfs here";
-    }
-    struct Aushaenger {
-        QString s;
-        ~Aushaenger() { QProcess::execute("umount", {s}); }
-    } aushaenger{sMount};
+    // A 64 KiB file system in a private mount namespace.
+    const rastfang::test::KleinerDatentraeger klein(64);
+    if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
+    const QString sMount = klein.Pfad();
 
     Application app;
     auto mappe = app.GetWorkbooks().Add();
@@ -122,6 +118,68 @@ TEST(SpeichernFehler, FullDiskGivesItsReasonAndKeepsTheOldFile) {
         EXPECT_EQ(gDateienIn(sMount), QStringList{sName});
         QFile::remove(sZiel);
     }
+}
+
+TEST(Speichern, ShortTemporaryNamesStaleOnesRemovedModeKept) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
+
+    // Left by killed saves: our temporary files older than an hour go at the next save; a
+    // fresh one may belong to a save in progress, and a set-aside old output is never touched.
+    const auto anlegen = [&](const QString& sName, int iStundenAlt) {
+        QFile f(ordner.filePath(sName));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * iStundenAlt),
+                      QFileDevice::FileModificationTime);
+    };
+    anlegen(".~rfTabc123", 2);
+    anlegen(".~rfTdef456", 0);
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(".~rfAghi789"));
+    anlegen(".~rfAghi789/Ausgabe.xlsx", 2);
+    anlegen(".~rfAalt.xlsx", 2);
+
+    // A replaced file keeps its mode, a new one gets the umask's; a name of 250 bytes saves.
+    const QString sZiel = ordner.filePath("Ausgabe.xlsx");
+    ASSERT_TRUE(AlterInhalt(sZiel));
+    ASSERT_TRUE(QFile::setPermissions(sZiel, QFile::ReadOwner | QFile::WriteOwner));
+    mappe->SaveAs(sZiel);
+    const QString sLang = ordner.filePath(QString(245, QChar(u'n')) + ".xlsx");
+    mappe->SaveAs(sLang);
+    const mode_t umask = ::umask(022);
+    ::umask(umask);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(sZiel).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat(QFile::encodeName(sLang).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0666u & ~umask);
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{".~rfAalt.xlsx", ".~rfAghi789", ".~rfTdef456", "Ausgabe.xlsx",
+                           QFileInfo(sLang).fileName()}));
+}
+
+TEST(Speichern, AFullTmpDoesNotMatter) {
+    // The library's streamed parts go beside the target: a full /tmp must not cut them.
+    const rastfang::test::KleinerDatentraeger ziel(4096);
+    const rastfang::test::KleinerDatentraeger tmp(64, QStringLiteral("/tmp"));
+    if (!ziel.bBereit() || !tmp.bBereit()) GTEST_SKIP() << "mounting a tmpfs is not allowed here";
+    tmp.Fuellen();
+    Application app;
+    auto mappe = app.GetWorkbooks().Add();
+    Worksheet blatt = mappe->GetSheets()(1);
+    for (int32_t z = 1; z <= 3000; ++z) {
+        blatt.Cells(z, 1).SetValue(QStringLiteral("Zeile %1").arg(z));
+        blatt.Cells(z, 2).SetValue(QString::number(z / 2));
+    }
+    const QString sZiel = ziel.Pfad() + "/Ausgabe.xlsx";
+    mappe->SaveAs(sZiel);
+    EXPECT_EQ(rastfang::test::gsPython("import sys, openpyxl\n"
+                                       "ws = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
+                                       "print(ws.max_row, ws['A3000'].value, ws['B3000'].value)",
+                                       {sZiel}),
+              "3000 Zeile 3000 1500\n");
 }
 
 TEST(SpeichernFehler, ReasonsAreGerman) {

@@ -1,0 +1,81 @@
+#include "XlsxPruefung.h"
+
+#include <fcntl.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+#include <QFile>
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "../lesen/Lesefehler.h"
+#include "../lesen/XmlLeser.h"
+#include "../lesen/ZipArchiv.h"
+#include "Zieldatei.h"
+
+namespace rastfang::tabelle {
+
+namespace {
+
+/// Parses a part to its end and nothing more: malformed or cut-off XML raises Lesefehler.
+class Wohlgeformt final : public XmlLeser {
+  protected:
+    void Anfang(std::string_view, const char**) override {}
+    void Ende(std::string_view) override {}
+};
+
+/// Less room than this on the target's file system means the disk ran full while saving.
+constexpr unsigned long long kFastVoll = 256 * 1024;
+
+bool fastVoll(const QString& sPfad) {
+    struct statvfs st {};
+    if (::statvfs(QFile::encodeName(sPfad).constData(), &st) != 0) return false;
+    return static_cast<unsigned long long>(st.f_bavail) * st.f_frsize < kFastVoll;
+}
+
+std::vector<std::string> pflichtteile(size_t nBlaetter) {
+    std::vector<std::string> teile{
+        "[Content_Types].xml", "_rels/.rels",   "docProps/app.xml",          "docProps/core.xml",
+        "xl/workbook.xml",     "xl/styles.xml", "xl/_rels/workbook.xml.rels"};
+    for (size_t i = 1; i <= nBlaetter; ++i) {
+        teile.push_back("xl/worksheets/sheet" + std::to_string(i) + ".xml");
+    }
+    return teile;
+}
+
+}  // namespace
+
+void gPruefeXlsx(const Zieldatei& ziel, size_t nBlaetter) {
+    try {
+        const ZipArchiv archiv(ziel.TempPfad());
+        for (const std::string& teil : pflichtteile(nBlaetter)) {
+            if (!archiv.Finde(teil)) gLesefehler(Lesegrund::Format);
+            Wohlgeformt().LiesEintrag(archiv, teil);
+        }
+        for (const char* optional : {"xl/sharedStrings.xml", "xl/theme/theme1.xml"}) {
+            if (archiv.Finde(optional)) Wohlgeformt().LiesEintrag(archiv, optional);
+        }
+    } catch (const Lesefehler&) {
+        if (fastVoll(ziel.TempPfad())) ziel.SystemFehler(ENOSPC);
+        ziel.Fehler(QStringLiteral("Die Datei konnte nicht vollständig geschrieben werden."));
+    }
+}
+
+StderrStumm::StderrStumm() {
+    std::fflush(stderr);
+    const int iNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (iNull < 0) return;
+    m_iAlt = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+    if (m_iAlt >= 0) ::dup2(iNull, STDERR_FILENO);
+    ::close(iNull);
+}
+
+StderrStumm::~StderrStumm() {
+    if (m_iAlt < 0) return;
+    std::fflush(stderr);
+    ::dup2(m_iAlt, STDERR_FILENO);
+    ::close(m_iAlt);
+}
+
+}  // namespace rastfang::tabelle

@@ -686,7 +686,7 @@ QString gsBruch(const Abschnitt& a, double d) {
     for (size_t k = 0; k < t.size(); ++k) {
         QString& ziel = k < iZaehler ? aus : bruch;
         if (k < iZaehler && t[k].art == Art::Ziffer) {
-            if (!bGanzGeschrieben) ziel += gsPlatzhalter(ganzPlatz, lGanz, false, true);
+            if (!bGanzGeschrieben) ziel += gsPlatzhalter(ganzPlatz, lGanz, false, !bOhneBruch);
             bGanzGeschrieben = true;
         } else if (k == iZaehler && iZaehler < iStrich) {
             ziel += gsPlatzhalter(zaehlerPlatz, lZaehler, false, false);
@@ -700,7 +700,6 @@ QString gsBruch(const Abschnitt& a, double d) {
     }
     // a whole number shows no fraction: blanks keep the column aligned
     if (bOhneBruch) bruch.fill(u' ');
-    if (bGanz && lGanz == 0 && !bOhneBruch) aus = aus.trimmed();
     return aus + bruch;
 }
 
@@ -983,8 +982,8 @@ QString gsFormatiereZahl(const QString& sFormat, double d) {
         }
         if (!a) return QStringLiteral("########");
         // a section for negative values ("[<0]") writes its own sign
-        const bool bNegativAbschnitt =
-            a->bedingung && a->bedingung->first.startsWith(u'<') && a->bedingung->second <= 0;
+        const bool bNegativAbschnitt = a->bedingung && a->bedingung->first.startsWith(u'<') &&
+                                       a->bedingung->first != u"<>" && a->bedingung->second == 0;
         bMinus = d < 0 && !bNegativAbschnitt;
     } else if (d < 0) {
         if (nZahl >= 2) {

@@ -1,8 +1,10 @@
 #include "BiffSaetze.h"
 
-#include <gsf/gsf-msole-utils.h>
+#include <iconv.h>
 
+#include <cerrno>
 #include <cstring>
+#include <string>
 
 #include "Lesefehler.h"
 
@@ -170,16 +172,32 @@ QString Codepage::Text(const QByteArray& roh) const {
     bool bAscii = true;
     for (const char c : roh) bAscii = bAscii && static_cast<unsigned char>(c) < 0x80;
     if (bAscii) return QString::fromLatin1(roh);
-    GIConv cd = gsf_msole_iconv_open_for_import(m_iCodepage);
-    if (cd == reinterpret_cast<GIConv>(-1)) return QString::fromLatin1(roh);
-    gsize nGeschrieben = 0;
-    gchar* utf8 =
-        g_convert_with_iconv(roh.constData(), roh.size(), cd, nullptr, &nGeschrieben, nullptr);
-    g_iconv_close(cd);
-    if (!utf8) return QString::fromLatin1(roh);  // no valid text in that code page
-    QString s = QString::fromUtf8(utf8, static_cast<qsizetype>(nGeschrieben));
-    g_free(utf8);
-    return s;
+    // Windows code page numbers as iconv names them; the Mac ones are Excel for Macintosh
+    const std::string sName = m_iCodepage == 10000 || m_iCodepage == 32768 ? "MACINTOSH"
+                              : m_iCodepage == 32769                       ? "CP1252"
+                              : m_iCodepage == 1200                        ? "UTF-16LE"
+                                                    : "CP" + std::to_string(m_iCodepage);
+    iconv_t cd = iconv_open("UTF-16LE", sName.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1)) cd = iconv_open("UTF-16LE", "CP1252");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return QString::fromLatin1(roh);
+    QString aus(roh.size(), Qt::Uninitialized);  // no code page makes more characters than bytes
+    char* pEin = const_cast<char*>(roh.constData());
+    size_t nEin = static_cast<size_t>(roh.size());
+    char* pAus = reinterpret_cast<char*>(aus.data());
+    size_t nAus = static_cast<size_t>(aus.size()) * 2;
+    while (nEin > 0 && iconv(cd, &pEin, &nEin, &pAus, &nAus) == static_cast<size_t>(-1)) {
+        if (errno != EILSEQ && errno != EINVAL) break;
+        // a byte the code page does not define: shown as "?", as LibreOffice does
+        if (nAus < 2) break;
+        *pAus++ = '?';
+        *pAus++ = 0;
+        nAus -= 2;
+        ++pEin;
+        --nEin;
+    }
+    iconv_close(cd);
+    aus.truncate(static_cast<qsizetype>(aus.size() - static_cast<qsizetype>(nAus / 2)));
+    return aus;
 }
 
 }  // namespace rastfang::tabelle

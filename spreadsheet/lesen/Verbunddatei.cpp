@@ -6,6 +6,7 @@
 #include <gsf/gsf-input.h>
 
 #include <QFile>
+#include <mutex>
 
 #include "Lesefehler.h"
 
@@ -30,6 +31,21 @@ struct GFehler {
     }
 };
 
+/// libgsf reports a damaged container on stderr as GLib warnings and criticals; the reader
+/// answers it with its own German message, so these stay quiet.
+void gGsfMeldungenStumm() {
+    static std::once_flag einmal;
+    std::call_once(einmal, [] {
+        const auto stumm = [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {};
+        for (const char* bereich : {"libgsf", "libgsf:msole"}) {
+            g_log_set_handler(bereich,
+                              static_cast<GLogLevelFlags>(
+                                  G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_MESSAGE),
+                              stumm, nullptr);
+        }
+    });
+}
+
 }  // namespace
 
 struct Verbunddatei::Gsf {
@@ -38,6 +54,7 @@ struct Verbunddatei::Gsf {
 };
 
 Verbunddatei::Verbunddatei(const QString& sPfad) : m_gsf(std::make_unique<Gsf>()) {
+    gGsfMeldungenStumm();
     GFehler fehler;
     m_gsf->eingabe.reset(gsf_input_stdio_new(QFile::encodeName(sPfad).constData(), &fehler.p));
     if (!m_gsf->eingabe) gLesefehler(Lesegrund::NichtGefunden);

@@ -19,6 +19,8 @@ constexpr uint16_t BIFF8 = 0x0600;
 constexpr uint16_t BIFF5 = 0x0500;
 constexpr uint16_t BOF_GLOBAL = 0x0005;
 constexpr uint16_t BOF_BLATT = 0x0010;
+/// The most memory the shared strings of a workbook may take.
+constexpr int64_t MAX_TEXT_BYTES = 192ll * 1024 * 1024;
 /// BIFF sheets end at column 256 (IV).
 constexpr uint16_t MAX_BIFF_SPALTEN = 256;
 /// Sheet type in BOUNDSHEET: charts, Excel 4 macro sheets and VBA modules are no worksheets.
@@ -78,7 +80,14 @@ std::vector<QString> gTexte(const BiffSatz& satz) {
     size_t nBytes = 0;
     for (const auto& t : satz.teile) nBytes += t.size();
     texte.reserve(std::min<size_t>(nEindeutig, nBytes / 3));
-    for (uint32_t i = 0; i < nEindeutig; ++i) texte.push_back(l.Text16());
+    // Empty strings take three bytes in the file but a whole string object in memory: the
+    // table is counted as it grows.
+    int64_t lRest = MAX_TEXT_BYTES;
+    for (uint32_t i = 0; i < nEindeutig; ++i) {
+        texte.push_back(l.Text16());
+        lRest -= static_cast<int64_t>(sizeof(QString)) + 2 * texte.back().size();
+        if (lRest < 0) gLesefehler(Lesegrund::ZuGross);
+    }
     return texte;
 }
 

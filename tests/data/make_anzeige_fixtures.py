@@ -95,7 +95,7 @@ def quelle_formate(ziel):
     # Shared strings beyond one record (8224 bytes): Latin-1 and UTF-16 strings, one of them
     # far longer than a record, so strings are split across CONTINUE records.
     ws4 = wb.create_sheet("Texte")
-    for i in range(1, 301):
+    for i in range(1, 101):
         ws4.cell(row=i, column=1, value="Eintrag %03d mit etwas Text, damit die Tabelle wächst" % i)
         ws4.cell(row=i, column=2, value="Größe € %d – Ωμέγα" % i)
     ws4["C1"] = "".join("Zeile %04d äöü; " % i for i in range(700))

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end figure of "rastfang extract": a results workbook of 30,000 rows × 30 columns
 # (heading row, name, first name, date of birth, occupation, class, remark, 24 grades) written
-# by openpyxl, then extracted once; prints wall time and peak resident memory.
+# by openpyxl, then extracted once, and again saved as .xls by LibreOffice (when installed);
+# prints wall time and peak resident memory.
 # BUILD names the build folder (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,3 +35,15 @@ PY
     >"$ORDNER/aus.txt" 2>"$ORDNER/zeit.txt"
 cat "$ORDNER/aus.txt"
 grep -E "Elapsed \(wall clock\)|Maximum resident set size" "$ORDNER/zeit.txt"
+
+# The same workbook as legacy .xls (Excel 97), when LibreOffice is there to save it.
+if command -v soffice >/dev/null; then
+    HOME="$ORDNER" soffice --headless --convert-to "xls:MS Excel 97" --outdir "$ORDNER" \
+        "$ORDNER/ergebnisse.xlsx" >/dev/null 2>&1
+    /usr/bin/time -v "$BUILD/rastfang" extract "$ORDNER/ergebnisse.xls" "$ORDNER/velmora_xls.xlsx" \
+        --name A --vorname B --geburtsdatum C --beruf D --erstes-ergebnis G \
+        >"$ORDNER/aus_xls.txt" 2>"$ORDNER/zeit.txt"
+    cmp -s "$ORDNER/aus.txt" "$ORDNER/aus_xls.txt" || echo "xls: andere Zusammenfassung" >&2
+    echo ".xls:"
+    grep -E "Elapsed \(wall clock\)|Maximum resident set size" "$ORDNER/zeit.txt"
+fi

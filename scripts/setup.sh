@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev
-    libxlsxwriter-dev libzip-dev libexpat1-dev libfreexl-dev libsimpleini-dev
+    libxlsxwriter-dev libzip-dev libexpat1-dev libgsf-1-dev libsimpleini-dev
     libgtest-dev
     python3 python3-openpyxl
     xvfb xauth fonts-dejavu-core

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -292,6 +293,7 @@ enum class Art : uint8_t {
     Sekundenbruch,
     AmPm,
     Verstrichen,  // [h] [mm] [ss]
+    Strich,       // "/": date separator in dates, fraction bar in numbers
 };
 
 struct Teil {
@@ -304,8 +306,11 @@ struct Teil {
 struct Abschnitt {
     std::vector<Teil> teile;
     bool bDatum = false;
-    bool bZahl = false;  // has digit placeholders or General
-    bool bText = false;  // has @
+    bool bZahl = false;   // has digit placeholders or General
+    bool bText = false;   // has @
+    bool bBruch = false;  // a number section with a fraction bar
+    /// "[<1]": the section applies to the values that meet it
+    std::optional<std::pair<QString, double>> bedingung;
 };
 
 bool gbBeginntMit(const QString& s, qsizetype i, QLatin1StringView w) {
@@ -359,8 +364,16 @@ Abschnitt gZerlegeAbschnitt(const QString& s) {
                 // [$€-407]: currency symbol before the locale code
                 const qsizetype strich = inhalt.indexOf(u'-');
                 literal(inhalt.mid(1, strich < 0 ? -1 : strich - 1));
+            } else if (!inhalt.isEmpty() &&
+                       (inhalt[0] == u'<' || inhalt[0] == u'>' || inhalt[0] == u'=')) {
+                const qsizetype nOp =
+                    inhalt.size() > 1 && (inhalt[1] == u'=' || inhalt[1] == u'>') ? 2 : 1;
+                const std::string zahl = inhalt.mid(nOp).trimmed().toStdString();
+                double dWert = 0;
+                const auto r = std::from_chars(zahl.data(), zahl.data() + zahl.size(), dWert);
+                if (r.ec == std::errc()) a.bedingung.emplace(inhalt.left(nOp), dWert);
             }
-            // colours, conditions and locale tags do not change the text
+            // colours and locale tags do not change the text
         } else if (gbBeginntMit(s, i, QLatin1StringView("general"))) {
             a.teile.push_back({Art::Allgemein, c, 1, {}});
             a.bZahl = true;
@@ -394,6 +407,9 @@ Abschnitt gZerlegeAbschnitt(const QString& s) {
             } else {
                 a.teile.push_back({Art::Punkt, c, 1, {}});
             }
+            ++i;
+        } else if (c == u'/') {
+            a.teile.push_back({Art::Strich, c, 1, {}});
             ++i;
         } else if (c == u',') {
             a.teile.push_back({Art::Komma, c, 1, {}});
@@ -447,6 +463,17 @@ Abschnitt gZerlegeAbschnitt(const QString& s) {
         vorher = &t;
     }
     if (a.bDatum) a.bZahl = false;
+    // In a date "/" stands for the regional date separator, the German ".".
+    for (Teil& t : a.teile) {
+        if (t.art != Art::Strich) continue;
+        if (a.bDatum) {
+            t = {Art::Literal, QChar(), 1, QStringLiteral(".")};
+        } else if (a.bZahl) {
+            a.bBruch = true;
+        } else {
+            t = {Art::Literal, QChar(), 1, QStringLiteral("/")};
+        }
+    }
     return a;
 }
 
@@ -598,6 +625,84 @@ QString gsDatum(const Abschnitt& a, double dSeriell) {
     return aus;
 }
 
+/// Digits of `n` into the placeholders `platz` ("0", "#", "?"): right-aligned for an integer or a
+/// numerator, left-aligned for a denominator.
+QString gsPlatzhalter(const std::vector<QChar>& platz, int64_t n, bool bLinks, bool bNullLeer) {
+    QString ziffern = bNullLeer && n == 0 ? QString() : QString::number(n);
+    const qsizetype nFrei = static_cast<qsizetype>(platz.size()) - ziffern.size();
+    QString aus;
+    for (qsizetype k = 0; k < nFrei; ++k) {
+        const QChar c =
+            bLinks ? platz[static_cast<size_t>(ziffern.size() + k)] : platz[static_cast<size_t>(k)];
+        aus += c == u'0' ? QStringLiteral("0") : c == u'?' ? QStringLiteral(" ") : QString();
+    }
+    return bLinks ? ziffern + aus : aus + ziffern;
+}
+
+/// Formats the absolute value `d` with a fraction section ("# ?/?", "?/8"): the closest
+/// fraction whose denominator has no more digits than its placeholders.
+QString gsBruch(const Abschnitt& a, double d) {
+    const auto& t = a.teile;
+    size_t iStrich = 0;
+    while (t[iStrich].art != Art::Strich) ++iStrich;
+    size_t iZaehler = iStrich;
+    while (iZaehler > 0 && t[iZaehler - 1].art == Art::Ziffer) --iZaehler;
+    size_t iNennerEnde = iStrich + 1;
+    while (iNennerEnde < t.size() && t[iNennerEnde].art == Art::Ziffer) ++iNennerEnde;
+    int64_t lFest = 0;  // "?/8": a fixed denominator written as literal digits
+    if (iNennerEnde == iStrich + 1 && iNennerEnde < t.size() &&
+        t[iNennerEnde].art == Art::Literal) {
+        for (const QChar c : t[iNennerEnde].sText) {
+            if (!c.isDigit() || lFest > 100000) break;
+            lFest = lFest * 10 + c.digitValue();
+        }
+    }
+    std::vector<QChar> ganzPlatz, zaehlerPlatz, nennerPlatz;
+    for (size_t k = 0; k < t.size(); ++k) {
+        if (t[k].art != Art::Ziffer) continue;
+        (k < iZaehler ? ganzPlatz : k < iStrich ? zaehlerPlatz : nennerPlatz).push_back(t[k].c);
+    }
+    const bool bGanz = !ganzPlatz.empty();
+    int64_t lGanz = bGanz ? static_cast<int64_t>(std::floor(d)) : 0;
+    const double dRest = d - static_cast<double>(lGanz);
+    int64_t lZaehler = 0, lNenner = 1;
+    if (lFest > 0) {
+        lNenner = lFest;
+        lZaehler = std::llround(dRest * static_cast<double>(lNenner));
+    } else {
+        const int nStellen = std::clamp(static_cast<int>(nennerPlatz.size()), 1, 4);
+        const int64_t lMax = static_cast<int64_t>(std::pow(10, nStellen)) - 1;
+        double dBester = 2;
+        for (int64_t n = 1; n <= lMax; ++n) {
+            const int64_t z = std::llround(dRest * static_cast<double>(n));
+            const double dAbw = std::fabs(dRest - static_cast<double>(z) / static_cast<double>(n));
+            if (dAbw < dBester - 1e-12) dBester = dAbw, lZaehler = z, lNenner = n;
+        }
+    }
+    if (bGanz && lZaehler == lNenner && lFest == 0) ++lGanz, lZaehler = 0;
+    const bool bOhneBruch = bGanz && lZaehler == 0;
+    QString aus, bruch;
+    bool bGanzGeschrieben = false;
+    for (size_t k = 0; k < t.size(); ++k) {
+        QString& ziel = k < iZaehler ? aus : bruch;
+        if (k < iZaehler && t[k].art == Art::Ziffer) {
+            if (!bGanzGeschrieben) ziel += gsPlatzhalter(ganzPlatz, lGanz, false, !bOhneBruch);
+            bGanzGeschrieben = true;
+        } else if (k == iZaehler && iZaehler < iStrich) {
+            ziel += gsPlatzhalter(zaehlerPlatz, lZaehler, false, false);
+        } else if (k == iStrich) {
+            ziel += u'/';
+        } else if (k == iStrich + 1 && iNennerEnde > iStrich + 1) {
+            ziel += gsPlatzhalter(nennerPlatz, lNenner, true, false);
+        } else if (t[k].art == Art::Literal) {
+            ziel += t[k].sText;
+        }
+    }
+    // a whole number shows no fraction: blanks keep the column aligned
+    if (bOhneBruch) bruch.fill(u' ');
+    return aus + bruch;
+}
+
 /// Formats the absolute value `d` with a number section (digit placeholders, percent,
 /// grouping, scaling, exponent, General inside literals).
 QString gsZahl(const Abschnitt& a, double d) {
@@ -628,6 +733,13 @@ QString gsZahl(const Abschnitt& a, double d) {
             } else {
                 expo.push_back(k);
             }
+        } else if (t.art == Art::Komma && ik >= iGanzEnde && ik < iBruchEnde) {
+            // "0.0,,": commas behind the last decimal scale by thousands as well
+            bool bDanach = false;
+            for (int j = ik + 1; j < iBruchEnde; ++j) {
+                if (a.teile[static_cast<size_t>(j)].art == Art::Ziffer) bDanach = true;
+            }
+            if (!bDanach) ++nSkalierung;
         } else if (t.art == Art::Komma && ik < iGanzEnde) {
             bool bDavor = !ganz.empty(), bDanach = false;
             for (int j = ik + 1; j < iGanzEnde; ++j) {
@@ -790,6 +902,28 @@ QString gsTextAbschnitt(const Abschnitt& a, const QString& sText) {
     return aus;
 }
 
+/// "[$-F800]" and "[$-F400]" stand for the system's long date and long time: German ones.
+QString gsSystemformat(const QString& sAbschnitt) {
+    if (sAbschnitt.contains(QLatin1StringView("[$-F800]"), Qt::CaseInsensitive)) {
+        return QStringLiteral("DDDD, D. MMMM YYYY");
+    }
+    if (sAbschnitt.contains(QLatin1StringView("[$-F400]"), Qt::CaseInsensitive)) {
+        return QStringLiteral("hh:mm:ss");
+    }
+    return sAbschnitt;
+}
+
+/// True when `d` meets the section condition (`sOp` one of < > = <= >= <>).
+bool gbErfuellt(const std::pair<QString, double>& b, double d) {
+    const QString& op = b.first;
+    if (op == u"<") return d < b.second;
+    if (op == u">") return d > b.second;
+    if (op == u"<=") return d <= b.second;
+    if (op == u">=") return d >= b.second;
+    if (op == u"<>") return d != b.second;
+    return d == b.second;
+}
+
 /// The number sections of a format code, split once: a column of dates or grades asks for the
 /// same code tens of thousands of times in a row, so the last one is kept per thread.
 const std::vector<Abschnitt>& gZahlAbschnitte(const QString& sFormat) {
@@ -805,7 +939,8 @@ const std::vector<Abschnitt>& gZahlAbschnitte(const QString& sFormat) {
     const size_t nZahl = roh.size() >= 4 ? 3 : roh.size();
     std::vector<Abschnitt> abschnitte;
     abschnitte.reserve(nZahl);
-    for (size_t i = 0; i < nZahl; ++i) abschnitte.push_back(gZerlegeAbschnitt(roh[i]));
+    for (size_t i = 0; i < nZahl; ++i)
+        abschnitte.push_back(gZerlegeAbschnitt(gsSystemformat(roh[i])));
     if (nZahl == 2 || nZahl == 3) {
         // a trailing text section is not one for numbers
         if (abschnitte.back().bText && !abschnitte.back().bZahl && !abschnitte.back().bDatum) {
@@ -826,7 +961,31 @@ QString gsFormatiereZahl(const QString& sFormat, double d) {
     const size_t nZahl = abschnitte.size();
     const Abschnitt* a = &abschnitte[0];
     bool bMinus = false;
-    if (d < 0) {
+    const bool bBedingt = std::any_of(abschnitte.begin(), abschnitte.end(),
+                                      [](const Abschnitt& x) { return x.bedingung.has_value(); });
+    if (bBedingt) {
+        // "[<1]0.00;0.0": the first section whose condition holds, else the first without one
+        a = nullptr;
+        for (const Abschnitt& x : abschnitte) {
+            if (x.bedingung && gbErfuellt(*x.bedingung, d)) {
+                a = &x;
+                break;
+            }
+        }
+        if (!a) {
+            for (const Abschnitt& x : abschnitte) {
+                if (!x.bedingung) {
+                    a = &x;
+                    break;
+                }
+            }
+        }
+        if (!a) return QStringLiteral("########");
+        // a section for negative values ("[<0]") writes its own sign
+        const bool bNegativAbschnitt = a->bedingung && a->bedingung->first.startsWith(u'<') &&
+                                       a->bedingung->first != u"<>" && a->bedingung->second == 0;
+        bMinus = d < 0 && !bNegativAbschnitt;
+    } else if (d < 0) {
         if (nZahl >= 2) {
             a = &abschnitte[1];
         } else {
@@ -840,6 +999,8 @@ QString gsFormatiereZahl(const QString& sFormat, double d) {
     if (a->bDatum) {
         if (bMinus) return QStringLiteral("########");
         s = gsDatum(*a, std::fabs(d));
+    } else if (a->bBruch) {
+        s = gsBruch(*a, std::fabs(d));
     } else if (a->bZahl) {
         s = gsZahl(*a, std::fabs(d));
     } else {

@@ -59,6 +59,8 @@ void OdsFormate::Anfang(std::string_view q, const char** a) {
         Zahlenstil& z = m_zahlen[m_sAktuellerZahlenstil];
         z = Zahlenstil{};
         z.sArt = std::string(q.substr(7));
+        // "[h]:mm": hours (or minutes) beyond a day instead of the time of day
+        z.bVerstrichen = gbIst(gpQAttribut(a, "number:truncate-on-overflow"), "false");
         return;
     }
     if (q == "style:style") {
@@ -102,9 +104,33 @@ void OdsFormate::Anfang(std::string_view q, const char** a) {
             s += QStringLiteral("E+") +
                  QString(giZahl(gpQAttribut(a, "number:min-exponent-digits"), 2), u'0');
         }
+        // a display factor of 1000 per trailing comma ("0.0,," shows millions)
+        if (const char* f = gpQAttribut(a, "number:display-factor")) {
+            for (long long n = QByteArray(f).toLongLong(); n >= 1000 && n % 1000 == 0; n /= 1000) {
+                s += u',';
+            }
+        }
         z.sCode += s;
     } else if (q == "number:fraction") {
-        z.sCode += QStringLiteral("# ?/?");
+        // an integer part only when its digits are given ("# ?/?" against "?/?")
+        if (const char* g = gpQAttribut(a, "number:min-integer-digits")) {
+            const int n = giZahl(g, 0);
+            z.sCode += (n == 0 ? QStringLiteral("#") : QString(n, u'0')) + u' ';
+        }
+        const int nZaehler = std::max(1, giZahl(gpQAttribut(a, "number:min-numerator-digits"), 1));
+        z.sCode += QString(nZaehler, u'?') + u'/';
+        if (const char* fest = gpQAttribut(a, "number:denominator-value")) {
+            z.sCode += QString::number(giZahl(fest, 1));
+        } else {
+            const QByteArray max(gpQAttribut(a, "number:max-denominator-value")
+                                     ? gpQAttribut(a, "number:max-denominator-value")
+                                     : "");
+            const int nNenner =
+                max.isEmpty()
+                    ? std::max(1, giZahl(gpQAttribut(a, "number:min-denominator-digits"), 1))
+                    : static_cast<int>(max.size());
+            z.sCode += QString(nNenner, u'?');
+        }
     } else if (q == "number:day") {
         z.sCode += bLang ? QStringLiteral("DD") : QStringLiteral("D");
     } else if (q == "number:month") {
@@ -116,11 +142,11 @@ void OdsFormate::Anfang(std::string_view q, const char** a) {
     } else if (q == "number:day-of-week") {
         z.sCode += bLang ? QStringLiteral("DDDD") : QStringLiteral("DDD");
     } else if (q == "number:hours") {
-        z.sCode += bLang ? QStringLiteral("hh") : QStringLiteral("h");
+        z.sCode += Verstrichen(z, bLang ? QStringLiteral("hh") : QStringLiteral("h"));
     } else if (q == "number:minutes") {
-        z.sCode += bLang ? QStringLiteral("mm") : QStringLiteral("m");
+        z.sCode += Verstrichen(z, bLang ? QStringLiteral("mm") : QStringLiteral("m"));
     } else if (q == "number:seconds") {
-        z.sCode += bLang ? QStringLiteral("ss") : QStringLiteral("s");
+        z.sCode += Verstrichen(z, bLang ? QStringLiteral("ss") : QStringLiteral("s"));
         const int nNach = giZahl(gpQAttribut(a, "number:decimal-places"), 0);
         if (nNach > 0) z.sCode += u'.' + QString(nNach, u'0');
     } else if (q == "number:am-pm") {
@@ -147,8 +173,12 @@ void OdsFormate::Ende(std::string_view q) {
         if (m_sAktuellerZahlenstil.empty()) return;
         Zahlenstil& z = m_zahlen[m_sAktuellerZahlenstil];
         // In a percentage style the "%" is the percent sign that scales the value.
-        if (z.sArt == "percentage-style" && m_sText == QStringLiteral("%")) {
+        const qsizetype iProzent = m_sText.indexOf(u'%');
+        if (z.sArt == "percentage-style" && iProzent >= 0) {
+            // " %" (no-break space before the sign, as German styles write it) scales as well
+            if (iProzent > 0) z.sCode += gsLiteral(m_sText.left(iProzent));
             z.sCode += u'%';
+            if (iProzent + 1 < m_sText.size()) z.sCode += gsLiteral(m_sText.mid(iProzent + 1));
         } else {
             z.sCode += gsLiteral(m_sText);
         }
@@ -179,6 +209,18 @@ QString OdsFormate::Code(const std::string& sDatenstil, int iTiefe) const {
             sNull = c;
         }
     }
+    // Other conditions ("value()<1") become conditional sections: "[<1]0.00;0.0".
+    QString sBedingt;
+    for (const auto& [bed, ziel] : z.bedingungen) {
+        if (bed == "value()>=0" || bed == "value()>0" || bed == "value()<0" || bed == "value()=0" ||
+            !bed.starts_with("value()")) {
+            continue;
+        }
+        QString op = QString::fromStdString(bed.substr(7));
+        op.replace(QStringLiteral("!="), QStringLiteral("<>"));
+        sBedingt += u'[' + op + u']' + Code(ziel, iTiefe + 1) + u';';
+    }
+    if (!sBedingt.isEmpty()) return sBedingt + sEigen;
     if (sPositiv.isEmpty() && sNegativ.isEmpty()) return sEigen;
     if (!sPositiv.isEmpty() && !sNegativ.isEmpty()) {
         // the style itself is what is left: zero (after ">0") or nothing
@@ -191,6 +233,12 @@ QString OdsFormate::Code(const std::string& sDatenstil, int iTiefe) const {
     QString s = sPositiv + u';' + sNegativ;
     if (!sNull.isEmpty()) s += u';' + sNull;
     return s;
+}
+
+QString OdsFormate::Verstrichen(Zahlenstil& z, const QString& sTeil) {
+    if (!z.bVerstrichen) return sTeil;
+    z.bVerstrichen = false;  // only the first unit runs on
+    return u'[' + sTeil + u']';
 }
 
 QString OdsFormate::Format(const std::string& sZellstil) const {

@@ -33,7 +33,10 @@ class OdsFormate {
         std::string sArt;  // number-style, date-style, percentage-style, …
         QString sCode;
         std::vector<std::pair<std::string, std::string>> bedingungen;  // condition → style
+        bool bVerstrichen = false;  // its first time unit still to be written as elapsed
     };
+    /// `sTeil` ("h", "mm") as elapsed time when it is the first unit of such a style.
+    static QString Verstrichen(Zahlenstil& z, const QString& sTeil);
     struct Zellstil {
         std::string sDatenstil;
         std::string sEltern;

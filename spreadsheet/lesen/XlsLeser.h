@@ -1,5 +1,6 @@
 #pragma once
-// The reader of legacy Excel workbooks (.xls, BIFF in an OLE2 compound file), through freexl.
+// The reader of legacy Excel workbooks (.xls): BIFF8 (Excel 97 and later) and BIFF5 (Excel 5
+// and 95) in an OLE2 compound file, with number formats and cached formula results.
 
 #include <QString>
 #include <memory>
@@ -8,12 +9,9 @@
 
 namespace rastfang::tabelle {
 
-/// True when the compound file at `sPfad` holds an encrypted Office document (a stream
-/// "EncryptedPackage", as password-protected .xlsx files are stored).
-bool gbIstVerschluesseltesPaket(const QString& sPfad);
-
-/// The reader for the compound file `sPfad`. Lesefehler(Verschluesselt) for encrypted or
-/// password-protected files, (Format) for anything freexl cannot read.
+/// The reader for the compound file `sPfad`; sets the date system of `mappe`.
+/// Lesefehler(Verschluesselt) for encrypted workbooks and encrypted Office packages, (ZuGross)
+/// for a workbook stream beyond the memory limit, (Format) for anything else it cannot read.
 std::shared_ptr<MappenLeser> gXlsLeser(const QString& sPfad, MappenDaten& mappe);
 
 }  // namespace rastfang::tabelle

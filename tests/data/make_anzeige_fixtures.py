@@ -1,0 +1,179 @@
+#!/usr/bin/python3
+"""Makes the anzeige_* fixtures: one workbook saved by LibreOffice as .xls (Excel 97), .xlsx and
+.ods and by Gnumeric as Excel 95 .xls, and LibreOffice's own "as shown" CSV text of every sheet of every one of them.
+
+openpyxl writes the source (formulas without cached results, number formats, dates, a hidden
+sheet, shared strings long enough to be split across CONTINUE records); LibreOffice, running
+under a German locale, converts it and then exports each converted file sheet by sheet as the
+cells are displayed. The CSV files are the expected texts of the display tests, so the tests do
+not need LibreOffice. Run from anywhere: /usr/bin/python3 tests/data/make_anzeige_fixtures.py
+(needs soffice, localedef and, for the Excel 95 file, Gnumeric's ssconvert).
+"""
+import datetime
+import glob
+import os
+import shutil
+import subprocess
+import tempfile
+
+import openpyxl
+from openpyxl.utils.datetime import CALENDAR_MAC_1904
+
+HIER = os.path.dirname(os.path.abspath(__file__))
+ZIEL = os.path.join(HIER, "anzeige")
+
+# A: what the row shows, B: the value (a "=" text is a formula), C: its number format
+ZEILEN = [
+    ("allgemein", 2.25, "General"),
+    ("drittel", "=1/3", "General"),
+    ("gross", 123456789012, "General"),
+    ("zwei Stellen", 1, "0.00"),
+    ("formel zwei Stellen", "=B4*3", "0.00"),
+    ("note gerundet", "=ROUND(AVERAGE(2.25,1.5,3),1)", "0.0"),
+    ("tausender", -1234.5, "#,##0.00"),
+    ("prozent", 0.125, "0%"),
+    ("prozent leer", 0.125, "0 %"),
+    ("prozent nbsp", 0.125, "0\u00a0%"),
+    ("prozent2", 0.125, "0.00%"),
+    ("bedingung klein", 0.555, "[<1]0.00;0.0"),
+    ("bedingung gross", 1.555, "[<1]0.00;0.0"),
+    ("verstrichen", 1.25, "[h]:mm"),
+    ("verstrichen sek", 0.0421875, "[mm]:ss"),
+    ("bruch", 1.5, "# ?/?"),
+    ("bruch2", 2.3333333, "# ??/??"),
+    ("bruch echt", 0.75, "?/?"),
+    ("skaliert", 12345678, "0.0,,"),
+    ("skaliert tausend", 1234567, "#,##0,"),
+    ("datum strich", datetime.date(2004, 2, 11), "DD/MM/YYYY"),
+    ("datum", datetime.date(2004, 2, 11), "DD.MM.YYYY"),
+    ("datum14", datetime.date(2024, 1, 15), "mm-dd-yy"),
+    ("langes datum", datetime.date(2004, 2, 11), "[$-F800]dddd, mmmm dd, yyyy"),
+    ("lange zeit", datetime.time(13, 45, 30), "[$-F400]h:mm:ss AM/PM"),
+    ("datum lang", datetime.date(2024, 3, 4), "DDDD, D. MMMM YYYY"),
+    ("datum kurz", datetime.date(2024, 3, 4), "DDD, DD. MMM YY"),
+    ("zeit", datetime.time(13, 45, 30), "hh:mm:ss"),
+    ("datumzeit", datetime.datetime(2024, 1, 15, 8, 30), "DD.MM.YYYY hh:mm"),
+    ("text", "0815", "@"),
+    ("literal", 2.5, '"Note: "0.0'),
+    ("abschnitte", -3, '0.0;[Red]-0.0;"null"'),
+    ("abschnitte null", 0, '0.0;[Red]-0.0;"null"'),
+    ("waehrung", 1234.5, '#,##0.00 [$€-407]'),
+    ("wissenschaft", 12345, "0.00E+00"),
+    ("wahr", True, "General"),
+    ("formel wahr", "=B1>1", "General"),
+    ("formel fehler", "=1/0", "General"),
+    ("formel text", '="Gr"&"öße"', "General"),
+    ("formel leertext", '=""', "General"),
+    ("formel datum", "=DATE(1999,12,31)", "DD.MM.YYYY"),
+    ("umlaut", "Müller-Lüdenscheidt, Jürgen", "General"),
+]
+
+
+def quelle_formate(ziel):
+    wb = openpyxl.Workbook()
+    ws = wb.active
+    ws.title = "Formate"
+    for i, (name, wert, fmt) in enumerate(ZEILEN, start=1):
+        ws.cell(row=i, column=1, value=name)
+        c = ws.cell(row=i, column=2, value=wert)
+        c.number_format = fmt
+    # apprentices as the extraction reads them: a heading row, names, dates, grades by formula
+    ws2 = wb.create_sheet("Übersicht")
+    ws2.append(["Klasse", "Name", "Geburtsdatum", "Deutsch", "Mathe", "Schnitt"])
+    schueler = [("BK1", "Bäcker, Jörg", datetime.date(2004, 2, 11), 1.75, 2.5),
+                ("BK2", "Öztürk, Ali", datetime.date(2003, 12, 1), 3, 2.25),
+                ("BK1", "Weiß, Anna", datetime.date(2005, 7, 30), 1, 1.5)]
+    for z, (k, n, d, a, b) in enumerate(schueler, start=2):
+        ws2.append([k, n, d, a, b, "=ROUND(AVERAGE(D%d:E%d),1)" % (z, z)])
+        ws2.cell(row=z, column=3).number_format = "DD.MM.YYYY"
+        ws2.cell(row=z, column=4).number_format = "0.00"
+        ws2.cell(row=z, column=6).number_format = "0.0"
+    ws3 = wb.create_sheet("Versteckt")
+    ws3.sheet_state = "hidden"
+    ws3["A1"] = "geheim"
+    ws3["B2"] = 7
+    # Shared strings beyond one record (8224 bytes): Latin-1 and UTF-16 strings, one of them
+    # far longer than a record, so strings are split across CONTINUE records.
+    ws4 = wb.create_sheet("Texte")
+    for i in range(1, 101):
+        ws4.cell(row=i, column=1, value="Eintrag %03d mit etwas Text, damit die Tabelle wächst" % i)
+        ws4.cell(row=i, column=2, value="Größe € %d – Ωμέγα" % i)
+    ws4["C1"] = "".join("Zeile %04d äöü; " % i for i in range(700))
+    ws4["C2"] = "".join("Ω%04d€ " % i for i in range(1500))
+    ws4["C3"] = "Ende"
+    wb.save(ziel)
+
+
+def quelle_1904(ziel):
+    wb = openpyxl.Workbook()
+    wb.epoch = CALENDAR_MAC_1904
+    ws = wb.active
+    ws.title = "Mac"
+    ws["A1"] = datetime.date(2024, 1, 15)
+    ws["A1"].number_format = "DD.MM.YYYY"
+    ws["A2"] = 5
+    ws["A3"] = datetime.datetime(1904, 1, 2, 6, 0)
+    ws["A3"].number_format = "DD.MM.YYYY hh:mm"
+    ws["A4"] = "=A1+1"
+    ws["A4"].number_format = "DDDD, D. MMMM YYYY"
+    wb.save(ziel)
+
+
+def deutsche_umgebung(tmp):
+    orte = os.path.join(tmp, "locale")
+    os.makedirs(orte)
+    subprocess.run(["localedef", "-i", "de_DE", "-f", "UTF-8",
+                    os.path.join(orte, "de_DE.UTF-8")], check=True)
+    profil = os.path.join(tmp, "home")
+    os.makedirs(profil)
+    return dict(os.environ, HOME=profil, LOCPATH=orte, LANG="de_DE.UTF-8",
+                LC_ALL="de_DE.UTF-8", LANGUAGE="de")
+
+
+def soffice(env, quelle, filter_, outdir):
+    subprocess.run(["soffice", "--headless", "--convert-to", filter_, "--outdir", outdir,
+                    quelle], check=True, env=env, stdout=subprocess.DEVNULL)
+
+
+# ";" separated, '"' quoted, UTF-8, German, cell contents as shown, every sheet into its own file
+CSV = "csv:Text - txt - csv (StarCalc):59,34,76,1,,1031,false,false,true,false,false,-1"
+
+
+def main():
+    if os.path.isdir(ZIEL):
+        shutil.rmtree(ZIEL)
+    os.makedirs(ZIEL)
+    with tempfile.TemporaryDirectory() as tmp:
+        env = deutsche_umgebung(tmp)
+        for name, quelle in (("anzeige", quelle_formate), ("anzeige_1904", quelle_1904)):
+            roh = os.path.join(tmp, "roh")
+            os.makedirs(roh)
+            q = os.path.join(roh, name + ".xlsx")
+            quelle(q)
+            aus = os.path.join(tmp, "aus")
+            os.makedirs(aus)
+            soffice(env, q, "ods", aus)
+            soffice(env, q, "xls:MS Excel 97", aus)
+            soffice(env, q, "xlsx:Calc MS Excel 2007 XML", aus)
+            # LibreOffice reads Excel 95 (BIFF5) but no longer writes it: Gnumeric does
+            subprocess.run(["ssconvert", "--export-type=Gnumeric_Excel:excel_biff7",
+                            os.path.join(aus, name + ".xlsx"),
+                            os.path.join(aus, name + "_95.xls")],
+                           check=True, env=env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
+            for datei in sorted(os.listdir(aus)):
+                shutil.copy(os.path.join(aus, datei), os.path.join(ZIEL, datei))
+                csvdir = os.path.join(tmp, "csv")
+                os.makedirs(csvdir)
+                soffice(env, os.path.join(aus, datei), CSV, csvdir)
+                basis = os.path.splitext(datei)[0]
+                for c in glob.glob(os.path.join(csvdir, basis + "-*.csv")):
+                    blatt = os.path.basename(c)[len(basis) + 1:-4]
+                    shutil.move(c, os.path.join(ZIEL, "%s.%s.csv" % (datei, blatt)))
+                shutil.rmtree(csvdir)
+            shutil.rmtree(roh)
+            shutil.rmtree(aus)
+
+
+if __name__ == "__main__":
+    main()

@@ -8,6 +8,7 @@
 #include "Plattform.h"
 #include "QtMauszeiger.h"
 #include "QtMeldungsBox.h"
+#include "Sprachumgebung.h"
 #include "frmRasterfang.h"
 
 namespace {
@@ -28,6 +29,7 @@ int fenster(int argc, char** argv) {
         return rastfang::Exitcode::AUFRUFFEHLER;
     }
     QApplication app(argc, argv);
+    rastfang::gbSprachumgebungEinrichten(app);
     rastfang::QtMeldungsBox box;
     const rastfang::MeldungsBoxTausch boxTausch(box);
     rastfang::QtMauszeiger zeiger;
@@ -57,6 +59,7 @@ int main(int argc, char** argv) {
         case rastfang::Befehlszeile::Art::Extract: {
             // No widgets and no display: a core application suffices for the whole run.
             QCoreApplication app(argc, argv);
+            rastfang::gbSprachumgebungEinrichten(app);
             return rastfang::giExtractAusfuehren(befehl);
         }
     }

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "Plattform.h"
+#include "Sprachumgebung.h"
 #include "frmMessage.h"
 #include "frmRasterfang.h"
 
@@ -28,6 +29,7 @@ bool speichere(QWidget& fenster, const QString& sPfad) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    rastfang::gbSprachumgebungEinrichten(app);
     if (argc != 3) {
         std::fprintf(stderr, "Aufruf: rastfang_bildschirmfotos BEISPIEL.xlsx ZIELORDNER\n");
         return 2;

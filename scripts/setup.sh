@@ -10,6 +10,7 @@ packages=(
     libgtest-dev
     python3 python3-openpyxl
     xvfb xauth fonts-dejavu-core
+    locales qt6-translations-l10n poppler-utils
 )
 
 missing=()

@@ -5,10 +5,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <utility>
 
 #include "CenterDlg.h"
 #include "Fehler.h"
 #include "MessageLayout.h"
+#include "Platzbedarf.h"
 
 namespace rastfang {
 
@@ -63,6 +65,15 @@ frmMessage::frmMessage(QWidget* hauptfenster, Drucker* drucker)
         neuerKnopf(QStringLiteral("&OK"), QStringLiteral("cmdOK"), MessageMasse::OK_BREITE, this);
     m_cmdDrucken = neuerKnopf(QStringLiteral("&Drucken"), QStringLiteral("cmdDrucken"),
                               MessageMasse::DRUCKEN_BREITE, this);
+    // Buttons grow where the font needs more room than the designed width gives.
+    for (auto [knopf, fBreite] :
+         {std::pair{m_cmdOK, &m_fOkBreite}, std::pair{m_cmdDrucken, &m_fDruckenBreite}}) {
+        const int iBedarf = gPlatzbedarf(*knopf).width();
+        if (iBedarf > knopf->width()) {
+            *fBreite = gfPixelZuTwips(iBedarf + 1, logicalDpiX());
+            knopf->resize(iBedarf + 1, knopf->height());
+        }
+    }
     setTabOrder(m_txtMessage, m_cmdOK);
     setTabOrder(m_cmdOK, m_cmdDrucken);
 
@@ -120,16 +131,20 @@ void frmMessage::Form_Resize() {
     const double dDpiY = logicalDpiY();
     const QSize rahmen = frameGeometry().size() - size();
 
-    // Keep the window system from making the window smaller than the layout allows.
-    const QSize minimum(giTwipsZuPixel(MessageMasse::MIN_BREITE, dDpiX) - rahmen.width(),
-                        giTwipsZuPixel(MessageMasse::MIN_HOEHE, dDpiY) - rahmen.height());
-    if (minimumSize() != minimum) setMinimumSize(minimum);
-
     MessageFenstermasse masse;
-    masse.fAussenBreite = gfPixelZuTwips(width() + rahmen.width(), dDpiX);
-    masse.fAussenHoehe = gfPixelZuTwips(height() + rahmen.height(), dDpiY);
     masse.fRahmenBreite = gfPixelZuTwips(rahmen.width(), dDpiX);
     masse.fRahmenHoehe = gfPixelZuTwips(rahmen.height(), dDpiY);
+    masse.fOkBreite = m_fOkBreite;
+    masse.fDruckenBreite = m_fDruckenBreite;
+
+    // Keep the window system from making the window smaller than the layout allows.
+    const MessageLayout kleinst = gMessageLayout(masse);
+    const QSize minimum(giTwipsZuPixel(kleinst.fAussenBreite, dDpiX) - rahmen.width(),
+                        giTwipsZuPixel(kleinst.fAussenHoehe, dDpiY) - rahmen.height());
+    if (minimumSize() != minimum) setMinimumSize(minimum);
+
+    masse.fAussenBreite = gfPixelZuTwips(width() + rahmen.width(), dDpiX);
+    masse.fAussenHoehe = gfPixelZuTwips(height() + rahmen.height(), dDpiY);
     const MessageLayout l = gMessageLayout(masse);
 
     const int iBreite = giTwipsZuPixel(l.fAussenBreite, dDpiX) - rahmen.width();

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "Drucker.h"
+#include "MessageLayout.h"
 
 class QPlainTextEdit;
 class QPushButton;
@@ -42,6 +43,8 @@ class frmMessage : public QDialog {
     void cmdDrucken_Click();
 
     QString m_sMessage;
+    float m_fOkBreite = MessageMasse::OK_BREITE;            ///< twips, or what the font needs
+    float m_fDruckenBreite = MessageMasse::DRUCKEN_BREITE;  ///< twips, or what the font needs
     bool m_bGeladen = false;
     std::unique_ptr<Drucker> m_eigenerDrucker;
     Drucker* m_drucker;

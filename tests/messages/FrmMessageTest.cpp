@@ -67,6 +67,10 @@ TEST(MessageLayout, NarrowWideAndTooSmall) {
     // Smaller than the minimum: snapped back, laid out at the minimum.
     EXPECT_EQ(lage(gMessageLayout({1000, 500, 0, 0})),
               "3048x1600, text 3048x1000, ok 1146,1120, drucken 1926,1120");
+    // Buttons widened for a wide font: the smallest window still holds "&Drucken" beside the
+    // centred "&OK", flush with the right edge.
+    EXPECT_EQ(lage(gMessageLayout({1000, 500, 120, 450, 900, 1200})),
+              "3468x1600, text 3348x550, ok 1224,670, drucken 2148,670");
     // A frame so high that the text box would get a negative height: that step is skipped.
     EXPECT_EQ(lage(gMessageLayout({3048, 1600, 0, 1200})),
               "3048x1600, text 3048x-, ok 1146,-80, drucken 1926,-80");

@@ -35,8 +35,11 @@ QSize fuerKnopf(const QPushButton& knopf) {
         iBreite += knopf.iconSize().width() + (knopf.text().isEmpty() ? 0 : 4);
         iHoehe = std::max(iHoehe, knopf.iconSize().height());
     }
-    const int iRand = stil->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &knopf) +
-                      stil->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &knopf);
+    // A picture button only needs its frame around the picture; text keeps the button margin.
+    const int iRahmen = stil->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &knopf);
+    const int iRand =
+        iRahmen +
+        (knopf.text().isEmpty() ? 0 : stil->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &knopf));
     return {iBreite + 2 * iRand,
             iHoehe + 2 * stil->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &knopf)};
 }

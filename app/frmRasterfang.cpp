@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "Dateiauswahl.h"
+#include "ErgebnisDrucker.h"
 #include "Platzbedarf.h"
 #include "Punktbild.h"
 #include "Spaltenfuellung.h"
@@ -234,7 +235,9 @@ void frmRasterfang::setzeZusammenfassungsAnzeige(std::function<void(const QStrin
 }
 
 void frmRasterfang::ZeigeZusammenfassung(const QString& sText) {
-    frmMessage fenster(this);
+    // A failure of printing is thrown from exec() to the handler of "&Start".
+    const std::unique_ptr<Drucker> drucker = gErgebnisDrucker(txtErgebnisWorkfile->text());
+    frmMessage fenster(this, drucker.get());
     fenster.sMessage(sText);
     fenster.exec();
 }

@@ -1,8 +1,10 @@
 #include "frmMessage.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <utility>
@@ -60,6 +62,8 @@ frmMessage::frmMessage(QWidget* hauptfenster, Drucker* drucker)
     m_txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtMessage->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_txtMessage->move(0, 0);
+    // Like a multi-line text box of the original platform, Tab moves on instead of inserting.
+    m_txtMessage->setTabChangesFocus(true);
 
     m_cmdOK =
         neuerKnopf(QStringLiteral("&OK"), QStringLiteral("cmdOK"), MessageMasse::OK_BREITE, this);
@@ -93,6 +97,25 @@ void frmMessage::sMessage(const QString& sText) {
 void frmMessage::done(int iErgebnis) {
     m_bGeladen = false;
     QDialog::done(iErgebnis);
+    if (m_schleife) m_schleife->exit();
+}
+
+int frmMessage::exec() {
+    // QDialog::exec's own loop ends only by hiding the window; a failed print must end the
+    // wait with the window still there, so the wait is a loop of our own.
+    const bool bWarModal = testAttribute(Qt::WA_ShowModal);
+    setAttribute(Qt::WA_ShowModal, true);
+    setResult(Rejected);
+    QEventLoop schleife;
+    const QPointer<frmMessage> selbst(this);
+    m_schleife = &schleife;
+    show();
+    if (isVisible()) schleife.exec(QEventLoop::DialogExec);
+    if (!selbst) return Rejected;
+    m_schleife = nullptr;
+    setAttribute(Qt::WA_ShowModal, bWarModal);
+    if (m_fehler) std::rethrow_exception(std::exchange(m_fehler, nullptr));
+    return result();
 }
 
 void frmMessage::showEvent(QShowEvent* ereignis) {
@@ -170,6 +193,13 @@ void frmMessage::keyPressEvent(QKeyEvent* ereignis) {
         ereignis->accept();
         return;
     }
+    // No default button, but Enter presses the button that has the focus.
+    const bool bEnter = ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter;
+    if (bEnter && (focusWidget() == m_cmdOK || focusWidget() == m_cmdDrucken)) {
+        static_cast<QPushButton*>(focusWidget())->click();
+        ereignis->accept();
+        return;
+    }
     QDialog::keyPressEvent(ereignis);
 }
 
@@ -181,7 +211,13 @@ void frmMessage::cmdDrucken_Click() {
         bild.setDotsPerMeterY(static_cast<int>(dPunkteProMeter));
         m_drucker->Drucken(bild);
     } catch (...) {
-        // The window stays open; the user may try again once a printer is there.
+        // No handling of its own: a modal showing hands the failure to its caller. Shown
+        // without waiting, nobody can take it over, and the window reports it itself.
+        if (m_schleife) {
+            m_fehler = std::current_exception();
+            m_schleife->exit();
+            return;
+        }
         gZeigeFehlerbericht(gAktuellerFehler(std::current_exception()),
                             QStringLiteral("cmdDrucken_Click"), QStringLiteral("/frmMessage"));
     }

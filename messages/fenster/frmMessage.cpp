@@ -138,10 +138,7 @@ void frmMessage::Form_Load() {
     }
 
     // Opens centred on the screen, not over the main window.
-    if (const QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect flaeche = schirm->geometry();
-        move(flaeche.topLeft() + gZentriertePosition(flaeche.size(), frameGeometry().size()));
-    }
+    gZentrieren(*this);
 }
 
 void frmMessage::resizeEvent(QResizeEvent* ereignis) {

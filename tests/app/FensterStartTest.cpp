@@ -10,8 +10,10 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <deque>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -230,7 +232,13 @@ TEST_F(StartTest, AbbruchUndFehlerpfadStellenZeigerUndStatusZurueck) {
     feld("txtErgebnisdatei")->setText(sKaputt);
     EXPECT_TRUE(meldungBeimStart("Fehler VB01004").endsWith("Funktion: OpenFile/CXlsExtract"));
     EXPECT_EQ(fenster->letztesErgebnis(), StartErgebnis::Abgebrochen);
+    // The arrow while the report waits for OK, the hourglass again after it.
+    EXPECT_EQ(recorder.meldungen[0].iZeiger, Mauszeiger::STANDARD);
+    ASSERT_GE(zeiger.werte.size(), 3u);
     EXPECT_EQ(zeiger.werte.front(), Mauszeiger::SANDUHR);
+    const auto pfeil = std::find(zeiger.werte.begin(), zeiger.werte.end(), Mauszeiger::STANDARD);
+    ASSERT_NE(pfeil, zeiger.werte.end());
+    EXPECT_EQ(*std::next(pfeil), Mauszeiger::SANDUHR);
     EXPECT_TRUE(statustexte.contains(QStringLiteral("Öffne Ergebnisdatei von Berufsschule ...")));
     inRuhe();
 

@@ -191,6 +191,17 @@ void frmRasterfang::ErzeugeSteuerelemente() {
     txtStatus->setReadOnly(true);
     txtStatus->setFocusPolicy(Qt::ClickFocus);
 
+    // A screen reader names each entry by the label beside it instead of "Eingabefeld".
+    std::vector<std::pair<QLabel*, QLineEdit*>> paare{{lblErgebnisDatei[0], txtErgebnisdatei},
+                                                      {lblAnz[7], txtZeile},
+                                                      {lblErgebnisDatei[1], txtFilterWert},
+                                                      {lblAnz[0], txtErgebnisWorkfile}};
+    for (size_t i = 0; i < txtSpalte.size(); ++i) paare.push_back({lblAnz[i + 1], txtSpalte[i]});
+    for (const auto& [lbl, txt] : paare) {
+        lbl->setBuddy(txt);
+        txt->setAccessibleName(lbl->text());
+    }
+
     Einpassen();
 }
 

@@ -2,6 +2,7 @@
 // Esc and the close box.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTimer>
@@ -220,4 +221,28 @@ TEST_F(FensterTest, AlleTextePassen) {
     ergebnis.resize(1, 1);
     QTest::qWait(20);
     PruefeBeschriftungen(ergebnis, {});
+}
+
+TEST_F(FensterTest, EintraegeTragenIhreBeschriftung) {
+    for (const auto& [pszEintrag, pszLabel] : std::vector<std::pair<const char*, const char*>>{
+             {"txtErgebnisdatei", "lblErgebnisDatei_0"},
+             {"txtZeile", "lblAnz_7"},
+             {"txtSpalte_0", "lblAnz_1"},
+             {"txtSpalte_1", "lblAnz_2"},
+             {"txtSpalte_2", "lblAnz_3"},
+             {"txtSpalte_3", "lblAnz_4"},
+             {"txtSpalte_4", "lblAnz_5"},
+             {"txtSpalte_5", "lblAnz_6"},
+             {"txtFilterWert", "lblErgebnisDatei_1"},
+             {"txtErgebnisWorkfile", "lblAnz_0"}}) {
+        QLineEdit* txt = feld(pszEintrag);
+        const auto* lbl = feld<QLabel>(pszLabel);
+        EXPECT_EQ(lbl->buddy(), txt) << pszEintrag;
+        // What assistive technology is told, not just the property.
+        QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(txt);
+        ASSERT_NE(zugang, nullptr);
+        EXPECT_EQ(zugang->text(QAccessible::Name), lbl->text()) << pszEintrag;
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(feld("txtSpalte_1"))->text(QAccessible::Name),
+              QStringLiteral("Vorname"));
 }

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "CCenterDialog.h"
 #include "DateiDialog.h"
 #include "VbText.h"
 
@@ -17,6 +18,8 @@ std::unique_ptr<Drucker> gErgebnisDrucker(const QString& sAusgabedatei) {
         o.sGewaehlterFilter = o.filter.first();
         o.sStartordner = sOrdner;
         o.sDateiName = QStringLiteral("Ergebnisse.pdf");
+        // Centred on the screen like the pickers' dialogs.
+        const CCenterDialog zentrieren;
         return gDateiDialog().Zeige(o);
     });
 }

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 
 namespace rastfang {
 
@@ -23,6 +26,22 @@ QString startordner(const QString& sOrdner) {
     sSchraeg.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QDir(sSchraeg).exists() ? sSchraeg : sOrdner;
 }
+
+// Qt's file model writes the modification time in the system's language, which on a desktop
+// set to English or C would be the one English text in a German dialog.
+class DeutscheDatumsSpalte : public QIdentityProxyModel {
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int iRolle) const override {
+        constexpr int SPALTE_GEAENDERT = 3;
+        const auto* modell = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (modell && index.column() == SPALTE_GEAENDERT && iRolle == Qt::DisplayRole) {
+            const QDateTime zeit = modell->lastModified(mapToSource(index));
+            return QLocale(QLocale::German, QLocale::Germany).toString(zeit, QLocale::ShortFormat);
+        }
+        return QIdentityProxyModel::data(index, iRolle);
+    }
+};
 
 // The dialog itself does not touch the current folder, but relative paths elsewhere in the
 // program are resolved against it, so it is put back whatever happens while the dialog is open.
@@ -48,6 +67,7 @@ std::optional<QString> QtDateiDialog::Zeige(const DateiDialogOptionen& optionen)
     // Qt's own dialog: it is a QDialog like any other, so the centring on the screen reaches it,
     // and it looks the same on every desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setProxyModel(new DeutscheDatumsSpalte(&dialog));  // owned by the dialog
     dialog.setAcceptMode(bSpeichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(optionen.bMussExistieren ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, optionen.bKeineUeberschreibFrage);

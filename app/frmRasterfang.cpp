@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "DateiAblage.h"
 #include "Dateiauswahl.h"
 #include "Einzeilig.h"
+#include "ErgebnisDrucker.h"
+#include "Platzbedarf.h"
 #include "Punktbild.h"
 #include "Spaltenfuellung.h"
 #include "Twips.h"
@@ -79,31 +82,63 @@ frmRasterfang::frmRasterfang(QWidget* parent) : QDialog(parent) {
 frmRasterfang::~frmRasterfang() = default;
 
 QRect frmRasterfang::Pixel(int l, int t, int w, int h) const {
-    return gPixelRechteck(l, t, w, h, logicalDpiX(), logicalDpiY());
+    return gPixelRechteck(l, t, w, h, logicalDpiX() * m_dSkalaX, logicalDpiY() * m_dSkalaY);
+}
+
+void frmRasterfang::Platziere(QWidget* w, int l, int t, int iBreite, int iHoehe) {
+    m_entwurf.push_back({w, QRect(l, t, iBreite, iHoehe)});
+    w->setGeometry(Pixel(l, t, iBreite, iHoehe));
+}
+
+void frmRasterfang::Einpassen() {
+    // The twips table was drawn for a narrow 8-point face. Where the font the desktop really
+    // has needs more room, the whole layout grows by the same factor, so that every caption
+    // shows in full and the arrangement stays as designed.
+    const QString sZweiBuchstaben = QStringLiteral("WW");
+    const QString sFuenfZiffern = QStringLiteral("00000");
+    double dX = 1.0;
+    double dY = 1.0;
+    for (const auto& [w, twips] : m_entwurf) {
+        QString sMuster;
+        if (w == txtZeile) sMuster = sFuenfZiffern;
+        if (std::find(txtSpalte.begin(), txtSpalte.end(), w) != txtSpalte.end())
+            sMuster = sZweiBuchstaben;
+        const QSizeF f = gWachstum(gPlatzbedarf(*w, sMuster), w->size());
+        dX = std::max(dX, f.width());
+        dY = std::max(dY, f.height());
+    }
+    if (dX == 1.0 && dY == 1.0) return;
+    // A little more than the bare factor, so that rounding to whole pixels takes nothing away.
+    m_dSkalaX = dX == 1.0 ? 1.0 : dX * 1.01;
+    m_dSkalaY = dY == 1.0 ? 1.0 : dY * 1.01;
+    for (const auto& [w, twips] : m_entwurf)
+        w->setGeometry(Pixel(twips.x(), twips.y(), twips.width(), twips.height()));
+    const QRect fenster = Pixel(0, 0, CLIENT_BREITE, CLIENT_HOEHE);
+    setFixedSize(fenster.size());
 }
 
 void frmRasterfang::ErzeugeSteuerelemente() {
-    setFixedSize(giPixel(CLIENT_BREITE, logicalDpiX()), giPixel(CLIENT_HOEHE, logicalDpiY()));
+    setFixedSize(Pixel(0, 0, CLIENT_BREITE, CLIENT_HOEHE).size());
 
-    const auto eintrag = [](QWidget* eltern, const QString& sName, QRect ort) {
+    const auto eintrag = [this](QWidget* eltern, const QString& sName, QRect ort) {
         auto* txt = new QLineEdit(eltern);
         txt->setObjectName(sName);
-        txt->setGeometry(ort);
+        Platziere(txt, ort);
         gMarkierenBeiFokus(*txt);
         gEinzeiligHalten(*txt);
         return txt;
     };
-    const auto beschriftung = [](QWidget* eltern, const QString& sName, const char* pszText,
-                                 QRect ort) {
+    const auto beschriftung = [this](QWidget* eltern, const QString& sName, const char* pszText,
+                                     QRect ort) {
         auto* lbl = new QLabel(QString::fromUtf8(pszText), eltern);
         lbl->setObjectName(sName);
-        lbl->setGeometry(ort);
+        Platziere(lbl, ort);
         return lbl;
     };
     const auto pfeil = [this](int iIndex, QRect ort) {
         auto* cmd = new QPushButton(this);
         cmd->setObjectName(QStringLiteral("cmdPfeil_%1").arg(iIndex));
-        cmd->setGeometry(ort);
+        Platziere(cmd, ort);
         cmd->setFont(pfeilSchrift());
         cmd->setIcon(QIcon(gPunktbild()));
         cmd->setIconSize(QSize(16, 16));
@@ -113,57 +148,70 @@ void frmRasterfang::ErzeugeSteuerelemente() {
 
     lblErgebnisDatei[0] =
         beschriftung(this, QStringLiteral("lblErgebnisDatei_0"), "Ergebnisdatei von Berufsschule",
-                     Pixel(156, 144, 4800, 204));
+                     QRect(156, 144, 4800, 204));
     txtErgebnisdatei =
-        eintrag(this, QStringLiteral("txtErgebnisdatei"), Pixel(156, 384, 4872, 312));
-    cmdPfeil[0] = pfeil(0, Pixel(5040, 384, 336, 312));
+        eintrag(this, QStringLiteral("txtErgebnisdatei"), QRect(156, 384, 4872, 312));
+    cmdPfeil[0] = pfeil(0, QRect(5040, 384, 336, 312));
 
     lblAnz[7] =
         beschriftung(this, QStringLiteral("lblAnz_7"),
-                     "Zeilennummer für Startzeile (kann leer bleiben)", Pixel(300, 816, 4272, 228));
+                     "Zeilennummer für Startzeile (kann leer bleiben)", QRect(300, 816, 4272, 228));
     lblAnz[8] = beschriftung(this, QStringLiteral("lblAnz_8"),
-                             "(erste Zeile mit Fachüberschriften)", Pixel(300, 1056, 4272, 204));
-    txtZeile = eintrag(this, QStringLiteral("txtZeile"), Pixel(4608, 888, 588, 312));
+                             "(erste Zeile mit Fachüberschriften)", QRect(300, 1056, 4272, 204));
+    txtZeile = eintrag(this, QStringLiteral("txtZeile"), QRect(4608, 888, 588, 312));
 
     fraSpalten = new QGroupBox(QStringLiteral("Spaltenpositionen der Felder (z.B. DN)"), this);
     fraSpalten->setObjectName(QStringLiteral("fraSpalten"));
-    fraSpalten->setGeometry(Pixel(156, 1392, 5220, 2508));
+    Platziere(fraSpalten, QRect(156, 1392, 5220, 2508));
     for (size_t i = 0; i < txtSpalte.size(); ++i) {
         lblAnz[i + 1] = beschriftung(fraSpalten, QStringLiteral("lblAnz_%1").arg(i + 1),
-                                     SPALTE_TEXT[i], Pixel(144, LABEL_OBEN[i], 3564, 204));
+                                     SPALTE_TEXT[i], QRect(144, LABEL_OBEN[i], 3564, 204));
         txtSpalte[i] = eintrag(fraSpalten, QStringLiteral("txtSpalte_%1").arg(i),
-                               Pixel(3744, SPALTE_OBEN[i], 588, 312));
+                               QRect(3744, SPALTE_OBEN[i], 588, 312));
         txtSpalte[i]->installEventFilter(this);
     }
     lblErgebnisDatei[1] = beschriftung(fraSpalten, QStringLiteral("lblErgebnisDatei_1"), "Wert",
-                                       Pixel(4416, 1824, 612, 204));
+                                       QRect(4416, 1824, 612, 204));
     txtFilterWert =
-        eintrag(fraSpalten, QStringLiteral("txtFilterWert"), Pixel(4452, 2064, 588, 312));
+        eintrag(fraSpalten, QStringLiteral("txtFilterWert"), QRect(4452, 2064, 588, 312));
 
     lblAnz[0] =
         beschriftung(this, QStringLiteral("lblAnz_0"),
-                     "Datei für extrahierte Berufsschulergebnisse", Pixel(156, 4068, 4800, 204));
+                     "Datei für extrahierte Berufsschulergebnisse", QRect(156, 4068, 4800, 204));
     txtErgebnisWorkfile =
-        eintrag(this, QStringLiteral("txtErgebnisWorkfile"), Pixel(156, 4308, 4872, 312));
-    cmdPfeil[1] = pfeil(1, Pixel(5040, 4308, 336, 312));
+        eintrag(this, QStringLiteral("txtErgebnisWorkfile"), QRect(156, 4308, 4872, 312));
+    cmdPfeil[1] = pfeil(1, QRect(5040, 4308, 336, 312));
 
     cmdOK = new QPushButton(QStringLiteral("&Start"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(Pixel(1416, 4980, 1236, 360));
+    Platziere(cmdOK, QRect(1416, 4980, 1236, 360));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmRasterfang::cmdOK_Click);
 
     cmdAbort = new QPushButton(QStringLiteral("&Beenden"), this);
     cmdAbort->setObjectName(QStringLiteral("cmdAbort"));
-    cmdAbort->setGeometry(Pixel(2940, 4980, 1236, 360));
+    Platziere(cmdAbort, QRect(2940, 4980, 1236, 360));
     connect(cmdAbort, &QPushButton::clicked, this, &QWidget::close);
 
     // Shows progress only: the user may click into it but never tabs into it.
     txtStatus = new QLineEdit(this);
     txtStatus->setObjectName(QStringLiteral("txtStatus"));
-    txtStatus->setGeometry(Pixel(-12, 5580, 5724, STATUS_HOEHE));
+    Platziere(txtStatus, QRect(-12, 5580, 5724, STATUS_HOEHE));
     txtStatus->setReadOnly(true);
     txtStatus->setFocusPolicy(Qt::ClickFocus);
+
+    // A screen reader names each entry by the label beside it instead of "Eingabefeld".
+    std::vector<std::pair<QLabel*, QLineEdit*>> paare{{lblErgebnisDatei[0], txtErgebnisdatei},
+                                                      {lblAnz[7], txtZeile},
+                                                      {lblErgebnisDatei[1], txtFilterWert},
+                                                      {lblAnz[0], txtErgebnisWorkfile}};
+    for (size_t i = 0; i < txtSpalte.size(); ++i) paare.push_back({lblAnz[i + 1], txtSpalte[i]});
+    for (const auto& [lbl, txt] : paare) {
+        lbl->setBuddy(txt);
+        txt->setAccessibleName(lbl->text());
+    }
+
+    Einpassen();
 }
 
 void frmRasterfang::LegeTabfolgeFest() {
@@ -213,7 +261,9 @@ void frmRasterfang::setzeZusammenfassungsAnzeige(std::function<void(const QStrin
 }
 
 void frmRasterfang::ZeigeZusammenfassung(const QString& sText) {
-    frmMessage fenster(this);
+    // A failure of printing is thrown from exec() to the handler of "&Start".
+    const std::unique_ptr<Drucker> drucker = gErgebnisDrucker(txtErgebnisWorkfile->text());
+    frmMessage fenster(this, drucker.get());
     fenster.sMessage(sText);
     fenster.exec();
 }

@@ -7,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "Eingaben.h"
 #include "FormRoutinen.h"
@@ -64,6 +66,13 @@ class frmRasterfang : public QDialog {
     void ZeigeZusammenfassung(const QString& sText);
     QLineEdit* Fokusziel(Eingabefeld feld, int iIndex) const;
     QRect Pixel(int l, int t, int w, int h) const;
+    /// Places `w` at the twips rectangle given, remembering it for Einpassen().
+    void Platziere(QWidget* w, int l, int t, int iBreite, int iHoehe);
+    void Platziere(QWidget* w, QRect twips) {
+        Platziere(w, twips.x(), twips.y(), twips.width(), twips.height());
+    }
+    /// Grows the layout where the font needs more room than the twips give.
+    void Einpassen();
 
     QLineEdit* txtErgebnisdatei = nullptr;
     std::array<QPushButton*, 2> cmdPfeil{};
@@ -78,6 +87,9 @@ class frmRasterfang : public QDialog {
     QLineEdit* txtStatus = nullptr;
     QGroupBox* fraSpalten = nullptr;
 
+    std::vector<std::pair<QWidget*, QRect>> m_entwurf;  ///< every control with its twips
+    double m_dSkalaX = 1.0;
+    double m_dSkalaY = 1.0;
     std::unique_ptr<Statusfeld> m_status;
     std::function<void(const QString&)> m_zusammenfassungsAnzeige;
     StartErgebnis m_letztesErgebnis = StartErgebnis::Fertig;

@@ -12,6 +12,7 @@
 #include "QtMauszeiger.h"
 #include "QtMeldungsBox.h"
 #include "Sitzungsende.h"
+#include "Sprachumgebung.h"
 #include "frmRasterfang.h"
 
 namespace {
@@ -32,6 +33,7 @@ int fenster(int argc, char** argv, const QString& sDatei) {
         return rastfang::Exitcode::AUFRUFFEHLER;
     }
     QApplication app(argc, argv);
+    rastfang::gbSprachumgebungEinrichten(app);
     rastfang::QtMeldungsBox box;
     const rastfang::MeldungsBoxTausch boxTausch(box);
     rastfang::QtMauszeiger zeiger;
@@ -74,6 +76,7 @@ int main(int argc, char** argv) {
         case rastfang::Befehlszeile::Art::Extract: {
             // No widgets and no display: a core application suffices for the whole run.
             QCoreApplication app(argc, argv);
+            rastfang::gbSprachumgebungEinrichten(app);
             rastfang::gAbbruchSignaleEinrichten(-1);
             return rastfang::giExtractAusfuehren(befehl);
         }

@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "Excel.h"
+#include "Sprachumgebung.h"
 #include "VbFehler.h"
 
 using namespace rastfang;
@@ -185,6 +186,7 @@ double SpitzeMB() {
 
 int main(int argc, char** argv) {
     QCoreApplication qapp(argc, argv);
+    gbSprachumgebungEinrichten(qapp);
     QTemporaryDir ordner;
     if (!ordner.isValid()) return 1;
     try {

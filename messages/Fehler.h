@@ -23,6 +23,8 @@ QString gsStPlatzhalter_Ersetzen(const QString& sText, const QString& sParameter
 
 /// The common error report of the workbook classes: title "Fehler " + VB code, text = the
 /// description, an empty line, "Funktion: " + procedure + error source ("/CXlsExtract").
+/// While it waits for OK the pointer is the arrow, as over a system message box; the pointer
+/// shown before (the hourglass of a run) comes back after it.
 void gZeigeFehlerbericht(const PendingError& fehler, const QString& sProzedur,
                          const QString& sFehlerquelle);
 

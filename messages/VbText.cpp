@@ -1,7 +1,8 @@
 #include "VbText.h"
 
+#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "VbFehler.h"
@@ -20,7 +21,9 @@ QString gsRTrim(const QString& s) {
     return s.left(n);
 }
 
-QString gsTrim(const QString& s) { return gsLTrim(gsRTrim(s)); }
+QString gsTrim(const QString& s) {
+    return gsLTrim(gsRTrim(s));
+}
 
 namespace {
 bool istLeer(QChar c) {
@@ -30,7 +33,8 @@ bool istLeer(QChar c) {
 
 double radixWert(const std::string& ziffern, int basis) {
     if (ziffern.empty()) return 0;
-    const unsigned long long u = std::strtoull(ziffern.c_str(), nullptr, basis);
+    unsigned long long u = 0;
+    std::from_chars(ziffern.data(), ziffern.data() + ziffern.size(), u, basis);
     // VB reads up to 32 bits here; larger values wrap like its Long conversion.
     if (basis == 16 && ziffern.size() <= 4) return static_cast<int16_t>(static_cast<uint16_t>(u));
     return static_cast<int32_t>(static_cast<uint32_t>(u));
@@ -60,21 +64,29 @@ double gdVal(const QString& s) {
         return 0;
     }
     size_t i = 0;
-    std::string zahl;
-    if (i < k.size() && (k[i] == '+' || k[i] == '-')) zahl.push_back(k[i++]);
+    bool negativ = false;
+    if (i < k.size() && (k[i] == '+' || k[i] == '-')) negativ = k[i++] == '-';
+    std::string zahl;          // digits, point and exponent in the form std::from_chars reads
+    int iStellenVorKomma = 0;  // significant digits before the point
+    int iNullenNachKomma = 0;  // zeros after the point before the first significant digit
     bool ziffer = false;
     while (i < k.size() && std::isdigit(static_cast<unsigned char>(k[i]))) {
+        if (iStellenVorKomma > 0 || k[i] != '0') ++iStellenVorKomma;
         zahl.push_back(k[i++]);
         ziffer = true;
     }
     if (i < k.size() && k[i] == '.') {
         zahl.push_back(k[i++]);
+        bool signifikant = iStellenVorKomma > 0;
         while (i < k.size() && std::isdigit(static_cast<unsigned char>(k[i]))) {
+            if (!signifikant && k[i] == '0') ++iNullenNachKomma;
+            signifikant = signifikant || k[i] != '0';
             zahl.push_back(k[i++]);
             ziffer = true;
         }
     }
     if (!ziffer) return 0;
+    long long iExponent = 0;
     if (i < k.size() && (k[i] == 'e' || k[i] == 'E' || k[i] == 'd' || k[i] == 'D')) {
         std::string exponent = "e";
         size_t j = i + 1;
@@ -84,11 +96,27 @@ double gdVal(const QString& s) {
             exponent.push_back(k[j++]);
             expZiffer = true;
         }
-        if (expZiffer) zahl += exponent;
+        if (expZiffer) {
+            zahl += exponent;
+            const char* pAnfang = exponent.data() + (exponent[1] == '+' ? 2 : 1);
+            if (std::from_chars(pAnfang, exponent.data() + exponent.size(), iExponent).ec !=
+                std::errc())
+                iExponent = exponent[1] == '-' ? -100000 : 100000;  // too long to matter
+        }
     }
-    const double d = std::strtod(zahl.c_str(), nullptr);
+    // from_chars never looks at the process locale, which may want a decimal comma.
+    double d = 0;
+    const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), d);
+    (void)ende;
+    if (fehler == std::errc::result_out_of_range) {
+        // Out of range either way: beyond the largest double, or below the smallest (which is 0).
+        const long long iGroessenordnung =
+            iExponent + (iStellenVorKomma > 0 ? iStellenVorKomma - 1 : -iNullenNachKomma - 1);
+        if (iGroessenordnung >= 0) throw VbFehler(FEHLER_UEBERLAUF);
+        d = 0;
+    }
     if (!std::isfinite(d)) throw VbFehler(FEHLER_UEBERLAUF);
-    return d;
+    return negativ ? -d : d;
 }
 
 }  // namespace rastfang

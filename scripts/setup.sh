@@ -12,6 +12,7 @@ packages=(
     xvfb xauth fonts-dejavu-core
     librsvg2-bin
     dpkg-dev file lintian desktop-file-utils appstream man-db qt6-translations-l10n
+    locales poppler-utils
 )
 
 missing=()

@@ -1,16 +1,22 @@
-// Pictures of the two windows for the documentation: the main window with the example's entries
-// and the result window after a real run on the example workbook. Run under a display (Xvfb):
+// Pictures of the two windows for the documentation: the main window with the example's entries,
+// an entry's context menu, the open dialog of the input picker, and the result window after a
+// real run on the example workbook. Run under a display (Xvfb):
 //   rastfang_bildschirmfotos BEISPIEL.xlsx ZIELORDNER
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
+#include <memory>
 
 #include "Plattform.h"
+#include "Sprachumgebung.h"
 #include "frmMessage.h"
 #include "frmRasterfang.h"
 
@@ -28,6 +34,7 @@ bool speichere(QWidget& fenster, const QString& sPfad) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    rastfang::gbSprachumgebungEinrichten(app);
     if (argc != 3) {
         std::fprintf(stderr, "Aufruf: rastfang_bildschirmfotos BEISPIEL.xlsx ZIELORDNER\n");
         return 2;
@@ -55,6 +62,24 @@ int main(int argc, char** argv) {
     hauptfenster.setzeEingaben(e);
     hauptfenster.show();
     bool bOk = speichere(hauptfenster, ziel.filePath(QStringLiteral("hauptfenster.png")));
+
+    // The context menu of the input entry with its text selected, as a right click opens it.
+    auto* txtEingabe = hauptfenster.findChild<QLineEdit*>(QStringLiteral("txtErgebnisdatei"));
+    txtEingabe->selectAll();
+    const std::unique_ptr<QMenu> menue(txtEingabe->createStandardContextMenu());
+    menue->popup(txtEingabe->mapToGlobal(txtEingabe->rect().center()));
+    bOk = speichere(*menue, ziel.filePath(QStringLiteral("kontextmenue.png"))) && bOk;
+    menue->close();
+
+    // The open dialog of the input picker, grabbed while it waits for the user.
+    QTimer::singleShot(300, &hauptfenster, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            bOk = speichere(*dialog, ziel.filePath(QStringLiteral("dateidialog.png"))) && bOk;
+            dialog->close();
+        }
+    });
+    hauptfenster.findChild<QPushButton*>(QStringLiteral("cmdPfeil_0"))->click();
+    hauptfenster.setzeEingaben(e);
 
     // The result window as the run shows it, grabbed before it is closed.
     hauptfenster.setzeZusammenfassungsAnzeige([&](const QString& sText) {

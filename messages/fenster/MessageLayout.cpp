@@ -1,5 +1,6 @@
 #include "MessageLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rastfang {
@@ -9,7 +10,11 @@ using namespace MessageMasse;
 MessageLayout gMessageLayout(const MessageFenstermasse& masse) {
     MessageLayout l{};
     l.fAussenHoehe = masse.fAussenHoehe < MIN_HOEHE ? MIN_HOEHE : masse.fAussenHoehe;
-    l.fAussenBreite = masse.fAussenBreite < MIN_BREITE ? MIN_BREITE : masse.fAussenBreite;
+    // As designed, OK, the gap and twice "&Drucken" just fill the smallest window.
+    const float fMinBreite =
+        std::max(MIN_BREITE, masse.fOkBreite + 2.0f * (KNOPF_ABSTAND + masse.fDruckenBreite) +
+                                 masse.fRahmenBreite);
+    l.fAussenBreite = masse.fAussenBreite < fMinBreite ? fMinBreite : masse.fAussenBreite;
     const float fInnenBreite = l.fAussenBreite - masse.fRahmenBreite;
     const float fInnenHoehe = l.fAussenHoehe - masse.fRahmenHoehe;
 
@@ -18,10 +23,10 @@ MessageLayout gMessageLayout(const MessageFenstermasse& masse) {
     if (fTextHoehe >= 0.0f) l.fTextHoehe = fTextHoehe;
 
     l.fOkOben = fInnenHoehe - KNOPF_ABSTAND_UNTEN;
-    l.fOkLinks = (fInnenBreite - OK_BREITE) / 2.0f;
-    const float fR = fInnenBreite - DRUCKEN_BREITE - RAND_RECHTS;
+    l.fOkLinks = (fInnenBreite - masse.fOkBreite) / 2.0f;
+    const float fR = fInnenBreite - masse.fDruckenBreite - RAND_RECHTS;
     l.fDruckenOben = l.fOkOben;
-    const float fNebenOk = l.fOkLinks + OK_BREITE + KNOPF_ABSTAND;
+    const float fNebenOk = l.fOkLinks + masse.fOkBreite + KNOPF_ABSTAND;
     l.fDruckenLinks = fNebenOk <= fR ? fR : fNebenOk;
     return l;
 }

@@ -27,6 +27,9 @@ struct MessageFenstermasse {
     float fAussenHoehe = 0;   ///< outer height (with frame and caption)
     float fRahmenBreite = 0;  ///< outer width − inner width
     float fRahmenHoehe = 0;   ///< outer height − inner height
+    /// The buttons' widths: as designed, or wider where the font needs more room.
+    float fOkBreite = MessageMasse::OK_BREITE;
+    float fDruckenBreite = MessageMasse::DRUCKEN_BREITE;
 };
 
 /// Where everything goes, in twips. The text box sits at (0, 0).
@@ -44,7 +47,8 @@ struct MessageLayout {
 };
 
 /// Lays the window out: the outer size is raised to the minimum first, the controls follow the
-/// inner size that results. All values single precision.
+/// inner size that results. The minimum width grows with wider buttons, so that "&Drucken" still
+/// fits beside the centred "&OK". All values single precision.
 MessageLayout gMessageLayout(const MessageFenstermasse& masse);
 
 /// Twips to whole pixels at `dDpi` dots per inch (15 twips a pixel at 96), rounded.

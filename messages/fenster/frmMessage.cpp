@@ -1,14 +1,18 @@
 #include "frmMessage.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <utility>
 
 #include "CenterDlg.h"
 #include "Fehler.h"
 #include "MessageLayout.h"
+#include "Platzbedarf.h"
 
 namespace rastfang {
 
@@ -58,11 +62,22 @@ frmMessage::frmMessage(QWidget* hauptfenster, Drucker* drucker)
     m_txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtMessage->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_txtMessage->move(0, 0);
+    // Like a multi-line text box of the original platform, Tab moves on instead of inserting.
+    m_txtMessage->setTabChangesFocus(true);
 
     m_cmdOK =
         neuerKnopf(QStringLiteral("&OK"), QStringLiteral("cmdOK"), MessageMasse::OK_BREITE, this);
     m_cmdDrucken = neuerKnopf(QStringLiteral("&Drucken"), QStringLiteral("cmdDrucken"),
                               MessageMasse::DRUCKEN_BREITE, this);
+    // Buttons grow where the font needs more room than the designed width gives.
+    for (auto [knopf, fBreite] :
+         {std::pair{m_cmdOK, &m_fOkBreite}, std::pair{m_cmdDrucken, &m_fDruckenBreite}}) {
+        const int iBedarf = gPlatzbedarf(*knopf).width();
+        if (iBedarf > knopf->width()) {
+            *fBreite = gfPixelZuTwips(iBedarf + 1, logicalDpiX());
+            knopf->resize(iBedarf + 1, knopf->height());
+        }
+    }
     setTabOrder(m_txtMessage, m_cmdOK);
     setTabOrder(m_cmdOK, m_cmdDrucken);
 
@@ -82,6 +97,25 @@ void frmMessage::sMessage(const QString& sText) {
 void frmMessage::done(int iErgebnis) {
     m_bGeladen = false;
     QDialog::done(iErgebnis);
+    if (m_schleife) m_schleife->exit();
+}
+
+int frmMessage::exec() {
+    // QDialog::exec's own loop ends only by hiding the window; a failed print must end the
+    // wait with the window still there, so the wait is a loop of our own.
+    const bool bWarModal = testAttribute(Qt::WA_ShowModal);
+    setAttribute(Qt::WA_ShowModal, true);
+    setResult(Rejected);
+    QEventLoop schleife;
+    const QPointer<frmMessage> selbst(this);
+    m_schleife = &schleife;
+    show();
+    if (isVisible()) schleife.exec(QEventLoop::DialogExec);
+    if (!selbst) return Rejected;
+    m_schleife = nullptr;
+    setAttribute(Qt::WA_ShowModal, bWarModal);
+    if (m_fehler) std::rethrow_exception(std::exchange(m_fehler, nullptr));
+    return result();
 }
 
 void frmMessage::showEvent(QShowEvent* ereignis) {
@@ -104,10 +138,7 @@ void frmMessage::Form_Load() {
     }
 
     // Opens centred on the screen, not over the main window.
-    if (const QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        const QRect flaeche = schirm->geometry();
-        move(flaeche.topLeft() + gZentriertePosition(flaeche.size(), frameGeometry().size()));
-    }
+    gZentrieren(*this);
 }
 
 void frmMessage::resizeEvent(QResizeEvent* ereignis) {
@@ -120,16 +151,20 @@ void frmMessage::Form_Resize() {
     const double dDpiY = logicalDpiY();
     const QSize rahmen = frameGeometry().size() - size();
 
-    // Keep the window system from making the window smaller than the layout allows.
-    const QSize minimum(giTwipsZuPixel(MessageMasse::MIN_BREITE, dDpiX) - rahmen.width(),
-                        giTwipsZuPixel(MessageMasse::MIN_HOEHE, dDpiY) - rahmen.height());
-    if (minimumSize() != minimum) setMinimumSize(minimum);
-
     MessageFenstermasse masse;
-    masse.fAussenBreite = gfPixelZuTwips(width() + rahmen.width(), dDpiX);
-    masse.fAussenHoehe = gfPixelZuTwips(height() + rahmen.height(), dDpiY);
     masse.fRahmenBreite = gfPixelZuTwips(rahmen.width(), dDpiX);
     masse.fRahmenHoehe = gfPixelZuTwips(rahmen.height(), dDpiY);
+    masse.fOkBreite = m_fOkBreite;
+    masse.fDruckenBreite = m_fDruckenBreite;
+
+    // Keep the window system from making the window smaller than the layout allows.
+    const MessageLayout kleinst = gMessageLayout(masse);
+    const QSize minimum(giTwipsZuPixel(kleinst.fAussenBreite, dDpiX) - rahmen.width(),
+                        giTwipsZuPixel(kleinst.fAussenHoehe, dDpiY) - rahmen.height());
+    if (minimumSize() != minimum) setMinimumSize(minimum);
+
+    masse.fAussenBreite = gfPixelZuTwips(width() + rahmen.width(), dDpiX);
+    masse.fAussenHoehe = gfPixelZuTwips(height() + rahmen.height(), dDpiY);
     const MessageLayout l = gMessageLayout(masse);
 
     const int iBreite = giTwipsZuPixel(l.fAussenBreite, dDpiX) - rahmen.width();
@@ -155,6 +190,13 @@ void frmMessage::keyPressEvent(QKeyEvent* ereignis) {
         ereignis->accept();
         return;
     }
+    // No default button, but Enter presses the button that has the focus.
+    const bool bEnter = ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter;
+    if (bEnter && (focusWidget() == m_cmdOK || focusWidget() == m_cmdDrucken)) {
+        static_cast<QPushButton*>(focusWidget())->click();
+        ereignis->accept();
+        return;
+    }
     QDialog::keyPressEvent(ereignis);
 }
 
@@ -166,7 +208,13 @@ void frmMessage::cmdDrucken_Click() {
         bild.setDotsPerMeterY(static_cast<int>(dPunkteProMeter));
         m_drucker->Drucken(bild);
     } catch (...) {
-        // The window stays open; the user may try again once a printer is there.
+        // No handling of its own: a modal showing hands the failure to its caller. Shown
+        // without waiting, nobody can take it over, and the window reports it itself.
+        if (m_schleife) {
+            m_fehler = std::current_exception();
+            m_schleife->exit();
+            return;
+        }
         gZeigeFehlerbericht(gAktuellerFehler(std::current_exception()),
                             QStringLiteral("cmdDrucken_Click"), QStringLiteral("/frmMessage"));
     }

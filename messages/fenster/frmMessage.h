@@ -4,10 +4,13 @@
 
 #include <QDialog>
 #include <QString>
+#include <exception>
 #include <memory>
 
 #include "Drucker.h"
+#include "MessageLayout.h"
 
+class QEventLoop;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -15,7 +18,8 @@ namespace rastfang {
 
 /// Modal result window "Ergebnisse". Set the text with `sMessage`, then `exec()`. Each showing
 /// (the first, and any after a close) fills the text in, takes the outer height of the main
-/// window and opens centred on the screen. Esc presses "&Drucken"; there is no default button.
+/// window and opens centred on the screen. Esc presses "&Drucken"; there is no default button,
+/// but Enter presses the button that has the focus, and Tab leaves the text box.
 /// The controls are named "txtMessage", "cmdOK" and "cmdDrucken".
 class frmMessage : public QDialog {
     Q_OBJECT
@@ -31,6 +35,11 @@ class frmMessage : public QDialog {
     /// Closes the window; the next showing fills it afresh, as a newly loaded window.
     void done(int iErgebnis) override;
 
+    /// Shows the window modally and waits until it is closed, as QDialog::exec. A failure of a
+    /// button (printing) has no handling of its own: it ends the wait, leaving the window open,
+    /// and is thrown from here to the caller's handler.
+    int exec() override;
+
   protected:
     void showEvent(QShowEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -42,6 +51,10 @@ class frmMessage : public QDialog {
     void cmdDrucken_Click();
 
     QString m_sMessage;
+    QEventLoop* m_schleife = nullptr;             ///< the wait of exec(), while it runs
+    std::exception_ptr m_fehler;                  ///< a failure of a button, for exec() to throw
+    float m_fOkBreite = MessageMasse::OK_BREITE;  ///< twips, or what the font needs
+    float m_fDruckenBreite = MessageMasse::DRUCKEN_BREITE;  ///< twips, or what the font needs
     bool m_bGeladen = false;
     std::unique_ptr<Drucker> m_eigenerDrucker;
     Drucker* m_drucker;

@@ -2,10 +2,13 @@
 // dialog is asked, what comes back into the entry, cancel), and the real Qt dialog behind it.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -174,4 +177,70 @@ TEST(QtDateiDialog, AbbruchUndWahl) {
 }
 
 }  // namespace
+}  // namespace rastfang
+
+namespace rastfang {
+namespace {
+
+// The visible texts of a file dialog: its labels and its visible buttons, in order.
+QStringList beschriftungen(const QFileDialog& dialog) {
+    QStringList texte;
+    for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"}) {
+        const auto* lbl = dialog.findChild<QLabel*>(QString::fromLatin1(name));
+        texte << (lbl ? lbl->text() : QString());
+    }
+    for (const QPushButton* knopf : dialog.findChildren<QPushButton*>()) {
+        if (knopf->isVisible()) texte << knopf->text();
+    }
+    return texte;
+}
+
+}  // namespace
+
+// Qt's own texts are German whatever the desktop's language: the labels, buttons and dates of
+// both file dialogs, and the context menu of an entry.
+TEST_F(Dateiauswahl, QtSprichtDeutsch) {
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    QFile datei(ordner.filePath(QStringLiteral("noten.xls")));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(datei.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(14, 5)),
+                                  QFileDevice::FileModificationTime));
+    datei.close();
+
+    DateiDialogOptionen o;
+    o.filter = FILTER;
+    o.sStartordner = ordner.path();
+    QStringList texte;
+    QString sDatum;
+    const auto lesen = [&](QFileDialog& dialog) {
+        texte = beschriftungen(dialog);
+        const auto* liste = dialog.findChild<QAbstractItemView*>(QStringLiteral("treeView"));
+        ASSERT_NE(liste, nullptr);
+        // The folder is read in the background.
+        for (int i = 0; i < 250 && liste->model()->rowCount(liste->rootIndex()) < 1; ++i)
+            QTest::qWait(20);
+        const QModelIndex zeile = liste->model()->index(0, 0, liste->rootIndex());
+        sDatum = zeile.siblingAtColumn(3).data().toString();
+        dialog.reject();
+    };
+    MitQtDialog(o, lesen);
+    EXPECT_EQ(texte, QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "&Öffnen",
+                                  "Abbrechen"}));
+    EXPECT_EQ(sDatum, "01.03.26 14:05");
+
+    o.art = DateiDialogOptionen::Art::Speichern;
+    MitQtDialog(o, lesen);
+    EXPECT_EQ(texte, QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "S&peichern",
+                                  "Abbrechen"}));
+
+    const std::unique_ptr<QMenu> menue(feld("txtZeile")->createStandardContextMenu());
+    QStringList punkte;
+    for (const QAction* punkt : menue->actions()) {
+        if (!punkt->isSeparator()) punkte << punkt->text().section(QLatin1Char('\t'), 0, 0);
+    }
+    EXPECT_EQ(punkte, QStringList({"&Rückgängig", "Wieder&herstellen", "&Ausschneiden", "&Kopieren",
+                                   "Einf&ügen", "Löschen", "Alles auswählen"}));
+}
+
 }  // namespace rastfang

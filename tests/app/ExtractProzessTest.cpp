@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <clocale>
+#include <optional>
 
 #include "KleinerDatentraeger.h"
 #include "TestHilfen.h"
@@ -24,8 +26,10 @@ struct Lauf {
 };
 
 // Runs the program with no display at all, so that nothing can quietly need one.
-Lauf starte(const QStringList& argumente, const QString& sDatenordner = {}) {
+Lauf starte(const QStringList& argumente, const QString& sDatenordner = {},
+            const QProcessEnvironment& zusatz = {}) {
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    for (const QString& sName : zusatz.keys()) umgebung.insert(sName, zusatz.value(sName));
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         umgebung.remove(QString::fromLatin1(name));
     }
@@ -52,6 +56,25 @@ QString zusammenfassung(const QString& sFilter, int i10a, int i10b) {
         .arg(sFilter)
         .arg(i10a)
         .arg(i10b);
+}
+
+// The LOCPATH under which de_DE.UTF-8 exists: empty when the system has it, else a folder made
+// with localedef in the build folder; nullopt when neither works.
+std::optional<QString> deutscheLocale() {
+    if (locale_t l = newlocale(LC_ALL_MASK, "de_DE.UTF-8", locale_t{})) {
+        freelocale(l);
+        return QString();
+    }
+    const QString sOrdner = QStringLiteral(RASTFANG_BINARY_DIR "/locale");
+    const QString sLocale = sOrdner + QStringLiteral("/de_DE.UTF-8");
+    if (!QFileInfo::exists(sLocale + QStringLiteral("/LC_NUMERIC"))) {
+        QDir().mkpath(sOrdner);
+        QProcess::execute(QStringLiteral("localedef"),
+                          {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"),
+                           QStringLiteral("UTF-8"), sLocale});
+    }
+    if (!QFileInfo::exists(sLocale + QStringLiteral("/LC_NUMERIC"))) return std::nullopt;
+    return sOrdner;
 }
 
 const QString ERGEBNISSE = gsTestdatei(QStringLiteral("app_ergebnisse.xlsx"));
@@ -246,4 +269,52 @@ for r in openpyxl.load_workbook(sys.argv[1])["VELMORA"].iter_rows(min_row=3, val
             EXPECT_EQ(sBefund, sErste);
         }
     }
+}
+
+// The example run must give the same workbook on a German desktop as in the C locale: a decimal
+// comma anywhere in the file would make openpyxl refuse it or turn 1,5 into 1.
+TEST(ExtractProzess, BeispielGleichUnterCUndDeutsch) {
+    const std::optional<QString> sLocpath = deutscheLocale();
+    if (!sLocpath) GTEST_SKIP() << "no de_DE.UTF-8 locale (package locales) on this system";
+    QTemporaryDir tmp;
+    const QString sBeispiel =
+        QStringLiteral(RASTFANG_TESTDATA "/../../examples/berufsschule_ergebnisse.xlsx");
+    const QStringList optionen{"--name", "C", "--datenfilter", "B", "--filterwert", "IHK"};
+
+    QProcessEnvironment c;
+    c.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    QProcessEnvironment deutsch;
+    deutsch.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    deutsch.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    if (!sLocpath->isEmpty()) deutsch.insert(QStringLiteral("LOCPATH"), *sLocpath);
+
+    const QString sC = tmp.filePath(QStringLiteral("c.xlsx"));
+    const QString sDe = tmp.filePath(QStringLiteral("de.xlsx"));
+    const Lauf laufC = starte(QStringList{"extract", sBeispiel, sC} + optionen, tmp.path(), c);
+    const Lauf laufDe =
+        starte(QStringList{"extract", sBeispiel, sDe} + optionen, tmp.path(), deutsch);
+    EXPECT_EQ(laufC.iExit, 0) << laufC.sFehler.toStdString();
+    EXPECT_EQ(laufDe.iExit, 0) << laufDe.sFehler.toStdString();
+    EXPECT_EQ(laufDe.sAus, laufC.sAus);
+
+    const QString sBefund = gsPython(QStringLiteral(R"(
+import sys, openpyxl
+def mappe(pfad):
+    ws = openpyxl.load_workbook(pfad)["VELMORA"]
+    zellen = [(z.coordinate, z.value, z.number_format, z.font.b, z.fill.fgColor.rgb,
+               z.protection.locked) for zeile in ws.iter_rows() for z in zeile]
+    breiten = sorted((k, d.width) for k, d in ws.column_dimensions.items())
+    r = ws.page_margins
+    return zellen, breiten, (r.left, r.right, r.top, r.bottom, r.header, r.footer)
+c, de = mappe(sys.argv[1]), mappe(sys.argv[2])
+print(len(c[0]), [(x, y) for x, y in zip(c[0], de[0]) if x != y][:3], c[1:] == de[1:])
+print(sorted({z[1] for z in de[0] if isinstance(z[1], float) and z[1] != int(z[1])}))
+)"),
+                                     {sC, sDe});
+    const QStringList zeilen = sBefund.split(QLatin1Char('\n'));
+    ASSERT_GE(zeilen.size(), 2) << sBefund.toStdString();
+    EXPECT_TRUE(zeilen[0].endsWith(QStringLiteral(" [] True"))) << sBefund.toStdString();
+    EXPECT_FALSE(zeilen[0].startsWith(QStringLiteral("0 "))) << sBefund.toStdString();
+    // Grades keep their decimal (2.25 would become 2 with a comma-reading strtod).
+    EXPECT_NE(zeilen[1], QStringLiteral("[]")) << sBefund.toStdString();
 }

@@ -6,9 +6,19 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
+#include <deque>
+#include <iterator>
+#include <optional>
+#include <vector>
 
+#include "DateiDialog.h"
 #include "FensterHilfen.h"
 #include "frmMessage.h"
 
@@ -268,7 +278,13 @@ TEST_F(StartTest, AbbruchUndFehlerpfadStellenZeigerUndStatusZurueck) {
     feld("txtErgebnisdatei")->setText(sKaputt);
     EXPECT_TRUE(meldungBeimStart("Fehler VB01004").endsWith("Funktion: OpenFile/CXlsExtract"));
     EXPECT_EQ(fenster->letztesErgebnis(), StartErgebnis::Abgebrochen);
+    // The arrow while the report waits for OK, the hourglass again after it.
+    EXPECT_EQ(recorder.meldungen[0].iZeiger, Mauszeiger::STANDARD);
+    ASSERT_GE(zeiger.werte.size(), 3u);
     EXPECT_EQ(zeiger.werte.front(), Mauszeiger::SANDUHR);
+    const auto pfeil = std::find(zeiger.werte.begin(), zeiger.werte.end(), Mauszeiger::STANDARD);
+    ASSERT_NE(pfeil, zeiger.werte.end());
+    EXPECT_EQ(*std::next(pfeil), Mauszeiger::SANDUHR);
     EXPECT_TRUE(statustexte.contains(QStringLiteral("Öffne Ergebnisdatei von Berufsschule ...")));
     inRuhe();
 
@@ -312,4 +328,111 @@ TEST_F(StartTest, ZusammenfassungImErgebnisfenster) {
     EXPECT_EQ(sGezeigt, zusammenfassung("ohne", 4, 3).replace(QStringLiteral("\r\n"), "\n"));
     EXPECT_EQ(iHoehe, hauptfenster.frameGeometry().height());
     EXPECT_EQ(hauptfenster.letztesErgebnis(), StartErgebnis::Fertig);
+}
+
+namespace {
+
+/// A file dialog that answers from a list and keeps what it was asked.
+struct DialogAntworten : DateiDialog {
+    std::optional<QString> Zeige(const DateiDialogOptionen& o) override {
+        gefragt.push_back(o);
+        if (antworten.empty()) return std::nullopt;
+        std::optional<QString> a = antworten.front();
+        antworten.pop_front();
+        return a;
+    }
+    std::deque<std::optional<QString>> antworten;
+    std::vector<DateiDialogOptionen> gefragt;
+};
+
+/// Share of the pixels of `a` and `b` (same size) whose colours differ by at most 48 per channel.
+double gleicheAnteil(const QImage& a, const QImage& b) {
+    qint64 iGleich = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            iGleich += std::abs(qRed(p) - qRed(q)) <= 48 && std::abs(qGreen(p) - qGreen(q)) <= 48 &&
+                       std::abs(qBlue(p) - qBlue(q)) <= 48;
+        }
+    }
+    return double(iGleich) / (qint64(a.width()) * a.height());
+}
+
+}  // namespace
+
+// Without a printer "&Drucken" writes a one-page PDF where the user says; Cancel does nothing; a
+// failure leaves the window to the handler of "&Start", which reports it.
+TEST_F(StartTest, DruckenOhneDruckerAlsPdf) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed";
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) missing";
+    DialogAntworten dialog;
+    const DateiDialogTausch tausch(dialog);
+    const QString sPdf = tmp.filePath(QStringLiteral("Ergebnisse.pdf"));
+    dialog.antworten = {std::nullopt, sPdf, tmp.filePath(QStringLiteral("fehlt/Ergebnisse.pdf"))};
+
+    frmRasterfang hauptfenster;
+    hauptfenster.setzeEingaben(gueltig());
+    hauptfenster.show();
+    bool bNachAbbruchOffen = false;
+    bool bPdfDa = false;
+    QImage bild;
+    QTimer::singleShot(0, &hauptfenster, [&] {
+        auto* meldung = qobject_cast<frmMessage*>(QApplication::activeModalWidget());
+        if (!meldung) return;
+        auto* drucken = meldung->findChild<QPushButton*>(QStringLiteral("cmdDrucken"));
+        drucken->click();
+        bNachAbbruchOffen = meldung->isVisible() && !QFile::exists(sPdf);
+        bild = meldung->grab().toImage();
+        drucken->click();
+        bPdfDa = QFile::exists(sPdf);
+        drucken->click();  // into a missing folder: fails
+    });
+    recorder.meldungen.clear();
+    hauptfenster.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+
+    EXPECT_TRUE(bNachAbbruchOffen);
+    ASSERT_TRUE(bPdfDa);
+    ASSERT_EQ(dialog.gefragt.size(), 3u);
+    const DateiDialogOptionen& o = dialog.gefragt[0];
+    EXPECT_EQ(o.art, DateiDialogOptionen::Art::Speichern);
+    EXPECT_EQ(o.sTitel, "Druckausgabe speichern unter");
+    EXPECT_EQ(QDir(o.sStartordner).canonicalPath(), QDir(tmp.path()).canonicalPath());
+    EXPECT_EQ(o.sDateiName, "Ergebnisse.pdf");
+    EXPECT_FALSE(o.bKeineUeberschreibFrage);
+    ASSERT_EQ(recorder.meldungen.size(), 1u);
+    EXPECT_EQ(recorder.meldungen[0].sTitel, "Fehler VB00482");
+    EXPECT_EQ(recorder.meldungen[0].sText, "Druckerfehler\r\n\r\nFunktion: cmdStart/frmRasterfang");
+    EXPECT_EQ(hauptfenster.letztesErgebnis(), StartErgebnis::Fehler);
+
+    // One page, showing the window: rendered at the screen's resolution, the picture on the
+    // page (everything not white) matches the window's grab scaled to the same size.
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {sPdf});
+    info.waitForFinished();
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression("Pages:\\s+1\\n")));
+    const QString sPng = tmp.filePath(QStringLiteral("seite"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"),
+                                {"-r", QString::number(hauptfenster.logicalDpiX()), "-png",
+                                 "-singlefile", sPdf, sPng}),
+              0);
+    QImage seite(sPng + QStringLiteral(".png"));
+    ASSERT_FALSE(seite.isNull());
+    seite = seite.convertToFormat(QImage::Format_RGB32);
+    QRect bereich;
+    for (int y = 0; y < seite.height(); ++y) {
+        for (int x = 0; x < seite.width(); ++x) {
+            if (seite.pixel(x, y) != qRgb(255, 255, 255)) bereich |= QRect(x, y, 1, 1);
+        }
+    }
+    ASSERT_FALSE(bereich.isEmpty());
+    EXPECT_NEAR(bereich.width(), bild.width() / bild.devicePixelRatio(), 3);
+    const QImage ausschnitt = seite.copy(bereich);
+    const QImage fenster =
+        bild.convertToFormat(QImage::Format_RGB32)
+            .scaled(bereich.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Mostly white and grey, so even a mirrored window would share over nine in ten pixels.
+    EXPECT_GT(gleicheAnteil(ausschnitt, fenster), 0.98);
 }

@@ -2,6 +2,7 @@
 // Esc, the close box, files dropped from a file manager, line breaks pasted into an entry, SIGTERM.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <signal.h>
 #include <QClipboard>
 #include <QDropEvent>
@@ -10,22 +11,34 @@
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
+#include <map>
 
 #include "FensterHilfen.h"
 #include "Sitzungsende.h"
 #include "Twips.h"
+#include "frmMessage.h"
 
 using namespace rastfang;
 using rastfang::test::FensterTest;
 
 TEST_F(FensterTest, AufbauNachTwipsTabelle) {
     EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Berufsschulergebnisse extrahieren"));
-    const double x = fenster->logicalDpiX();
-    const double y = fenster->logicalDpiY();
-    EXPECT_EQ(fenster->size(), QSize(giPixel(5712, x), giPixel(5892, y)));
-    EXPECT_EQ(feld("txtErgebnisdatei")->geometry(), gPixelRechteck(156, 384, 4872, 312, x, y));
-    EXPECT_EQ(feld("txtSpalte_3")->geometry(), gPixelRechteck(3744, 1344, 588, 312, x, y));
-    EXPECT_EQ(knopf("cmdOK")->geometry(), gPixelRechteck(1416, 4980, 1236, 360, x, y));
+    // The twips table, grown by one factor where the font needs more room than it gives.
+    const double dDpiX = fenster->logicalDpiX();
+    const double dDpiY = fenster->logicalDpiY();
+    const double x = dDpiX * fenster->width() / giPixel(5712, dDpiX);
+    const double y = dDpiY * fenster->height() / giPixel(5892, dDpiY);
+    EXPECT_GE(x, fenster->logicalDpiX());
+    EXPECT_GE(y, fenster->logicalDpiY());
+    const auto nahe = [](QRect ist, QRect soll) {
+        return (ist.topLeft() - soll.topLeft()).manhattanLength() <= 2 &&
+               std::abs(ist.width() - soll.width()) <= 1 &&
+               std::abs(ist.height() - soll.height()) <= 1;
+    };
+    EXPECT_PRED2(nahe, feld("txtErgebnisdatei")->geometry(),
+                 gPixelRechteck(156, 384, 4872, 312, x, y));
+    EXPECT_PRED2(nahe, feld("txtSpalte_3")->geometry(), gPixelRechteck(3744, 1344, 588, 312, x, y));
+    EXPECT_PRED2(nahe, knopf("cmdOK")->geometry(), gPixelRechteck(1416, 4980, 1236, 360, x, y));
 
     auto* rahmen = feld<QGroupBox>("fraSpalten");
     ASSERT_NE(rahmen, nullptr);
@@ -50,8 +63,8 @@ TEST_F(FensterTest, AufbauNachTwipsTabelle) {
     }
     // The status line: along the whole bottom edge, read-only, outside the tab chain.
     QLineEdit* status = feld("txtStatus");
-    EXPECT_EQ(status->geometry(),
-              QRect(0, fenster->height() - giPixel(312, y), fenster->width(), giPixel(312, y)));
+    EXPECT_PRED2(nahe, status->geometry(),
+                 QRect(0, fenster->height() - giPixel(312, y), fenster->width(), giPixel(312, y)));
     EXPECT_TRUE(status->isReadOnly());
     EXPECT_FALSE(status->focusPolicy() & Qt::TabFocus);
 }
@@ -221,4 +234,87 @@ TEST_F(FensterTest, UmbruchAbgeschnittenUndSigtermSpeichert) {
     EXPECT_EQ(ini.readAll(),
               "[Vorbel]\nBSDatei=\nExtraktDatei=/daten/aus.xlsx\nStZeile=\nSpPos1=\nSpPos2=\n"
               "SpPos3=\nSpPos4=\nSpPos5=\nSpPos6=\nFilterwert=BK1\n");
+}
+
+namespace {
+
+// Every caption of `fenster` shows in full, measured with the font metrics of the font the widget
+// really got, and no control sticks out of its parent or overlaps a sibling. Entries must show
+// the text that `muster` gives for their name.
+void PruefeBeschriftungen(const QWidget& fenster, const std::map<QString, QString>& muster) {
+    const auto ohneKuerzel = [](QString s) { return s.remove(QLatin1Char('&')); };
+    // A line edit keeps its frame and two pixels free on each side, plus one for the cursor.
+    constexpr int EINTRAG_RAND = 2 * (2 + 2) + 1;
+    for (const QWidget* w : fenster.findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->isWindow()) continue;
+        const QFontMetrics fm = w->fontMetrics();
+        const std::string name = w->objectName().toStdString();
+        if (const auto* lbl = qobject_cast<const QLabel*>(w)) {
+            EXPECT_LE(fm.horizontalAdvance(lbl->text()), lbl->contentsRect().width()) << name;
+            EXPECT_LE(fm.height(), lbl->contentsRect().height()) << name;
+        } else if (const auto* knopf = qobject_cast<const QPushButton*>(w)) {
+            EXPECT_LE(fm.horizontalAdvance(ohneKuerzel(knopf->text())) + 8, knopf->width()) << name;
+            EXPECT_LE(fm.height() + 4, knopf->height()) << name;
+        } else if (const auto* rahmen = qobject_cast<const QGroupBox*>(w)) {
+            EXPECT_LE(fm.horizontalAdvance(rahmen->title()) + 16, rahmen->width()) << name;
+        } else if (const auto* txt = qobject_cast<const QLineEdit*>(w)) {
+            const auto it = muster.find(txt->objectName());
+            const QString sMuster = it == muster.end() ? QString() : it->second;
+            EXPECT_LE(fm.horizontalAdvance(sMuster) + EINTRAG_RAND, txt->width()) << name;
+            EXPECT_LE(fm.height() + 4, txt->height()) << name;
+        } else {
+            continue;  // the parts of composite widgets (scroll bars, viewports)
+        }
+        const QWidget* eltern = w->parentWidget();
+        EXPECT_TRUE(eltern->rect().contains(w->geometry())) << name;
+        for (const QWidget* nachbar : eltern->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (nachbar != w && nachbar->isVisible() && !nachbar->objectName().isEmpty()) {
+                EXPECT_FALSE(w->geometry().intersects(nachbar->geometry()))
+                    << name << " / " << nachbar->objectName().toStdString();
+            }
+        }
+    }
+}
+
+}  // namespace
+
+// With whatever fonts the desktop has (the suite runs it once more with only DejaVu and
+// QT_SCALE_FACTOR=1.5): whole captions, two column letters and a five-digit start row.
+TEST_F(FensterTest, AlleTextePassen) {
+    std::map<QString, QString> muster{{QStringLiteral("txtZeile"), QStringLiteral("00000")}};
+    for (int i = 0; i < 6; ++i) muster[QStringLiteral("txtSpalte_%1").arg(i)] = "WW";
+    PruefeBeschriftungen(*fenster, muster);
+
+    // The result window at its smallest, where "&Drucken" is closest to "&OK".
+    frmMessage ergebnis(fenster.get());
+    ergebnis.sMessage(QStringLiteral("Extraktionsergebnisse"));
+    ergebnis.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ergebnis));
+    ergebnis.resize(1, 1);
+    QTest::qWait(20);
+    PruefeBeschriftungen(ergebnis, {});
+}
+
+TEST_F(FensterTest, EintraegeTragenIhreBeschriftung) {
+    for (const auto& [pszEintrag, pszLabel] : std::vector<std::pair<const char*, const char*>>{
+             {"txtErgebnisdatei", "lblErgebnisDatei_0"},
+             {"txtZeile", "lblAnz_7"},
+             {"txtSpalte_0", "lblAnz_1"},
+             {"txtSpalte_1", "lblAnz_2"},
+             {"txtSpalte_2", "lblAnz_3"},
+             {"txtSpalte_3", "lblAnz_4"},
+             {"txtSpalte_4", "lblAnz_5"},
+             {"txtSpalte_5", "lblAnz_6"},
+             {"txtFilterWert", "lblErgebnisDatei_1"},
+             {"txtErgebnisWorkfile", "lblAnz_0"}}) {
+        QLineEdit* txt = feld(pszEintrag);
+        const auto* lbl = feld<QLabel>(pszLabel);
+        EXPECT_EQ(lbl->buddy(), txt) << pszEintrag;
+        // What assistive technology is told, not just the property.
+        QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(txt);
+        ASSERT_NE(zugang, nullptr);
+        EXPECT_EQ(zugang->text(QAccessible::Name), lbl->text()) << pszEintrag;
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(feld("txtSpalte_1"))->text(QAccessible::Name),
+              QStringLiteral("Vorname"));
 }

@@ -70,5 +70,11 @@ TEST(VbText, TrimOnlyBlanksAndValReadsTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(gdVal("&H10"), 16);
     EXPECT_DOUBLE_EQ(gdVal("&HFFFF"), -1);
     EXPECT_DOUBLE_EQ(gdVal("&O17"), 15);
+    EXPECT_DOUBLE_EQ(gdVal("+2.25"), 2.25);
+    EXPECT_DOUBLE_EQ(gdVal("-1.75e1"), -17.5);
+    EXPECT_DOUBLE_EQ(gdVal("1."), 1);
+    EXPECT_DOUBLE_EQ(gdVal("0.000e999"), 0);
+    EXPECT_DOUBLE_EQ(gdVal("0.001e-400"), 0);
     EXPECT_THROW(gdVal("1e400"), VbFehler);
+    EXPECT_THROW(gdVal("0.1e310"), VbFehler);
 }

@@ -24,16 +24,19 @@ QString gsPython(const QString& sSkript, const QStringList& argumente) {
 }
 
 int16_t MeldungsRecorder::Zeige(const QString& sText, int16_t iStil, const QString& sTitel) {
-    meldungen.push_back({sText, iStil, sTitel});
+    meldungen.push_back({sText, iStil, sTitel, gMauszeiger().Lesen()});
     if (!m_antworten.empty()) {
         const int16_t a = m_antworten.front();
         m_antworten.pop_front();
         return a;
     }
     switch (iStil & 0x0F) {
-        case MsgBox::YES_NO: return MsgBox::ANSWER_NO;
-        case MsgBox::RETRY_CANCEL: return MsgBox::ANSWER_CANCEL;
-        default: return MsgBox::ANSWER_OK;
+        case MsgBox::YES_NO:
+            return MsgBox::ANSWER_NO;
+        case MsgBox::RETRY_CANCEL:
+            return MsgBox::ANSWER_CANCEL;
+        default:
+            return MsgBox::ANSWER_OK;
     }
 }
 

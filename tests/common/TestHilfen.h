@@ -22,12 +22,13 @@ struct GezeigteMeldung {
     QString sText;
     int16_t iStil;
     QString sTitel;
+    int16_t iZeiger;  ///< the mouse pointer while the box waited
 };
 
 /// A message box that records every call and answers from a script (default: OK for OK styles,
 /// the first scripted answer otherwise; without script Yes/No answers No, Retry/Cancel Cancel).
 class MeldungsRecorder : public MeldungsBox {
-public:
+  public:
     int16_t Zeige(const QString& sText, int16_t iStil, const QString& sTitel) override;
     /// Queues the answers of the next boxes.
     void Antworten(std::initializer_list<int16_t> antworten) {
@@ -35,7 +36,7 @@ public:
     }
     std::vector<GezeigteMeldung> meldungen;
 
-private:
+  private:
     std::deque<int16_t> m_antworten;
 };
 

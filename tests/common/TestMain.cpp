@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "Sprachumgebung.h"
+
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&
         !std::getenv("WAYLAND_DISPLAY")) {
@@ -17,6 +19,7 @@ int main(int argc, char** argv) {
         setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
     }
     QApplication app(argc, argv);
+    rastfang::gbSprachumgebungEinrichten(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

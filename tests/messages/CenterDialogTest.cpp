@@ -31,6 +31,11 @@ TEST(CenterDlg, HalvesRoundToEven) {
     EXPECT_EQ(gZentriertePosition({800, 600}, {400, 200}), QPoint(200, 200));
     // Larger than the screen: the corner goes off-screen, still rounded to even.
     EXPECT_EQ(gZentriertePosition({800, 600}, {1001, 703}), QPoint(-100, -52));
+    // With a window manager's frame: the outer frame is centred, not the client area.
+    EXPECT_EQ(gZentrierteRahmenPosition({1024, 768}, {563, 419}, QMargins(1, 24, 1, 1)),
+              QPoint(230, 162));
+    EXPECT_EQ(gZentrierteRahmenPosition({1024, 768}, {563, 419}, QMargins(4, 29, 4, 4)),
+              QPoint(226, 158));
 }
 
 TEST(CCenterDialog, CentresOnlyTheFirstDialog) {

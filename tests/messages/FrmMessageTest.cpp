@@ -67,6 +67,10 @@ TEST(MessageLayout, NarrowWideAndTooSmall) {
     // Smaller than the minimum: snapped back, laid out at the minimum.
     EXPECT_EQ(lage(gMessageLayout({1000, 500, 0, 0})),
               "3048x1600, text 3048x1000, ok 1146,1120, drucken 1926,1120");
+    // Buttons widened for a wide font: the smallest window still holds "&Drucken" beside the
+    // centred "&OK", flush with the right edge.
+    EXPECT_EQ(lage(gMessageLayout({1000, 500, 120, 450, 900, 1200})),
+              "3468x1600, text 3348x550, ok 1224,670, drucken 2148,670");
     // A frame so high that the text box would get a negative height: that step is skipped.
     EXPECT_EQ(lage(gMessageLayout({3048, 1600, 0, 1200})),
               "3048x1600, text 3048x-, ok 1146,-80, drucken 1926,-80");
@@ -140,7 +144,7 @@ TEST(FrmMessage, ResizedSmallAndWide) {
     EXPECT_NEAR(t.ok->x() + t.ok->width() / 2.0, 450, 1.0);
 }
 
-TEST(FrmMessage, EscPrintsFailuresAreReportedOkCloses) {
+TEST(FrmMessage, EscPrintsKeysMoveOnFailuresGoToTheCaller) {
     MeldungsRecorder box;
     MeldungsBoxTausch tausch(box);
     DruckRecorder drucker;
@@ -157,24 +161,39 @@ TEST(FrmMessage, EscPrintsFailuresAreReportedOkCloses) {
     QTest::mouseClick(t.drucken, Qt::LeftButton);
     EXPECT_EQ(drucker.bilder.size(), 2u);
 
-    // A printer error, then any other failure (reported as 1004 with its own text).
+    // Tab leaves the text box for "&OK" and goes on to "&Drucken"; Enter presses the focused
+    // button.
+    t.text->setFocus();
+    QTest::keyClick(t.text, Qt::Key_Tab);
+    EXPECT_EQ(f.focusWidget(), t.ok);
+    EXPECT_FALSE(t.text->toPlainText().contains(QLatin1Char('\t')));
+    QTest::keyClick(t.ok, Qt::Key_Tab);
+    EXPECT_EQ(f.focusWidget(), t.drucken);
+    QTest::keyClick(t.drucken, Qt::Key_Return);
+    EXPECT_EQ(drucker.bilder.size(), 3u);
+    t.ok->setFocus();
+    QTest::keyClick(t.ok, Qt::Key_Enter);
+    EXPECT_FALSE(f.isVisible());
+
+    // Shown modally, a printer failure has no handling of its own: it ends the wait with the
+    // window still open and goes to the caller, as does any other failure. "&OK" ends it.
     drucker.bFehler = true;
-    t.drucken->click();
+    QTimer::singleShot(0, &f, [&t] { t.drucken->click(); });
+    EXPECT_THROW(
+        try { f.exec(); } catch (const VbFehler& e) {
+            EXPECT_EQ(e.Number(), 482);
+            EXPECT_TRUE(f.isVisible());
+            throw;
+        },
+        VbFehler);
     drucker.bFehler = false;
     drucker.bFremdfehler = true;
-    QTest::keyClick(&f, Qt::Key_Escape);
-    ASSERT_EQ(box.meldungen.size(), 2u);
-    EXPECT_EQ(box.meldungen[0].sTitel, "Fehler VB00482");
-    EXPECT_EQ(box.meldungen[0].sText, "Druckerfehler\r\n\r\nFunktion: cmdDrucken_Click/frmMessage");
-    EXPECT_EQ(box.meldungen[1].sTitel, "Fehler VB01004");
-    EXPECT_EQ(box.meldungen[1].sText, "Spooler weg\r\n\r\nFunktion: cmdDrucken_Click/frmMessage");
-    EXPECT_TRUE(f.isVisible());
-
-    QTest::mouseClick(t.ok, Qt::LeftButton);
-    EXPECT_FALSE(f.isVisible());
-    // Shown modally, "&OK" ends it.
+    QTimer::singleShot(0, &f, [&f] { QTest::keyClick(&f, Qt::Key_Escape); });
+    EXPECT_THROW(f.exec(), std::runtime_error);
+    EXPECT_TRUE(box.meldungen.empty());
     QTimer::singleShot(0, &f, [&t] { t.ok->click(); });
     EXPECT_EQ(f.exec(), QDialog::Accepted);
+    EXPECT_FALSE(f.isVisible());
 }
 
 TEST(QtDrucker, NoDefaultPrinterIsPrinterError) {

@@ -220,6 +220,9 @@ TEST(Fehlerbericht, TitleTextAndStyle) {
     Umgebung u;
     gZeigeFehlerbericht({1004, "Die Datei kann nicht geöffnet werden."}, "OpenFile",
                         "/CXlsExtract");
+    // The hourglass of the run gives way to the arrow while the report waits, and comes back.
+    EXPECT_EQ(u.box.meldungen.back().iZeiger, Mauszeiger::STANDARD);
+    EXPECT_EQ(u.zeiger.gesetzt, (std::vector<int16_t>{0, Mauszeiger::SANDUHR}));
     EXPECT_EQ(u.letzte(),
               "Fehler VB01004|16|Die Datei kann nicht geöffnet werden.\r\n\r\n"
               "Funktion: OpenFile/CXlsExtract");

@@ -10,9 +10,9 @@
 #include <QFileInfo>
 #include <string_view>
 
+#include "Lesebudget.h"
 #include "Lesefehler.h"
 #include "Seriell.h"
-#include "Zellbudget.h"
 
 namespace rastfang::tabelle {
 
@@ -72,7 +72,7 @@ class XlsLeser : public MappenLeser {
 
     std::vector<BlattKopf> Blaetter() const override { return m_koepfe; }
 
-    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten& mappe) override {
+    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten& mappe, Lesebudget& budget) override {
         const void* h = m_handle.Get();
         if (freexl_select_active_worksheet(h, static_cast<unsigned short>(iIndex)) != FREEXL_OK) {
             gLesefehler(Lesegrund::Format);
@@ -90,8 +90,6 @@ class XlsLeser : public MappenLeser {
         const uint32_t iDatum = mappe.StilIndex(datum);
         const uint32_t iDatumZeit = mappe.StilIndex(datumZeit);
         const uint32_t iZeit = mappe.StilIndex(zeit);
-        blatt.Reserviere(static_cast<int32_t>(nZeilen));
-        Zellbudget budget;
         for (unsigned int z = 0; z < nZeilen; ++z) {
             for (unsigned short s = 0; s < nSpalten; ++s) {
                 FreeXL_CellValue v;

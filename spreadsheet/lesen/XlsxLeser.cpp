@@ -1,6 +1,9 @@
 #include "XlsxLeser.h"
 
+#include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <optional>
 
 #include "Lesefehler.h"
 #include "XlsxTeile.h"
@@ -58,8 +61,9 @@ class MappenTeilLeser : public XmlLeser {
 
 class XlsxLeser : public MappenLeser {
   public:
-    XlsxLeser(std::shared_ptr<const ZipArchiv> archiv, MappenDaten& mappe)
-        : m_archiv(std::move(archiv)) {
+    XlsxLeser(const QString& sPfad, std::shared_ptr<const ZipArchiv> archiv, MappenDaten& mappe,
+              Lesebudget& budget)
+        : m_sPfad(sPfad), m_archiv(std::move(archiv)) {
         const ZipArchiv& z = *m_archiv;
         const std::string sMappe = gsMappenTeil(z);
         if (sMappe.empty()) gLesefehler(Lesegrund::Format);
@@ -87,8 +91,26 @@ class XlsxLeser : public MappenLeser {
             m_blaetter.push_back(std::move(v));
         }
         if (m_blaetter.empty()) gLesefehler(Lesegrund::Format);
-        // Styles are needed to know which numbers are dates: read them now, they are small.
+        // Every sheet has a part of its own: a file pointing many sheets at one part would
+        // make a few bytes count many times over. No spreadsheet application writes that.
+        std::vector<std::string> teile;
+        for (const auto& v : m_blaetter) {
+            if (v.sTeil.empty()) gLesefehler(Lesegrund::Format);
+            const std::optional<std::string> name = z.Finde(v.sTeil);
+            if (!name) gLesefehler(Lesegrund::Format);
+            teile.push_back(*name);
+        }
+        std::sort(teile.begin(), teile.end());
+        if (std::adjacent_find(teile.begin(), teile.end()) != teile.end()) {
+            gLesefehler(Lesegrund::Format);
+        }
+        // Styles tell which numbers are dates; shared strings serve every sheet: both are read
+        // before the sheets.
         if (!m_sStile.empty() && z.Finde(m_sStile)) m_stile = gLiesXlsxStile(z, m_sStile, mappe);
+        if (!m_sTexte.empty() && z.Finde(m_sTexte)) {
+            m_texte = gLiesGeteilteTexte(z, m_sTexte, budget);
+        }
+        m_freieArchive.push_back(m_archiv);
     }
 
     std::vector<BlattKopf> Blaetter() const override {
@@ -98,26 +120,39 @@ class XlsxLeser : public MappenLeser {
         return aus;
     }
 
-    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten&) override {
-        const ZipArchiv& z = *m_archiv;
-        if (!m_bTexteGelesen) {
-            m_bTexteGelesen = true;
-            if (!m_sTexte.empty() && z.Finde(m_sTexte)) m_texte = gLiesGeteilteTexte(z, m_sTexte);
-        }
-        const std::string& sTeil = m_blaetter.at(iIndex).sTeil;
-        if (sTeil.empty() || !z.Finde(sTeil)) gLesefehler(Lesegrund::Format);
+    bool Nebenlaeufig() const override { return true; }
+
+    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten&, Lesebudget& budget) override {
+        // A zip handle reads one entry at a time: each concurrent sheet gets its own.
+        std::shared_ptr<const ZipArchiv> archiv = NimmArchiv();
         const XlsxKontext k{m_texte, m_stile, m_b1904};
-        gLiesXlsxBlatt(z, sTeil, k, blatt);
+        gLiesXlsxBlatt(*archiv, m_blaetter.at(iIndex).sTeil, k, blatt, budget);
+        const std::lock_guard sperre(m_archivSperre);
+        m_freieArchive.push_back(std::move(archiv));
     }
 
   private:
+    std::shared_ptr<const ZipArchiv> NimmArchiv() {
+        {
+            const std::lock_guard sperre(m_archivSperre);
+            if (!m_freieArchive.empty()) {
+                auto a = std::move(m_freieArchive.back());
+                m_freieArchive.pop_back();
+                return a;
+            }
+        }
+        return std::make_shared<const ZipArchiv>(m_sPfad);
+    }
+
+    QString m_sPfad;
     std::shared_ptr<const ZipArchiv> m_archiv;
+    std::mutex m_archivSperre;
+    std::vector<std::shared_ptr<const ZipArchiv>> m_freieArchive;
     std::vector<XlsxBlattVerweis> m_blaetter;
     std::string m_sStile;
     std::string m_sTexte;
     std::vector<uint32_t> m_stile;
     std::vector<QString> m_texte;
-    bool m_bTexteGelesen = false;
     bool m_b1904 = false;
 };
 
@@ -127,9 +162,10 @@ bool gbIstXlsx(const ZipArchiv& archiv) {
     return !gsMappenTeil(archiv).empty();
 }
 
-std::unique_ptr<MappenLeser> gXlsxLeser(std::shared_ptr<const ZipArchiv> archiv,
-                                        MappenDaten& mappe) {
-    return std::make_unique<XlsxLeser>(std::move(archiv), mappe);
+std::unique_ptr<MappenLeser> gXlsxLeser(const QString& sPfad,
+                                        std::shared_ptr<const ZipArchiv> archiv, MappenDaten& mappe,
+                                        Lesebudget& budget) {
+    return std::make_unique<XlsxLeser>(sPfad, std::move(archiv), mappe, budget);
 }
 
 }  // namespace rastfang::tabelle

@@ -56,6 +56,8 @@ class Blatt {
         if (static_cast<size_t>(lZeile) > m_zeilen.size())
             m_zeilen.resize(static_cast<size_t>(lZeile));
         Zellzeile& zeile = m_zeilen[static_cast<size_t>(lZeile - 1)];
+        const auto i = static_cast<size_t>(lSpalte - 1);
+        if (i < zeile.size() && zeile[i].spalte == lSpalte) return zeile[i];
         if (zeile.empty() || zeile.back().spalte < lSpalte) return Neu(zeile, zeile.end(), lSpalte);
         const auto it = Suche(zeile, lSpalte);
         if (it != zeile.end() && it->spalte == lSpalte) return *it;

@@ -7,6 +7,7 @@
 # A longer session that searches for new inputs (findings land in the corpus folder given
 # first; copy the small interesting ones into tests/fuzz/korpus/ and commit them):
 #     scripts/fuzz.sh --build-only
+#     export LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp
 #     mkdir -p /tmp/neu && build-fuzz/spreadsheet/fuzz_open /tmp/neu tests/fuzz/korpus \
 #         -max_total_time=3600 -timeout=10 -rss_limit_mb=2048 -jobs=2
 set -euo pipefail
@@ -21,4 +22,5 @@ cmake --build build-fuzz --target fuzz_open -- -j"$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp
 build-fuzz/spreadsheet/fuzz_open -runs=0 -timeout=20 -rss_limit_mb=2048 tests/fuzz/korpus

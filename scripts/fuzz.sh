@@ -23,4 +23,7 @@ cmake --build build-fuzz --target fuzz_open -- -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp
-build-fuzz/spreadsheet/fuzz_open -runs=0 -timeout=20 -rss_limit_mb=2048 tests/fuzz/korpus
+# Findings go to a folder of their own, never into the working tree.
+FUNDE="$(mktemp -d)"
+build-fuzz/spreadsheet/fuzz_open -runs=0 -timeout=20 -rss_limit_mb=2048 -artifact_prefix="$FUNDE/" \
+    tests/fuzz/korpus

@@ -106,7 +106,9 @@ class XlsxLeser : public MappenLeser {
         }
         // Styles tell which numbers are dates; shared strings serve every sheet: both are read
         // before the sheets.
-        if (!m_sStile.empty() && z.Finde(m_sStile)) m_stile = gLiesXlsxStile(z, m_sStile, mappe);
+        if (!m_sStile.empty() && z.Finde(m_sStile)) {
+            m_stile = gLiesXlsxStile(z, m_sStile, mappe, budget);
+        }
         if (!m_sTexte.empty() && z.Finde(m_sTexte)) {
             m_texte = gLiesGeteilteTexte(z, m_sTexte, budget);
         }

@@ -17,9 +17,10 @@ class ZipArchiv;
 inline constexpr size_t MAX_GETEILTE_TEXTE = 16 * 1024 * 1024;
 
 /// Reads styles part `sTeil` and returns, for every <xf> of <cellXfs>, the index of its format
-/// in `mappe.stile` (number format, bold, fill colour, lock flag).
+/// in `mappe.stile` (number format, bold, fill colour, lock flag); formats and their table are
+/// charged to `budget`.
 std::vector<uint32_t> gLiesXlsxStile(const ZipArchiv& archiv, std::string_view sTeil,
-                                     MappenDaten& mappe);
+                                     MappenDaten& mappe, Lesebudget& budget);
 
 /// Reads the shared strings part `sTeil`: rich text runs joined, phonetic runs left out. Each
 /// text is charged to `budget` before it is made.

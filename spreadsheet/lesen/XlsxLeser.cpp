@@ -1,11 +1,12 @@
 #include "XlsxLeser.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
-#include <mutex>
 #include <optional>
 
 #include "Lesefehler.h"
+#include "Parallel.h"
 #include "XlsxTeile.h"
 #include "XlsxTeileLesen.h"
 #include "XmlLeser.h"
@@ -112,7 +113,9 @@ class XlsxLeser : public MappenLeser {
         if (!m_sTexte.empty() && z.Finde(m_sTexte)) {
             m_texte = gLiesGeteilteTexte(z, m_sTexte, budget);
         }
-        m_freieArchive.push_back(m_archiv);
+        // One handle for every thread that may read sheets; the first is the one open already.
+        for (size_t i = 0; i < gnLeseThreads(); ++i) m_plaetze.push_back(std::make_unique<Platz>());
+        m_plaetze.front()->archiv = m_archiv;
     }
 
     std::vector<BlattKopf> Blaetter() const override {
@@ -125,31 +128,44 @@ class XlsxLeser : public MappenLeser {
     bool Nebenlaeufig() const override { return true; }
 
     void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten&, Lesebudget& budget) override {
-        // A zip handle reads one entry at a time: each concurrent sheet gets its own.
-        std::shared_ptr<const ZipArchiv> archiv = NimmArchiv();
+        // A zip handle reads one entry at a time: each sheet read at the same time as another
+        // takes a handle of its own from the slots, opened on first use.
+        Platz* platz = nullptr;
+        for (const auto& p : m_plaetze) {
+            if (!p->bBelegt.exchange(true, std::memory_order_acquire)) {
+                platz = p.get();
+                break;
+            }
+        }
+        struct Freigabe {
+            Platz* p;
+            ~Freigabe() {
+                if (p) p->bBelegt.store(false, std::memory_order_release);
+            }
+        } freigabe{platz};
+        std::unique_ptr<const ZipArchiv> eigenes;
+        const ZipArchiv* archiv = nullptr;
+        if (platz) {
+            if (!platz->archiv) platz->archiv = std::make_shared<const ZipArchiv>(m_sPfad);
+            archiv = platz->archiv.get();
+        } else {
+            eigenes = std::make_unique<const ZipArchiv>(m_sPfad);
+            archiv = eigenes.get();
+        }
         const XlsxKontext k{m_texte, m_stile, m_b1904};
         gLiesXlsxBlatt(*archiv, m_blaetter.at(iIndex).sTeil, k, blatt, budget);
-        const std::lock_guard sperre(m_archivSperre);
-        m_freieArchive.push_back(std::move(archiv));
     }
 
   private:
-    std::shared_ptr<const ZipArchiv> NimmArchiv() {
-        {
-            const std::lock_guard sperre(m_archivSperre);
-            if (!m_freieArchive.empty()) {
-                auto a = std::move(m_freieArchive.back());
-                m_freieArchive.pop_back();
-                return a;
-            }
-        }
-        return std::make_shared<const ZipArchiv>(m_sPfad);
-    }
+    /// A zip handle and whether a sheet reader holds it.
+    struct Platz {
+        std::atomic<bool> bBelegt{false};
+        std::shared_ptr<const ZipArchiv> archiv;
+    };
 
     QString m_sPfad;
     std::shared_ptr<const ZipArchiv> m_archiv;
-    std::mutex m_archivSperre;
-    std::vector<std::shared_ptr<const ZipArchiv>> m_freieArchive;
+    std::vector<std::unique_ptr<Platz>> m_plaetze;
     std::vector<XlsxBlattVerweis> m_blaetter;
     std::string m_sStile;
     std::string m_sTexte;

@@ -1,23 +1,70 @@
 #include "Notenrundung.h"
 
+#include <charconv>
+#include <optional>
+
 #include "Int16.h"
 #include "VbText.h"
 
 namespace rastfang {
 
+namespace {
+
+/// The value of a grade in the form cells give it ("2,25", "-1", "3"), read without the
+/// general text conversion; nothing for every other text (which takes the general way).
+std::optional<double> gdSchlichteNote(const QString& s) {
+    constexpr qsizetype MAX_LAENGE = 24;
+    const qsizetype n = s.size();
+    if (n == 0 || n > MAX_LAENGE) return std::nullopt;
+    char puffer[MAX_LAENGE];
+    bool bZiffer = false, bKomma = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            puffer[i] = static_cast<char>(c);
+            bZiffer = true;
+        } else if (c == u',' && bZiffer && !bKomma) {
+            puffer[i] = '.';
+            bKomma = true;
+        } else if (c == u'-' && i == 0) {
+            puffer[i] = '-';
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (puffer[n - 1] < '0' || puffer[n - 1] > '9') return std::nullopt;
+    double d = 0;
+    const auto e = std::from_chars(puffer, puffer + n, d);
+    if (e.ec != std::errc() || e.ptr != puffer + n) return std::nullopt;
+    return d;
+}
+
+}  // namespace
+
 QString gsNoteRunden(const QString& sNote) {
-    QString t = gsTrim(sNote);
-    if (t.isEmpty()) return sNote;
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    const double d = gdVal(t);
+    // Grades are read by the thousand: the usual form skips trimming, copying and the general
+    // conversion, which give the same number for it.
+    double d = 0;
+    if (const std::optional<double> schlicht = gdSchlichteNote(sNote)) {
+        d = *schlicht;
+    } else {
+        QString t = gsTrim(sNote);
+        if (t.isEmpty()) return sNote;
+        t.replace(QLatin1Char(','), QLatin1Char('.'));
+        d = gdVal(t);
+    }
     if (d == 0) return sNote;
 
     // The tenths are kept as an Integer, which is what limits the grades to below 3276.75.
     const int16_t n = giFloorInt16(d * 10 + 0.5);
     const int betrag = n < 0 ? -static_cast<int>(n) : n;
-    QString s = n < 0 ? QStringLiteral("-") : QString();
-    s += QString::number(betrag / 10) + QLatin1Char(',') + QString::number(betrag % 10);
-    return s;
+    char aus[16];
+    char* p = aus;
+    if (n < 0) *p++ = '-';
+    p = std::to_chars(p, aus + sizeof aus - 2, betrag / 10).ptr;
+    *p++ = ',';
+    *p++ = static_cast<char>('0' + betrag % 10);
+    return QString::fromLatin1(aus, p - aus);
 }
 
 }  // namespace rastfang

@@ -62,11 +62,8 @@ double gdEingepassteBreite(const MappenDaten& mappe, Blatt& blatt, int32_t lSpal
     std::vector<int8_t> textUnveraendert(mappe.stile.size(), -1);
     double dBreite = 0;
     const int32_t lLetzte = std::min(lZeile2, blatt.AnzahlZeilen());
-    const auto spalte = static_cast<size_t>(lSpalte - 1);
     for (int32_t z = std::max(lZeile1, 1); z <= lLetzte; ++z) {
-        const auto& zeile = blatt.Zeile(z);
-        if (spalte >= zeile.size()) continue;
-        const Zelle& zelle = zeile[spalte];
+        const Zelle& zelle = blatt.Lies(z, lSpalte);
         if (zelle.typ == ZellTyp::Leer) continue;
         const Stil& stil = mappe.stile[zelle.stil];
         double d = 0;

@@ -1,11 +1,13 @@
 #pragma once
 // The storage of one worksheet: its cells row by row, column widths and protection. Readers
-// fill it (lazily, on first access), the automation surface reads and changes it, writers
-// stream it out in row order.
+// fill it when the workbook is opened, the automation surface reads and changes it, writers
+// stream it out in row order. A row holds only the cells it has, in column order, so a cell
+// far right costs one cell, not a row of empty ones.
 
 #include <QString>
+#include <algorithm>
 #include <cstdint>
-#include <functional>
+#include <utility>
 #include <vector>
 
 #include "Zelle.h"
@@ -25,50 +27,61 @@ struct Blattschutz {
     bool bSzenarien = false;          ///< Scenarios protected
 };
 
-class Blatt {
-public:
-    /// Fills the sheet from its file the first time its cells are needed.
-    using Lader = std::function<void(Blatt&)>;
+/// The stored cells of one row, ascending by column (Zelle::spalte).
+using Zellzeile = std::vector<Zelle>;
 
-    explicit Blatt(QString sName, Lader lader = {}) : m_sName(std::move(sName)), m_lader(std::move(lader)) {}
+class Blatt {
+  public:
+    explicit Blatt(QString sName) : m_sName(std::move(sName)) {}
 
     const QString& Name() const { return m_sName; }
     void SetzeName(QString s) { m_sName = std::move(s); }
 
     /// The cell at (row, column), 1-based; an empty cell when nothing is stored there.
-    const Zelle& Lies(int32_t lZeile, int32_t lSpalte) {
-        Laden();
+    const Zelle& Lies(int32_t lZeile, int32_t lSpalte) const {
         static const Zelle leer;
         if (lZeile < 1 || static_cast<size_t>(lZeile) > m_zeilen.size()) return leer;
-        const auto& zeile = m_zeilen[static_cast<size_t>(lZeile - 1)];
-        if (lSpalte < 1 || static_cast<size_t>(lSpalte) > zeile.size()) return leer;
-        return zeile[static_cast<size_t>(lSpalte - 1)];
+        const Zellzeile& zeile = m_zeilen[static_cast<size_t>(lZeile - 1)];
+        // Rows without gaps hold column s at index s - 1: no search needed.
+        const auto i = static_cast<size_t>(lSpalte - 1);
+        if (lSpalte >= 1 && i < zeile.size() && zeile[i].spalte == lSpalte) return zeile[i];
+        const auto it = Suche(zeile, lSpalte);
+        return it != zeile.end() && it->spalte == lSpalte ? *it : leer;
     }
 
-    /// The cell at (row, column) for writing; created when missing. Rows and columns must lie
-    /// within MAX_ZEILE / MAX_SPALTE (the caller checks).
+    /// The cell at (row, column) for writing; created empty when missing. Rows and columns
+    /// must lie within MAX_ZEILE / MAX_SPALTE (the caller checks). Only the cell's contents
+    /// may be changed through the reference, never its column.
     Zelle& Schreib(int32_t lZeile, int32_t lSpalte) {
-        Laden();
-        if (static_cast<size_t>(lZeile) > m_zeilen.size()) m_zeilen.resize(static_cast<size_t>(lZeile));
-        auto& zeile = m_zeilen[static_cast<size_t>(lZeile - 1)];
-        if (static_cast<size_t>(lSpalte) > zeile.size()) zeile.resize(static_cast<size_t>(lSpalte));
-        return zeile[static_cast<size_t>(lSpalte - 1)];
+        if (static_cast<size_t>(lZeile) > m_zeilen.size())
+            m_zeilen.resize(static_cast<size_t>(lZeile));
+        Zellzeile& zeile = m_zeilen[static_cast<size_t>(lZeile - 1)];
+        const auto i = static_cast<size_t>(lSpalte - 1);
+        if (i < zeile.size() && zeile[i].spalte == lSpalte) return zeile[i];
+        if (zeile.empty() || zeile.back().spalte < lSpalte) return Neu(zeile, zeile.end(), lSpalte);
+        const auto it = Suche(zeile, lSpalte);
+        if (it != zeile.end() && it->spalte == lSpalte) return *it;
+        return Neu(zeile, it, lSpalte);
     }
 
     /// Number of rows that may hold cells (the last one stored).
-    int32_t AnzahlZeilen() {
-        Laden();
-        return static_cast<int32_t>(m_zeilen.size());
-    }
-    /// The cells of row `lZeile` (1-based) as stored; may be shorter than other rows.
-    const std::vector<Zelle>& Zeile(int32_t lZeile) {
-        Laden();
-        static const std::vector<Zelle> leer;
+    int32_t AnzahlZeilen() const { return static_cast<int32_t>(m_zeilen.size()); }
+    /// The stored cells of row `lZeile` (1-based), ascending by column.
+    const Zellzeile& Zeile(int32_t lZeile) const {
+        static const Zellzeile leer;
         if (lZeile < 1 || static_cast<size_t>(lZeile) > m_zeilen.size()) return leer;
         return m_zeilen[static_cast<size_t>(lZeile - 1)];
     }
-    /// Reserves room for `n` rows while a reader streams a sheet in.
+    /// Row `lZeile` for a reader that fills it: created when missing.
+    Zellzeile& ZeileZumFuellen(int32_t lZeile) {
+        if (static_cast<size_t>(lZeile) > m_zeilen.size())
+            m_zeilen.resize(static_cast<size_t>(lZeile));
+        return m_zeilen[static_cast<size_t>(lZeile - 1)];
+    }
+    /// Room for `n` rows without reallocation (readers reserve what their budget allowed).
     void Reserviere(int32_t n) { m_zeilen.reserve(static_cast<size_t>(n)); }
+    /// The rows there is room for.
+    size_t ZeilenKapazitaet() const { return m_zeilen.capacity(); }
 
     /// Width of column `lSpalte` in characters (STANDARD_BREITE when never set).
     double Spaltenbreite(int32_t lSpalte) const {
@@ -82,7 +95,8 @@ public:
                m_breiten[static_cast<size_t>(lSpalte - 1)] >= 0;
     }
     void SetzeSpaltenbreite(int32_t lSpalte, double dBreite) {
-        if (static_cast<size_t>(lSpalte) > m_breiten.size()) m_breiten.resize(static_cast<size_t>(lSpalte), -1);
+        if (static_cast<size_t>(lSpalte) > m_breiten.size())
+            m_breiten.resize(static_cast<size_t>(lSpalte), -1);
         m_breiten[static_cast<size_t>(lSpalte - 1)] = dBreite;
     }
 
@@ -92,18 +106,20 @@ public:
     bool Versteckt() const { return m_bVersteckt; }
     void SetzeVersteckt(bool b) { m_bVersteckt = b; }
 
-private:
-    void Laden() {
-        if (m_lader) {
-            Lader lader = std::move(m_lader);
-            m_lader = nullptr;
-            lader(*this);
-        }
+  private:
+    template <typename Z>
+    static decltype(std::declval<Z&>().begin()) Suche(Z& zeile, int32_t lSpalte) {
+        return std::lower_bound(zeile.begin(), zeile.end(), lSpalte,
+                                [](const Zelle& z, int32_t s) { return z.spalte < s; });
+    }
+    static Zelle& Neu(Zellzeile& zeile, Zellzeile::const_iterator wo, int32_t lSpalte) {
+        Zelle& z = *zeile.emplace(wo);
+        z.spalte = static_cast<uint16_t>(lSpalte);
+        return z;
     }
 
     QString m_sName;
-    Lader m_lader;
-    std::vector<std::vector<Zelle>> m_zeilen;
+    std::vector<Zellzeile> m_zeilen;
     std::vector<double> m_breiten;
     Blattschutz m_schutz;
     bool m_bVersteckt = false;

@@ -34,12 +34,15 @@ struct Stil {
 
 /// One cell. `zahl` is the value of Zahl cells (dates are serial numbers) and 0/1 for
 /// Wahrheitswert; `text` is the value of Text cells and the shown code of Fehlerwert cells
-/// ("#DIV/0!").
+/// ("#DIV/0!"). Rows store only the cells they have, so each cell knows its column.
 struct Zelle {
     ZellTyp typ = ZellTyp::Leer;
-    uint32_t stil = 0;  ///< index into the workbook's format table; 0 is the default format
+    uint16_t spalte = 0;  ///< 1-based column; set by the sheet that stores the cell
+    uint32_t stil = 0;    ///< index into the workbook's format table; 0 is the default format
     double zahl = 0;
     QString text;
 };
+// The column fits into what would otherwise be padding: a stored cell costs no more for it.
+static_assert(sizeof(Zelle) == 8 + sizeof(double) + sizeof(QString));
 
 }  // namespace rastfang::tabelle

@@ -1,6 +1,7 @@
 // libFuzzer target for opening workbooks: the fuzzer's bytes are written to a file and opened
 // like a user's pick, then every stored cell of every sheet is shown. Any crash, hang or
-// unbounded allocation is a finding; the application error 1004 is the expected outcome.
+// unbounded allocation is a finding; the application error 1004 is the expected outcome. A small
+// budget keeps each run quick; the count of budgeted bytes must never pass it.
 #include <unistd.h>
 
 #include <QByteArray>
@@ -11,6 +12,7 @@
 
 #include "Anzeige.h"
 #include "VbFehler.h"
+#include "lesen/Lesebudget.h"
 #include "lesen/Oeffnen.h"
 
 namespace {
@@ -37,8 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pDaten, size_t nLaenge) {
         f.write(reinterpret_cast<const char*>(pDaten), static_cast<qint64>(nLaenge));
     }
     using namespace rastfang::tabelle;
+    Lesebudget budget(16 << 20);
     try {
-        const auto mappe = gLiesArbeitsmappe(datei.Pfad());
+        const auto mappe = gLiesArbeitsmappe(datei.Pfad(), budget);
         for (const auto& blatt : mappe->blaetter) {
             for (int32_t z = 1; z <= blatt->AnzahlZeilen(); ++z) {
                 const auto& zeile = blatt->Zeile(z);
@@ -52,5 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pDaten, size_t nLaenge) {
     } catch (const rastfang::VbFehler& e) {
         if (e.Number() != rastfang::FEHLER_ANWENDUNG) __builtin_trap();
     }
+    if (budget.Belegt() > budget.Grenze()) __builtin_trap();
     return 0;
 }

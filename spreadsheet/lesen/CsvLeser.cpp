@@ -5,9 +5,9 @@
 #include <QStringDecoder>
 #include <array>
 
+#include "Lesebudget.h"
 #include "Lesefehler.h"
 #include "Seriell.h"
-#include "Zellbudget.h"
 
 namespace rastfang::tabelle {
 
@@ -164,10 +164,18 @@ class CsvLeser : public MappenLeser {
 
     std::vector<BlattKopf> Blaetter() const override { return {m_kopf}; }
 
-    void LiesBlatt(size_t, Blatt& blatt, MappenDaten& mappe) override {
+    void LiesBlatt(size_t, Blatt& blatt, MappenDaten& mappe, Lesebudget& budget) override {
         QFile datei(m_sPfad);
         if (!datei.open(QIODevice::ReadOnly)) gLesefehler(Lesegrund::Zugriff);
         if (datei.size() > MAX_TEXTDATEI_BYTES) gLesefehler(Lesegrund::ZuGross);
+        // The file's bytes and their decoded text are held while the cells are made.
+        const int64_t lPuffer = 3 * datei.size();
+        budget.Belaste(lPuffer);
+        struct Rueckgabe {
+            Lesebudget& b;
+            int64_t l;
+            ~Rueckgabe() { b.Entlaste(l); }
+        } rueckgabe{budget, lPuffer};
         const QString s = gsDekodiere(datei.read(MAX_TEXTDATEI_BYTES + 1));
         const QChar cTrenner = gcTrenner(s);
 
@@ -176,7 +184,7 @@ class CsvLeser : public MappenLeser {
         bool bQuote = false, bWarQuote = false;
         auto ablegen = [&] {
             if (lSpalte > MAX_SPALTE) gLesefehler(Lesegrund::Format);
-            Ablegen(blatt, mappe, lZeile, lSpalte, feld);
+            Ablegen(blatt, mappe, budget, lZeile, lSpalte, feld);
             feld.clear();
             bWarQuote = false;
         };
@@ -214,8 +222,8 @@ class CsvLeser : public MappenLeser {
     }
 
   private:
-    void Ablegen(Blatt& blatt, MappenDaten& mappe, int32_t lZeile, int32_t lSpalte,
-                 const QString& feld) {
+    void Ablegen(Blatt& blatt, MappenDaten& mappe, Lesebudget& budget, int32_t lZeile,
+                 int32_t lSpalte, const QString& feld) {
         if (feld.isEmpty()) return;
         Zelle z;
         double d = 0;
@@ -243,12 +251,11 @@ class CsvLeser : public MappenLeser {
             z.typ = ZellTyp::Text;
             z.text = feld;
         }
-        m_budget.Setze(blatt, lZeile, lSpalte, std::move(z));
+        budget.Setze(blatt, lZeile, lSpalte, std::move(z));
     }
 
     QString m_sPfad;
     BlattKopf m_kopf;
-    Zellbudget m_budget;
     uint32_t m_iDatum = 0;
     uint32_t m_iDatumZeit = 0;
 };

@@ -10,8 +10,9 @@
 
 namespace rastfang::tabelle {
 
-/// Text files are read whole; larger ones are refused.
-inline constexpr qint64 MAX_TEXTDATEI_BYTES = 128ll * 1024 * 1024;
+/// Text files are read whole (the bytes and their decoded text, charged to the workbook's
+/// budget); larger ones are refused.
+inline constexpr qint64 MAX_TEXTDATEI_BYTES = 48ll * 1024 * 1024;
 
 /// True when `kopf` (the first bytes of a file) looks like text: no control characters other
 /// than tab, line feed and carriage return, valid UTF-8 or plausible Windows-1252.

@@ -20,7 +20,8 @@ constexpr unsigned char OLE2_KENNUNG[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x
 
 }  // namespace
 
-std::shared_ptr<MappenLeser> gOeffneLeser(const QString& sPfad, MappenDaten& mappe) {
+std::shared_ptr<MappenLeser> gOeffneLeser(const QString& sPfad, MappenDaten& mappe,
+                                          Lesebudget& budget) {
     QFile datei(sPfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         gLesefehler(datei.error() == QFileDevice::PermissionsError ? Lesegrund::Zugriff
@@ -32,13 +33,13 @@ std::shared_ptr<MappenLeser> gOeffneLeser(const QString& sPfad, MappenDaten& map
     if (kopf.startsWith(ZIP_KENNUNG) || kopf.startsWith(ZIP_LEER_KENNUNG)) {
         datei.close();
         auto archiv = std::make_shared<const ZipArchiv>(sPfad);
-        if (gbIstXlsx(*archiv)) return gXlsxLeser(archiv, mappe);
+        if (gbIstXlsx(*archiv)) return gXlsxLeser(sPfad, archiv, mappe, budget);
         if (gbIstOds(*archiv)) return gOdsLeser(archiv, mappe);
         gLesefehler(Lesegrund::Format);
     }
     if (kopf.size() >= 8 && std::memcmp(kopf.constData(), OLE2_KENNUNG, 8) == 0) {
         datei.close();
-        return gXlsLeser(sPfad, mappe);
+        return gXlsLeser(sPfad, mappe, budget);
     }
     if (gbIstText(kopf)) {
         datei.close();

@@ -10,7 +10,9 @@ namespace rastfang::tabelle {
 
 /// Opens the reader that fits the content of file `sPfad` (zip: .xlsx/.xlsm or .ods; OLE2
 /// compound file: .xls; plain text: delimited values). Workbook-wide data (formats, date
-/// system) goes into `mappe`. Throws Lesefehler.
-std::shared_ptr<MappenLeser> gOeffneLeser(const QString& sPfad, MappenDaten& mappe);
+/// system) goes into `mappe`; tables shared by all sheets are charged to `budget`. Throws
+/// Lesefehler.
+std::shared_ptr<MappenLeser> gOeffneLeser(const QString& sPfad, MappenDaten& mappe,
+                                          Lesebudget& budget);
 
 }  // namespace rastfang::tabelle

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "Lesebudget.h"
 #include "Lesefehler.h"
 #include "OdsFormate.h"
 #include "Seriell.h"
 #include "XmlLeser.h"
-#include "Zellbudget.h"
 #include "ZipArchiv.h"
 
 namespace rastfang::tabelle {
@@ -16,8 +16,9 @@ namespace rastfang::tabelle {
 namespace {
 
 constexpr char ODS_MIMETYP[] = "application/vnd.oasis.opendocument.spreadsheet";
-/// Repeated rows and cells are spelled out; a hostile file could ask for billions.
-constexpr int64_t MAX_WIEDERHOLTE_ZELLEN = MAX_ZELLPLAETZE;
+/// Repeated rows and cells are spelled out; a hostile file could ask for billions. The budget
+/// stops them long before this; the count also bounds the time spent.
+constexpr int64_t MAX_WIEDERHOLTE_ZELLEN = 8'000'000;
 constexpr size_t MAX_ZELLTEXT = 1u << 20;
 
 const char* gpQ(const char** a, const char* sQName) {
@@ -70,17 +71,26 @@ class KopfLeser : public XmlLeser {
     bool m_bInStilen = false;
 };
 
-/// Second pass: the cells of one table.
+/// Second pass: the cells of the tables, each into its sheet (`ziele[i]` for table i; tables
+/// without a sheet are skipped). Reading ends after the last table wanted.
 class TabellenLeser : public XmlLeser {
   public:
-    TabellenLeser(size_t iTabelle, Blatt& blatt, MappenDaten& mappe, const OdsFormate& formate)
-        : XmlLeser(true), m_iZiel(iTabelle), m_blatt(blatt), m_mappe(mappe), m_formate(formate) {}
+    TabellenLeser(const std::vector<Blatt*>& ziele, MappenDaten& mappe, const OdsFormate& formate,
+                  Lesebudget& budget)
+        : XmlLeser(true), m_ziele(ziele), m_mappe(mappe), m_formate(formate), m_budget(budget) {
+        for (size_t i = 0; i < ziele.size(); ++i) {
+            if (ziele[i]) m_iLetztes = static_cast<int64_t>(i);
+        }
+    }
 
   protected:
     void Anfang(std::string_view q, const char** a) override {
         if (q == "table:table") {
             ++m_iTabelle;
-            m_bDrin = m_iTabelle == static_cast<int64_t>(m_iZiel);
+            m_pBlatt = m_iTabelle < static_cast<int64_t>(m_ziele.size())
+                           ? m_ziele[static_cast<size_t>(m_iTabelle)]
+                           : nullptr;
+            m_bDrin = m_pBlatt != nullptr;
             m_lZeile = 0;
             m_spaltenStile.clear();
             return;
@@ -123,7 +133,7 @@ class TabellenLeser : public XmlLeser {
 
     void Ende(std::string_view q) override {
         if (q == "table:table") {
-            if (m_bDrin) Anhalten();
+            if (m_iTabelle >= m_iLetztes) Anhalten();
             m_bDrin = false;
             return;
         }
@@ -257,7 +267,7 @@ class TabellenLeser : public XmlLeser {
                     const int64_t bis = std::min<int64_t>(e.lSpalte + e.lWdh - 1, MAX_SPALTE);
                     for (int64_t s = e.lSpalte; s <= bis; ++s) {
                         if (++m_lZellen > MAX_WIEDERHOLTE_ZELLEN) gLesefehler(Lesegrund::ZuGross);
-                        m_budget.Setze(m_blatt, static_cast<int32_t>(m_lZeile + r + 1),
+                        m_budget.Setze(*m_pBlatt, static_cast<int32_t>(m_lZeile + r + 1),
                                        static_cast<int32_t>(s), e.zelle);
                     }
                 }
@@ -266,14 +276,15 @@ class TabellenLeser : public XmlLeser {
         m_lZeile = std::min<int64_t>(m_lZeile + m_lZeilenWdh, MAX_ZEILE);
     }
 
-    size_t m_iZiel;
-    Blatt& m_blatt;
+    const std::vector<Blatt*>& m_ziele;
     MappenDaten& m_mappe;
     const OdsFormate& m_formate;
+    Lesebudget& m_budget;
+    Blatt* m_pBlatt = nullptr;
+    int64_t m_iLetztes = -1;
     std::unordered_map<std::string, uint32_t> m_stilIndex;
     std::vector<std::string> m_spaltenStile;
     std::vector<ZellEintrag> m_zeile;
-    Zellbudget m_budget;
     std::string m_text;
     Zelle m_zelle;
     int64_t m_iTabelle = -1;
@@ -313,8 +324,16 @@ class OdsLeser : public MappenLeser {
 
     std::vector<BlattKopf> Blaetter() const override { return m_koepfe; }
 
-    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten& mappe) override {
-        TabellenLeser leser(iIndex, blatt, mappe, m_formate);
+    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten& mappe, Lesebudget& budget) override {
+        std::vector<Blatt*> ziele(iIndex + 1, nullptr);
+        ziele[iIndex] = &blatt;
+        LiesAlle(ziele, mappe, budget);
+    }
+
+    /// All tables live in one part: it is read once for all of them.
+    void LiesAlle(const std::vector<Blatt*>& blaetter, MappenDaten& mappe,
+                  Lesebudget& budget) override {
+        TabellenLeser leser(blaetter, mappe, m_formate, budget);
         leser.LiesEintrag(*m_archiv, "content.xml");
     }
 

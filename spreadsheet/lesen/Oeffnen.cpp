@@ -7,8 +7,10 @@
 #include <cstring>
 
 #include "Formaterkennung.h"
+#include "Lesebudget.h"
 #include "Lesefehler.h"
 #include "MappenLeser.h"
+#include "Parallel.h"
 
 namespace rastfang::tabelle {
 
@@ -31,8 +33,20 @@ QString gsGefundenerPfad(const QString& sPfad) {
 
 }  // namespace
 
+QString gsLesbarerBlattname(QString sName) {
+    for (QChar& c : sName) {
+        if (c.category() == QChar::Other_Control) c = u' ';
+    }
+    return sName;
+}
+
 std::shared_ptr<MappenDaten> gLiesArbeitsmappe(const QString& sPfad) {
-    return gMitDateifehler(sPfad, [&sPfad] {
+    Lesebudget budget;
+    return gLiesArbeitsmappe(sPfad, budget);
+}
+
+std::shared_ptr<MappenDaten> gLiesArbeitsmappe(const QString& sPfad, Lesebudget& budget) {
+    return gMitDateifehler(sPfad, [&sPfad, &budget] {
         if (sPfad.isEmpty()) gLesefehler(Lesegrund::NichtGefunden);
         const QString sDatei = gsGefundenerPfad(sPfad);
         const QFileInfo info(sDatei);
@@ -41,31 +55,27 @@ std::shared_ptr<MappenDaten> gLiesArbeitsmappe(const QString& sPfad) {
 
         auto mappe = std::make_shared<MappenDaten>();
         mappe->sPfad = sDatei;
-        const std::shared_ptr<MappenLeser> leser = gOeffneLeser(sDatei, *mappe);
+        const std::shared_ptr<MappenLeser> leser = gOeffneLeser(sDatei, *mappe, budget);
         const std::vector<BlattKopf> koepfe = leser->Blaetter();
         if (koepfe.empty()) gLesefehler(Lesegrund::Format);
-        const std::weak_ptr<MappenDaten> schwach = mappe;
         mappe->blaetter.reserve(koepfe.size());
-        for (size_t i = 0; i < koepfe.size(); ++i) {
-            // The sheet is read when its cells are first needed; errors then name the file too.
-            Blatt::Lader lader = [leser, i, schwach, sDatei](Blatt& blatt) {
-                try {
-                    gMitDateifehler(sDatei, [&] {
-                        const std::shared_ptr<MappenDaten> m = schwach.lock();
-                        if (!m) gLesefehler(Lesegrund::Format);
-                        leser->LiesBlatt(i, blatt, *m);
-                    });
-                } catch (...) {
-                    // no half-read sheet stays behind: it is empty after the error
-                    Blatt leer(blatt.Name());
-                    leer.SetzeVersteckt(blatt.Versteckt());
-                    blatt = std::move(leer);
-                    throw;
-                }
-            };
-            auto blatt = std::make_shared<Blatt>(koepfe[i].sName, std::move(lader));
-            blatt->SetzeVersteckt(koepfe[i].bVersteckt);
+        std::vector<Blatt*> ziele;
+        ziele.reserve(koepfe.size());
+        for (const BlattKopf& kopf : koepfe) {
+            budget.Belaste(static_cast<int64_t>(sizeof(Blatt)) + Lesebudget::BLOCK_VERWALTUNG +
+                           Lesebudget::glTextBytes(kopf.sName.size()));
+            auto blatt = std::make_shared<Blatt>(gsLesbarerBlattname(kopf.sName));
+            blatt->SetzeVersteckt(kopf.bVersteckt);
+            ziele.push_back(blatt.get());
             mappe->blaetter.push_back(std::move(blatt));
+        }
+        // Every sheet is read now, so that a damaged one refuses the whole workbook here and
+        // not halfway through its use. Each task fills its own sheet: the order stays.
+        if (leser->Nebenlaeufig()) {
+            gParallel(ziele.size(), gnLeseThreads(),
+                      [&](size_t i) { leser->LiesBlatt(i, *ziele[i], *mappe, budget); });
+        } else {
+            leser->LiesAlle(ziele, *mappe, budget);
         }
         return mappe;
     });

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <mutex>
 
+#include "Lesebudget.h"
 #include "Lesefehler.h"
 
 namespace rastfang::tabelle {
@@ -79,14 +80,14 @@ bool Verbunddatei::HatStrom(const QString& sName) const {
     return Index(sName) >= 0;
 }
 
-std::vector<uint8_t> Verbunddatei::LiesStrom(const QString& sName) const {
+std::vector<uint8_t> Verbunddatei::LiesStrom(const QString& sName, Lesebudget& budget) const {
     const int i = Index(sName);
     if (i < 0) gLesefehler(Lesegrund::Format);
     const GObjekt<GsfInput> strom(gsf_infile_child_by_index(m_gsf->ordner.get(), i));
     if (!strom) gLesefehler(Lesegrund::Format);
     const gsf_off_t n = gsf_input_size(strom.get());
     if (n < 0) gLesefehler(Lesegrund::Format);
-    if (n > MAX_STROM_BYTES) gLesefehler(Lesegrund::ZuGross);
+    budget.Belaste(n);
     std::vector<uint8_t> daten(static_cast<size_t>(n));
     // in steps, so a stream whose chain breaks off is noticed where it ends
     constexpr size_t SCHRITT = 1 << 20;

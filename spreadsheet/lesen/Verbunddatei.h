@@ -9,8 +9,7 @@
 
 namespace rastfang::tabelle {
 
-/// The most bytes a workbook stream may take in memory; larger .xls files are refused as too big.
-inline constexpr int64_t MAX_STROM_BYTES = 256ll * 1024 * 1024;
+class Lesebudget;
 
 class Verbunddatei {
   public:
@@ -25,9 +24,10 @@ class Verbunddatei {
     /// Windows does).
     bool HatStrom(const QString& sName) const;
 
-    /// The bytes of root stream `sName` (letter case ignored). Lesefehler(Format) when it is
-    /// missing or cannot be read whole, (ZuGross) beyond MAX_STROM_BYTES.
-    std::vector<uint8_t> LiesStrom(const QString& sName) const;
+    /// The bytes of root stream `sName` (letter case ignored), charged to `budget` before they
+    /// are read. Lesefehler(Format) when it is missing or cannot be read whole, (ZuGross)
+    /// beyond the budget.
+    std::vector<uint8_t> LiesStrom(const QString& sName, Lesebudget& budget) const;
 
   private:
     /// Index of the root entry `sName`, -1 when there is none.

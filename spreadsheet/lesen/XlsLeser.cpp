@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "BiffSaetze.h"
+#include "Lesebudget.h"
 #include "Lesefehler.h"
 #include "Standardformate.h"
 #include "Verbunddatei.h"
-#include "Zellbudget.h"
 
 namespace rastfang::tabelle {
 
@@ -19,8 +19,6 @@ constexpr uint16_t BIFF8 = 0x0600;
 constexpr uint16_t BIFF5 = 0x0500;
 constexpr uint16_t BOF_GLOBAL = 0x0005;
 constexpr uint16_t BOF_BLATT = 0x0010;
-/// The most memory the shared strings of a workbook may take.
-constexpr int64_t MAX_TEXT_BYTES = 192ll * 1024 * 1024;
 /// BIFF sheets end at column 256 (IV).
 constexpr uint16_t MAX_BIFF_SPALTEN = 256;
 /// Sheet type in BOUNDSHEET: charts, Excel 4 macro sheets and VBA modules are no worksheets.
@@ -71,7 +69,7 @@ struct Globale {
 };
 
 /// The shared strings of an SST record (BIFF8).
-std::vector<QString> gTexte(const BiffSatz& satz) {
+std::vector<QString> gTexte(const BiffSatz& satz, Lesebudget& budget) {
     BiffLeser l(satz);
     l.U32();  // references in the workbook
     const uint32_t nEindeutig = l.U32();
@@ -79,19 +77,23 @@ std::vector<QString> gTexte(const BiffSatz& satz) {
     // a string takes at least three bytes: a forged count reserves no more than the record has
     size_t nBytes = 0;
     for (const auto& t : satz.teile) nBytes += t.size();
-    texte.reserve(std::min<size_t>(nEindeutig, nBytes / 3));
+    const size_t nPlatz = std::min<size_t>(nEindeutig, nBytes / 3);
+    budget.Belaste(static_cast<int64_t>(nPlatz * sizeof(QString)));
+    texte.reserve(nPlatz);
     // Empty strings take three bytes in the file but a whole string object in memory: the
-    // table is counted as it grows.
-    int64_t lRest = MAX_TEXT_BYTES;
+    // table is charged as it grows.
     for (uint32_t i = 0; i < nEindeutig; ++i) {
-        texte.push_back(l.Text16());
-        lRest -= static_cast<int64_t>(sizeof(QString)) + 2 * texte.back().size();
-        if (lRest < 0) gLesefehler(Lesegrund::ZuGross);
+        QString t = l.Text16();
+        budget.BelasteText(t.size());
+        if (texte.size() == texte.capacity()) {
+            budget.Belaste(static_cast<int64_t>(texte.size() * sizeof(QString)));
+        }
+        texte.push_back(std::move(t));
     }
     return texte;
 }
 
-Globale gGlobale(std::span<const uint8_t> strom) {
+Globale gGlobale(std::span<const uint8_t> strom, Lesebudget& budget) {
     Globale g;
     BiffStrom s(strom, 0);
     BiffSatz satz;
@@ -153,7 +155,7 @@ Globale gGlobale(std::span<const uint8_t> strom) {
                 break;
             }
             case Biff::SST:
-                if (b8) g.texte = gTexte(satz);
+                if (b8) g.texte = gTexte(satz, budget);
                 break;
             default:
                 break;
@@ -171,8 +173,8 @@ Globale gGlobale(std::span<const uint8_t> strom) {
 
 class XlsLeser : public MappenLeser {
   public:
-    XlsLeser(std::vector<uint8_t> strom, MappenDaten& mappe)
-        : m_strom(std::move(strom)), m_g(gGlobale(m_strom)) {
+    XlsLeser(std::vector<uint8_t> strom, MappenDaten& mappe, Lesebudget& budget)
+        : m_strom(std::move(strom)), m_g(gGlobale(m_strom, budget)) {
         mappe.b1904 = m_g.b1904;
         m_stile.resize(m_g.xfs.size());
     }
@@ -183,8 +185,8 @@ class XlsLeser : public MappenLeser {
         return k;
     }
 
-    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten& mappe) override {
-        BlattLauf(*this, blatt, mappe).Lies(m_g.blaetter.at(iIndex).lOffset);
+    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten& mappe, Lesebudget& budget) override {
+        BlattLauf(*this, blatt, mappe, budget).Lies(m_g.blaetter.at(iIndex).lOffset);
     }
 
   private:
@@ -208,8 +210,8 @@ class XlsLeser : public MappenLeser {
     /// Reads one worksheet substream into a sheet.
     class BlattLauf {
       public:
-        BlattLauf(XlsLeser& x, Blatt& blatt, MappenDaten& mappe)
-            : m_x(x), m_blatt(blatt), m_mappe(mappe), m_b8(x.m_g.iVersion == BIFF8) {}
+        BlattLauf(XlsLeser& x, Blatt& blatt, MappenDaten& mappe, Lesebudget& budget)
+            : m_x(x), m_blatt(blatt), m_mappe(mappe), m_budget(budget), m_b8(x.m_g.iVersion == BIFF8) {}
 
         void Lies(uint32_t lOffset) {
             BiffStrom s(m_x.m_strom, lOffset);
@@ -379,8 +381,8 @@ class XlsLeser : public MappenLeser {
         XlsLeser& m_x;
         Blatt& m_blatt;
         MappenDaten& m_mappe;
+        Lesebudget& m_budget;
         const bool m_b8;
-        Zellbudget m_budget;
         std::optional<Ziel> m_formelText;
     };
 
@@ -391,7 +393,8 @@ class XlsLeser : public MappenLeser {
 
 }  // namespace
 
-std::shared_ptr<MappenLeser> gXlsLeser(const QString& sPfad, MappenDaten& mappe) {
+std::shared_ptr<MappenLeser> gXlsLeser(const QString& sPfad, MappenDaten& mappe,
+                                       Lesebudget& budget) {
     const Verbunddatei datei(sPfad);
     // password-protected .xlsx files are compound files with an encrypted package inside
     if (datei.HatStrom(QStringLiteral("EncryptedPackage"))) {
@@ -399,8 +402,10 @@ std::shared_ptr<MappenLeser> gXlsLeser(const QString& sPfad, MappenDaten& mappe)
     }
     const bool b8 = datei.HatStrom(QStringLiteral("Workbook"));
     if (!b8 && !datei.HatStrom(QStringLiteral("Book"))) gLesefehler(Lesegrund::Format);
+    // The workbook stream stays in memory while the sheets are read: charged before it is read.
     return std::make_shared<XlsLeser>(
-        datei.LiesStrom(b8 ? QStringLiteral("Workbook") : QStringLiteral("Book")), mappe);
+        datei.LiesStrom(b8 ? QStringLiteral("Workbook") : QStringLiteral("Book"), budget), mappe,
+        budget);
 }
 
 }  // namespace rastfang::tabelle

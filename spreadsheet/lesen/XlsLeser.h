@@ -9,9 +9,11 @@
 
 namespace rastfang::tabelle {
 
-/// The reader for the compound file `sPfad`; sets the date system of `mappe`.
+/// The reader for the compound file `sPfad`; sets the date system of `mappe`. The workbook
+/// stream and the shared strings are charged to `budget`.
 /// Lesefehler(Verschluesselt) for encrypted workbooks and encrypted Office packages, (ZuGross)
-/// for a workbook stream beyond the memory limit, (Format) for anything else it cannot read.
-std::shared_ptr<MappenLeser> gXlsLeser(const QString& sPfad, MappenDaten& mappe);
+/// for a workbook beyond the memory budget, (Format) for anything else it cannot read.
+std::shared_ptr<MappenLeser> gXlsLeser(const QString& sPfad, MappenDaten& mappe,
+                                       Lesebudget& budget);
 
 }  // namespace rastfang::tabelle

@@ -9,14 +9,10 @@
 #include "XlsxTeile.h"
 #include "XlsxTeileLesen.h"
 #include "XmlLeser.h"
-#include "Zellbudget.h"
 
 namespace rastfang::tabelle {
 
 namespace {
-
-/// Rows reserved ahead from the sheet's <dimension>, at most (hostile files claim a million).
-constexpr int32_t MAX_RESERVE_ZEILEN = 200000;
 
 /// Splits a cell reference "AB12" into column 28 and row 12; parts missing stay 0.
 /// False when it is malformed or beyond the sheet's limits.
@@ -47,7 +43,8 @@ bool gbWahr(const char* p) {
 
 class BlattLeser : public XmlLeser {
   public:
-    BlattLeser(const XlsxKontext& k, Blatt& blatt) : m_k(k), m_blatt(blatt) {}
+    BlattLeser(const XlsxKontext& k, Blatt& blatt, Lesebudget& budget)
+        : m_k(k), m_blatt(blatt), m_budget(budget) {}
 
   protected:
     void Anfang(std::string_view s, const char** a) override {
@@ -80,13 +77,6 @@ class BlattLeser : public XmlLeser {
             m_lSpalte = 0;
         } else if (s == "col") {
             Spalten(a);
-        } else if (s == "dimension") {
-            const char* ref = gpAttribut(a, "ref");
-            const char* bis = ref ? std::strchr(ref, ':') : nullptr;
-            int32_t sp = 0, z = 0;
-            if (bis && gbZellbezug(bis + 1, sp, z) && z > 0) {
-                m_blatt.Reserviere(std::min(z, MAX_RESERVE_ZEILEN));
-            }
         } else if (s == "sheetProtection") {
             Blattschutz schutz;
             schutz.bAktiv = gbWahr(gpAttribut(a, "sheet"));
@@ -180,6 +170,7 @@ class BlattLeser : public XmlLeser {
                 if (m_wert.empty()) return;
                 z.typ = ZellTyp::Text;
                 z.text = gsOoxmlText(m_wert);
+                m_budget.BelasteText(z.text.size());
                 break;
             case 'b':
                 z.typ = ZellTyp::Wahrheitswert;
@@ -188,6 +179,7 @@ class BlattLeser : public XmlLeser {
             case 'e':
                 z.typ = ZellTyp::Fehlerwert;
                 z.text = QString::fromUtf8(m_wert.data(), static_cast<qsizetype>(m_wert.size()));
+                m_budget.BelasteText(z.text.size());
                 break;
             case 'd': {
                 const auto d = gdIsoSeriell(m_wert);
@@ -207,21 +199,22 @@ class BlattLeser : public XmlLeser {
                 break;
             }
         }
-        if (m_lZeile != m_lPufferZeile) Leeren();
+        // A row holds each column once; more cells than columns repeat some: store what
+        // there is (later cells replace earlier ones) so the buffer stays bounded.
+        if (m_lZeile != m_lPufferZeile || m_puffer.size() >= MAX_SPALTE) Leeren();
         m_lPufferZeile = m_lZeile;
-        m_puffer.emplace_back(m_lSpalte, std::move(z));
+        z.spalte = static_cast<uint16_t>(m_lSpalte);
+        m_puffer.push_back(std::move(z));
     }
 
   public:
     /// Stores the buffered cells of the current row: the row is sized once, not cell by cell.
     void Leeren() {
         if (m_puffer.empty()) return;
-        int32_t lMax = 0;
-        for (const auto& [lSpalte, z] : m_puffer) lMax = std::max(lMax, lSpalte);
-        m_budget.Reserviere(m_blatt, m_lPufferZeile, lMax);
-        m_blatt.Schreib(m_lPufferZeile, lMax);
-        for (auto& [lSpalte, z] : m_puffer) m_blatt.Schreib(m_lPufferZeile, lSpalte) = std::move(z);
+        Zellzeile zeile(std::make_move_iterator(m_puffer.begin()),
+                        std::make_move_iterator(m_puffer.end()));
         m_puffer.clear();
+        m_budget.SetzeZeile(m_blatt, m_lPufferZeile, std::move(zeile));
     }
 
   private:
@@ -240,15 +233,20 @@ class BlattLeser : public XmlLeser {
         lMax = std::min(lMax, MAX_SPALTE);
         // A <col> spanning to the last column only sets a default: keep widths of real columns.
         if (lMax - lMin > 1024) lMax = lMin;
+        if (lMax > m_lBreitenBis) {
+            m_budget.Belaste(static_cast<int64_t>(lMax - m_lBreitenBis) * sizeof(double));
+            m_lBreitenBis = lMax;
+        }
         for (int32_t s = lMin; s <= lMax; ++s) m_blatt.SetzeSpaltenbreite(s, dBreite);
     }
 
     const XlsxKontext& m_k;
     Blatt& m_blatt;
     std::string m_wert;
-    std::vector<std::pair<int32_t, Zelle>> m_puffer;
-    Zellbudget m_budget;
+    Lesebudget& m_budget;
+    Zellzeile m_puffer;
     int32_t m_lPufferZeile = 0;
+    int32_t m_lBreitenBis = 0;  // columns whose widths are charged
     int32_t m_lZeile = 0;
     int32_t m_lSpalte = 0;
     uint32_t m_lStil = 0;
@@ -262,8 +260,8 @@ class BlattLeser : public XmlLeser {
 }  // namespace
 
 void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxKontext& k,
-                    Blatt& blatt) {
-    BlattLeser leser(k, blatt);
+                    Blatt& blatt, Lesebudget& budget) {
+    BlattLeser leser(k, blatt, budget);
     leser.LiesEintrag(archiv, sTeil);
     leser.Leeren();
 }

@@ -1,8 +1,12 @@
 #include "XlsxLeser.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <optional>
 
 #include "Lesefehler.h"
+#include "Parallel.h"
 #include "XlsxTeile.h"
 #include "XlsxTeileLesen.h"
 #include "XmlLeser.h"
@@ -58,8 +62,9 @@ class MappenTeilLeser : public XmlLeser {
 
 class XlsxLeser : public MappenLeser {
   public:
-    XlsxLeser(std::shared_ptr<const ZipArchiv> archiv, MappenDaten& mappe)
-        : m_archiv(std::move(archiv)) {
+    XlsxLeser(const QString& sPfad, std::shared_ptr<const ZipArchiv> archiv, MappenDaten& mappe,
+              Lesebudget& budget)
+        : m_sPfad(sPfad), m_archiv(std::move(archiv)) {
         const ZipArchiv& z = *m_archiv;
         const std::string sMappe = gsMappenTeil(z);
         if (sMappe.empty()) gLesefehler(Lesegrund::Format);
@@ -87,8 +92,30 @@ class XlsxLeser : public MappenLeser {
             m_blaetter.push_back(std::move(v));
         }
         if (m_blaetter.empty()) gLesefehler(Lesegrund::Format);
-        // Styles are needed to know which numbers are dates: read them now, they are small.
-        if (!m_sStile.empty() && z.Finde(m_sStile)) m_stile = gLiesXlsxStile(z, m_sStile, mappe);
+        // Every sheet has a part of its own: a file pointing many sheets at one part would
+        // make a few bytes count many times over. No spreadsheet application writes that.
+        std::vector<std::string> teile;
+        for (const auto& v : m_blaetter) {
+            if (v.sTeil.empty()) gLesefehler(Lesegrund::Format);
+            const std::optional<std::string> name = z.Finde(v.sTeil);
+            if (!name) gLesefehler(Lesegrund::Format);
+            teile.push_back(*name);
+        }
+        std::sort(teile.begin(), teile.end());
+        if (std::adjacent_find(teile.begin(), teile.end()) != teile.end()) {
+            gLesefehler(Lesegrund::Format);
+        }
+        // Styles tell which numbers are dates; shared strings serve every sheet: both are read
+        // before the sheets.
+        if (!m_sStile.empty() && z.Finde(m_sStile)) {
+            m_stile = gLiesXlsxStile(z, m_sStile, mappe, budget);
+        }
+        if (!m_sTexte.empty() && z.Finde(m_sTexte)) {
+            m_texte = gLiesGeteilteTexte(z, m_sTexte, budget);
+        }
+        // One handle for every thread that may read sheets; the first is the one open already.
+        for (size_t i = 0; i < gnLeseThreads(); ++i) m_plaetze.push_back(std::make_unique<Platz>());
+        m_plaetze.front()->archiv = m_archiv;
     }
 
     std::vector<BlattKopf> Blaetter() const override {
@@ -98,26 +125,52 @@ class XlsxLeser : public MappenLeser {
         return aus;
     }
 
-    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten&) override {
-        const ZipArchiv& z = *m_archiv;
-        if (!m_bTexteGelesen) {
-            m_bTexteGelesen = true;
-            if (!m_sTexte.empty() && z.Finde(m_sTexte)) m_texte = gLiesGeteilteTexte(z, m_sTexte);
+    bool Nebenlaeufig() const override { return true; }
+
+    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten&, Lesebudget& budget) override {
+        // A zip handle reads one entry at a time: each sheet read at the same time as another
+        // takes a handle of its own from the slots, opened on first use.
+        Platz* platz = nullptr;
+        for (const auto& p : m_plaetze) {
+            if (!p->bBelegt.exchange(true, std::memory_order_acquire)) {
+                platz = p.get();
+                break;
+            }
         }
-        const std::string& sTeil = m_blaetter.at(iIndex).sTeil;
-        if (sTeil.empty() || !z.Finde(sTeil)) gLesefehler(Lesegrund::Format);
+        struct Freigabe {
+            Platz* p;
+            ~Freigabe() {
+                if (p) p->bBelegt.store(false, std::memory_order_release);
+            }
+        } freigabe{platz};
+        std::unique_ptr<const ZipArchiv> eigenes;
+        const ZipArchiv* archiv = nullptr;
+        if (platz) {
+            if (!platz->archiv) platz->archiv = std::make_shared<const ZipArchiv>(m_sPfad);
+            archiv = platz->archiv.get();
+        } else {
+            eigenes = std::make_unique<const ZipArchiv>(m_sPfad);
+            archiv = eigenes.get();
+        }
         const XlsxKontext k{m_texte, m_stile, m_b1904};
-        gLiesXlsxBlatt(z, sTeil, k, blatt);
+        gLiesXlsxBlatt(*archiv, m_blaetter.at(iIndex).sTeil, k, blatt, budget);
     }
 
   private:
+    /// A zip handle and whether a sheet reader holds it.
+    struct Platz {
+        std::atomic<bool> bBelegt{false};
+        std::shared_ptr<const ZipArchiv> archiv;
+    };
+
+    QString m_sPfad;
     std::shared_ptr<const ZipArchiv> m_archiv;
+    std::vector<std::unique_ptr<Platz>> m_plaetze;
     std::vector<XlsxBlattVerweis> m_blaetter;
     std::string m_sStile;
     std::string m_sTexte;
     std::vector<uint32_t> m_stile;
     std::vector<QString> m_texte;
-    bool m_bTexteGelesen = false;
     bool m_b1904 = false;
 };
 
@@ -127,9 +180,10 @@ bool gbIstXlsx(const ZipArchiv& archiv) {
     return !gsMappenTeil(archiv).empty();
 }
 
-std::unique_ptr<MappenLeser> gXlsxLeser(std::shared_ptr<const ZipArchiv> archiv,
-                                        MappenDaten& mappe) {
-    return std::make_unique<XlsxLeser>(std::move(archiv), mappe);
+std::unique_ptr<MappenLeser> gXlsxLeser(const QString& sPfad,
+                                        std::shared_ptr<const ZipArchiv> archiv, MappenDaten& mappe,
+                                        Lesebudget& budget) {
+    return std::make_unique<XlsxLeser>(sPfad, std::move(archiv), mappe, budget);
 }
 
 }  // namespace rastfang::tabelle

@@ -30,7 +30,7 @@ bool gbWahr(const char* p, bool bStandard) {
 
 class StilLeser : public XmlLeser {
   public:
-    explicit StilLeser(MappenDaten& mappe) : m_mappe(mappe) {}
+    StilLeser(MappenDaten& mappe, Lesebudget& budget) : m_mappe(mappe), m_budget(budget) {}
 
     std::vector<uint32_t> ergebnis;
 
@@ -39,6 +39,7 @@ class StilLeser : public XmlLeser {
         if (s == "numFmt") {
             const char* code = gpAttribut(a, "formatCode");
             if (code && m_formate.size() < MAX_FORMATE) {
+                m_budget.Belaste(Lesebudget::glTextBytes(std::strlen(code)) + EINTRAG_BYTES);
                 m_formate[giZahl(gpAttribut(a, "numFmtId"), -1)] = QString::fromUtf8(code);
             }
         } else if (s == "fonts") {
@@ -51,6 +52,8 @@ class StilLeser : public XmlLeser {
             m_bInXfs = true;
         } else if (s == "xf" && m_bInXfs) {
             if (ergebnis.size() >= MAX_FORMATE) gLesefehler(Lesegrund::ZuGross);
+            // A format of its own in the workbook's table (and its index), at the most.
+            m_budget.Belaste(static_cast<int64_t>(sizeof(Stil) + sizeof(uint32_t)) + EINTRAG_BYTES);
             Stil st;
             const int iFmt = giZahl(gpAttribut(a, "numFmtId"), 0);
             const auto it = m_formate.find(iFmt);
@@ -76,7 +79,11 @@ class StilLeser : public XmlLeser {
     }
 
   private:
+    /// A table entry's share of hashing and allocation.
+    static constexpr int64_t EINTRAG_BYTES = 64;
+
     MappenDaten& m_mappe;
+    Lesebudget& m_budget;
     std::unordered_map<int, QString> m_formate;
     std::vector<bool> m_fett;
     Stil m_aktuell;
@@ -88,8 +95,8 @@ class StilLeser : public XmlLeser {
 }  // namespace
 
 std::vector<uint32_t> gLiesXlsxStile(const ZipArchiv& archiv, std::string_view sTeil,
-                                     MappenDaten& mappe) {
-    StilLeser leser(mappe);
+                                     MappenDaten& mappe, Lesebudget& budget) {
+    StilLeser leser(mappe, budget);
     leser.LiesEintrag(archiv, sTeil);
     return std::move(leser.ergebnis);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../Mappe.h"
+#include "Lesebudget.h"
 
 namespace rastfang::tabelle {
 
@@ -16,12 +17,15 @@ class ZipArchiv;
 inline constexpr size_t MAX_GETEILTE_TEXTE = 16 * 1024 * 1024;
 
 /// Reads styles part `sTeil` and returns, for every <xf> of <cellXfs>, the index of its format
-/// in `mappe.stile` (number format, bold, fill colour, lock flag).
+/// in `mappe.stile` (number format, bold, fill colour, lock flag); formats and their table are
+/// charged to `budget`.
 std::vector<uint32_t> gLiesXlsxStile(const ZipArchiv& archiv, std::string_view sTeil,
-                                     MappenDaten& mappe);
+                                     MappenDaten& mappe, Lesebudget& budget);
 
-/// Reads the shared strings part `sTeil`: rich text runs joined, phonetic runs left out.
-std::vector<QString> gLiesGeteilteTexte(const ZipArchiv& archiv, std::string_view sTeil);
+/// Reads the shared strings part `sTeil`: rich text runs joined, phonetic runs left out. Each
+/// text is charged to `budget` before it is made.
+std::vector<QString> gLiesGeteilteTexte(const ZipArchiv& archiv, std::string_view sTeil,
+                                        Lesebudget& budget);
 
 /// What a worksheet part needs from the rest of the package.
 struct XlsxKontext {
@@ -30,9 +34,9 @@ struct XlsxKontext {
     bool b1904 = false;
 };
 
-/// Streams worksheet part `sTeil` into `blatt`: cells by their cached values, column widths,
-/// sheet protection.
+/// Streams worksheet part `sTeil` into `blatt` within `budget`: cells by their cached values,
+/// column widths, sheet protection.
 void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxKontext& k,
-                    Blatt& blatt);
+                    Blatt& blatt, Lesebudget& budget);
 
 }  // namespace rastfang::tabelle

@@ -11,8 +11,6 @@ namespace rastfang::tabelle {
 
 namespace {
 
-/// All shared strings together may hold this many UTF-16 characters (256 MB).
-constexpr int64_t MAX_GETEILTE_ZEICHEN = 128ll * 1024 * 1024;
 /// One shared string: a cell holds at most 32767 characters; allow UTF-8 and escapes.
 constexpr size_t MAX_TEXT_BYTES = 1u << 20;
 
@@ -25,13 +23,15 @@ int giZahl(const char* p, int iStandard) {
 
 class TextLeser : public XmlLeser {
   public:
+    explicit TextLeser(Lesebudget& budget) : m_budget(budget) {}
     std::vector<QString> texte;
 
   protected:
     void Anfang(std::string_view s, const char** a) override {
         if (s == "sst") {
+            // The declared count is a hint only: a lie costs no more than the budget allows.
             const int n = giZahl(gpAttribut(a, "uniqueCount"), 0);
-            texte.reserve(static_cast<size_t>(std::clamp(n, 0, 1 << 20)));
+            Platz(static_cast<size_t>(std::clamp(n, 0, 1 << 20)));
         } else if (s == "si") {
             m_puffer.clear();
             m_bInSi = true;
@@ -44,9 +44,10 @@ class TextLeser : public XmlLeser {
     void Ende(std::string_view s) override {
         if (s == "si") {
             if (texte.size() >= MAX_GETEILTE_TEXTE) gLesefehler(Lesegrund::ZuGross);
+            if (texte.size() == texte.capacity()) Platz(std::max<size_t>(1024, 2 * texte.size()));
+            // Charged before the text is made: one UTF-16 unit at most per byte read.
+            m_budget.BelasteText(static_cast<int64_t>(m_puffer.size()));
             texte.push_back(gsOoxmlText(m_puffer));
-            m_lZeichen += texte.back().size();
-            if (m_lZeichen > MAX_GETEILTE_ZEICHEN) gLesefehler(Lesegrund::ZuGross);
             m_bInSi = false;
         } else if (s == "rPh") {
             m_bInPhonetik = false;
@@ -62,8 +63,16 @@ class TextLeser : public XmlLeser {
     }
 
   private:
+    /// Room for `n` texts, the table's growth charged first.
+    void Platz(size_t n) {
+        if (n <= texte.capacity()) return;
+        m_budget.Belaste(static_cast<int64_t>((n - texte.capacity()) * sizeof(QString)) +
+                         Lesebudget::BLOCK_VERWALTUNG);
+        texte.reserve(n);
+    }
+
+    Lesebudget& m_budget;
     std::string m_puffer;
-    int64_t m_lZeichen = 0;
     bool m_bInSi = false;
     bool m_bInPhonetik = false;
     bool m_bInT = false;
@@ -71,8 +80,9 @@ class TextLeser : public XmlLeser {
 
 }  // namespace
 
-std::vector<QString> gLiesGeteilteTexte(const ZipArchiv& archiv, std::string_view sTeil) {
-    TextLeser leser;
+std::vector<QString> gLiesGeteilteTexte(const ZipArchiv& archiv, std::string_view sTeil,
+                                        Lesebudget& budget) {
+    TextLeser leser(budget);
     leser.LiesEintrag(archiv, sTeil);
     return std::move(leser.texte);
 }

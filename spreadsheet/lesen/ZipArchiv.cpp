@@ -64,6 +64,13 @@ void ZipArchiv::Lies(std::string_view sName,
     // The compressed size can be forged; it can never exceed the file itself.
     uint64_t lGepackt = (st.valid & ZIP_STAT_COMP_SIZE) ? st.comp_size : m_lDateigroesse;
     lGepackt = std::max<uint64_t>(1, std::min(lGepackt, m_lDateigroesse));
+    const auto bZuGross = [lGepackt](uint64_t lBytes) {
+        return lBytes > MAX_EINTRAG_BYTES ||
+               (lBytes > VERHAELTNIS_AB_BYTES && lBytes / lGepackt > MAX_VERHAELTNIS);
+    };
+    // An honest bomb says what it is: refused before a byte is inflated.
+    const bool bGroesseBekannt = (st.valid & ZIP_STAT_SIZE) != 0;
+    if (bGroesseBekannt && bZuGross(st.size)) gLesefehler(Lesegrund::ZuGross);
 
     std::unique_ptr<zip_file_t, ZipDateiSchliesser> datei(
         zip_fopen_index(m_zip, static_cast<zip_uint64_t>(iIndex), 0));
@@ -82,10 +89,9 @@ void ZipArchiv::Lies(std::string_view sName,
         if (n < 0) gLesefehler(Lesegrund::Format);
         if (n == 0) break;
         lGelesen += static_cast<uint64_t>(n);
-        if (lGelesen > MAX_EINTRAG_BYTES ||
-            (lGelesen > VERHAELTNIS_AB_BYTES && lGelesen / lGepackt > MAX_VERHAELTNIS)) {
-            gLesefehler(Lesegrund::ZuGross);
-        }
+        if (bZuGross(lGelesen)) gLesefehler(Lesegrund::ZuGross);
+        // A forged directory: the entry holds more than it declares.
+        if (bGroesseBekannt && lGelesen > st.size) gLesefehler(Lesegrund::Format);
         if (!senke(puffer.data(), static_cast<size_t>(n))) return;
     }
 }

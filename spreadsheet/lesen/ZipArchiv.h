@@ -14,11 +14,11 @@ struct zip;
 
 namespace rastfang::tabelle {
 
-/// No entry may inflate to more than this.
+/// No entry may inflate to more than this (a sheet of four million cells takes some 150 MB).
 inline constexpr uint64_t MAX_EINTRAG_BYTES = 512ull * 1024 * 1024;
 /// Beyond this many inflated bytes an entry may not grow more than MAX_VERHAELTNIS times its
 /// compressed size (real sheets stay far below; zeros inflate about a thousandfold).
-inline constexpr uint64_t VERHAELTNIS_AB_BYTES = 16ull * 1024 * 1024;
+inline constexpr uint64_t VERHAELTNIS_AB_BYTES = 1024 * 1024;
 inline constexpr uint64_t MAX_VERHAELTNIS = 400;
 
 class ZipArchiv {
@@ -34,8 +34,9 @@ class ZipArchiv {
     std::optional<std::string> Finde(std::string_view sName) const;
 
     /// Streams entry `sName` chunk by chunk into `senke`; the sink returns false to stop early.
-    /// Lesefehler(Format) when the entry is missing or damaged, (Verschluesselt) when it is
-    /// encrypted, (ZuGross) when it passes the limits.
+    /// Lesefehler(Format) when the entry is missing or damaged or inflates beyond its declared
+    /// size, (Verschluesselt) when it is encrypted, (ZuGross) when it passes the limits, which
+    /// are checked on the declared sizes before inflating and on the bytes as they arrive.
     void Lies(std::string_view sName,
               const std::function<bool(const char* pDaten, size_t nLaenge)>& senke) const;
 

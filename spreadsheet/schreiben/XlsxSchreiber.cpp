@@ -127,9 +127,8 @@ void SchreibeBlatt(lxw_worksheet* ws, Blatt& blatt, Formate& formate, bool b1904
     for (int32_t z = 1; z <= lZeilen; ++z) {
         const auto& zeile = blatt.Zeile(z);
         const auto r = static_cast<lxw_row_t>(z - 1);
-        for (size_t i = 0; i < zeile.size(); ++i) {
-            const Zelle& zelle = zeile[i];
-            const auto c = static_cast<lxw_col_t>(i);
+        for (const Zelle& zelle : zeile) {
+            const auto c = static_cast<lxw_col_t>(zelle.spalte - 1);
             lxw_error fehler = LXW_NO_ERROR;
             switch (zelle.typ) {
                 case ZellTyp::Leer:

@@ -178,8 +178,12 @@ void SchreibeBlatt(QXmlStreamWriter& x, Blatt& blatt, bool bAktiv) {
         if (bZeilenLuecke) x.writeAttribute(kSs, QStringLiteral("Index"), QString::number(z));
         bZeilenLuecke = false;
         bool bLuecke = false;
-        for (size_t i = 0; i < zeile.size(); ++i) {
-            SchreibeZelle(x, zeile[i], static_cast<int32_t>(i + 1), bLuecke);
+        int32_t lVorigeSpalte = 0;
+        for (const Zelle& zelle : zeile) {
+            // columns without a stored cell leave a gap too
+            if (zelle.spalte != lVorigeSpalte + 1) bLuecke = true;
+            SchreibeZelle(x, zelle, zelle.spalte, bLuecke);
+            lVorigeSpalte = zelle.spalte;
         }
         x.writeEndElement();
     }

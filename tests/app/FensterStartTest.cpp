@@ -288,6 +288,29 @@ TEST_F(StartTest, AbbruchUndFehlerpfadStellenZeigerUndStatusZurueck) {
     EXPECT_TRUE(statustexte.contains(QStringLiteral("Öffne Ergebnisdatei von Berufsschule ...")));
     inRuhe();
 
+    // Only the third worksheet is damaged: refused by OpenFile too, before anything is written.
+    const QString sDritte = tmp.filePath(QStringLiteral("drittes Blatt kaputt.xlsx"));
+    rastfang::test::gsPython(QStringLiteral(R"(
+import io, sys, zipfile
+from openpyxl import load_workbook
+wb = load_workbook(sys.argv[1])
+wb.create_sheet("Klasse 10c")["B1"] = "Name"
+puffer = io.BytesIO()
+wb.save(puffer)
+with zipfile.ZipFile(puffer) as zq, zipfile.ZipFile(sys.argv[2], "w") as zz:
+    for e in zq.infolist():
+        d = zq.read(e.filename)
+        zz.writestr(e, d[: len(d) // 2] if e.filename == "xl/worksheets/sheet3.xml" else d)
+)"),
+                             {gsTestdatei(QStringLiteral("app_ergebnisse.xlsx")), sDritte});
+    feld("txtErgebnisdatei")->setText(sDritte);
+    const QString sMeldung = meldungBeimStart("Fehler VB01004");
+    EXPECT_TRUE(sMeldung.contains(sDritte) && sMeldung.endsWith("Funktion: OpenFile/CXlsExtract"))
+        << sMeldung.toStdString();
+    EXPECT_EQ(fenster->letztesErgebnis(), StartErgebnis::Abgebrochen);
+    EXPECT_FALSE(QFile::exists(ausgabe()));
+    inRuhe();
+
     // A start row beyond 16 bits: the Start handler's error path.
     fenster->setzeEingaben(gueltig());
     feld("txtZeile")->setText(QStringLiteral("32767.5"));

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "LesenHilfen.h"
+#include "lesen/Lesebudget.h"
 
 using rastfang::test::gsPython;
 using rastfang::test::gsTestdatei;
@@ -112,39 +113,77 @@ TEST_F(KaputteDateien, LeereZufaelligeUndAbgeschnitteneDateien) {
 }
 
 TEST_F(KaputteDateien, ZipBombenEntitaetenUndDuenneBlaetterBisZumRand) {
-    ErwarteFehler(Umbau("nullen"));
+    ErwarteFehler(Umbau("nullen"), QStringLiteral("ist zu groß"));
     ErwarteFehler(Umbau("leerzeichen"), QStringLiteral("ist zu groß"));
     ErwarteFehler(Umbau("doctype"));
     ErwarteFehler(Umbau("zeile"));
     ErwarteFehler(Umbau("doctype", "xl/workbook.xml"));
 
-    // Sparse sheets out to the edge: one cell in the last column of each row would make every
-    // row 16384 cells wide.
-    ErwarteFehler(Umbau("weit"), QStringLiteral("ist zu groß"));
+    // Sparse sheets out to the edge cost a cell per cell, not a row of empty ones.
+    {
+        Lesebudget budget;
+        const auto mappe = gLiesArbeitsmappe(Umbau("weit"), budget);
+        EXPECT_EQ(mappe->blaetter[0]->Lies(300, 16384).zahl, 1);
+        EXPECT_LT(budget.Belegt(), 1 << 20);
+    }
     QByteArray csv;
     for (int i = 0; i < 300; ++i) csv += QByteArray(16383, ';') + "x\n";
-    ErwarteFehler(Datei("weit.csv", csv), QStringLiteral("ist zu groß"));
-    // the same shape within limits (its first five rows) is read
-    Geoeffnet g(Datei("rand.csv", csv.left(5 * (16383 + 2))));
-    EXPECT_EQ(g.Text(0, 5, 16384), QStringLiteral("x"));
+    Geoeffnet g(Datei("rand.csv", csv));
+    EXPECT_EQ(g.Text(0, 300, 16384), QStringLiteral("x"));
 }
 
-TEST_F(KaputteDateien, FehlerBeimSpaeterenLesenEinesBlatts) {
+TEST_F(KaputteDateien, WinzigeDateienMitMillionenZellenBleibenImBudget) {
+    // Twenty tables of a million rows, each repeating one number over every column: a few
+    // hundred bytes declaring billions of cells.
+    gsPython(QStringLiteral(R"(
+import sys, zipfile
+zeile = ('<table:table-row table:number-rows-repeated="1048576"><table:table-cell '
+         'office:value-type="float" office:value="1" table:number-columns-repeated="16384"/>'
+         '</table:table-row>')
+tabellen = "".join('<table:table table:name="T%d">%s</table:table>' % (i, zeile) for i in range(20))
+inhalt = ('<office:document-content xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" '
+          'xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"><office:body>'
+          '<office:spreadsheet>%s</office:spreadsheet></office:body></office:document-content>' % tabellen)
+with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_DEFLATED) as z:
+    z.writestr("mimetype", "application/vnd.oasis.opendocument.spreadsheet")
+    z.writestr("content.xml", inhalt)
+)"),
+             {Pfad("millionen.ods")});
+    Lesebudget budget;
+    EXPECT_THROW(gLiesArbeitsmappe(Pfad("millionen.ods"), budget), VbFehler);
+    EXPECT_LE(budget.Belegt(), budget.Grenze());
+    EXPECT_GT(budget.Belegt(), budget.Grenze() * 9 / 10);
+    ErwarteFehler(Pfad("millionen.ods"), QStringLiteral("ist zu groß"));
+
+    // Forty sheets of 20,000 cells each pass a budget of a few megabytes while they are read
+    // in parallel; and twenty sheets pointing to one part are no workbook.
+    gsPython(QStringLiteral(R"(
+import sys, zipfile
+def mappe(pfad, teile):
+    n = len(teile)
+    with zipfile.ZipFile(pfad, "w", zipfile.ZIP_DEFLATED) as z:
+        z.writestr("_rels/.rels", '<Relationships><Relationship Id="r" Type="x/officeDocument" Target="xl/workbook.xml"/></Relationships>')
+        z.writestr("xl/workbook.xml", "<workbook><sheets>%s</sheets></workbook>" % "".join(
+            '<sheet name="B%d" r:id="r%d"/>' % (i, i) for i in range(n)))
+        z.writestr("xl/_rels/workbook.xml.rels", "<Relationships>%s</Relationships>" % "".join(
+            '<Relationship Id="r%d" Type="x/worksheet" Target="%s"/>' % (i, t) for i, t in enumerate(teile)))
+        zellen = "".join('<row r="%d">%s</row>' % (r, "".join('<c r="%s%d"><v>%d</v></c>' % (s, r, r) for s in "ABCDEFGHIJ")) for r in range(1, 2001))
+        for t in set(teile):
+            z.writestr("xl/" + t, "<worksheet><sheetData>%s</sheetData></worksheet>" % zellen)
+mappe(sys.argv[1], ["worksheets/sheet%d.xml" % i for i in range(40)])
+mappe(sys.argv[2], ["worksheets/sheet1.xml"] * 20)
+)"),
+             {Pfad("vierzig.xlsx"), Pfad("ein_teil.xlsx")});
+    Lesebudget klein(4 << 20);
+    EXPECT_THROW(gLiesArbeitsmappe(Pfad("vierzig.xlsx"), klein), VbFehler);
+    EXPECT_LE(klein.Belegt(), klein.Grenze());
+    ErwarteFehler(Pfad("ein_teil.xlsx"));
+}
+
+TEST_F(KaputteDateien, EinKaputtesBlattVerweigertDieGanzeMappe) {
+    // The broken second sheet is found when the workbook is opened, not when it is used.
     const QString p = Umbau("zeile", "xl/worksheets/sheet2.xml");
-    const auto mappe = gLiesArbeitsmappe(p);  // the sheets are only named so far
-    ASSERT_EQ(mappe->blaetter.size(), 4u);
-    EXPECT_EQ(mappe->blaetter[0]->Lies(1, 1).text, QStringLiteral("allgemein"));
-    try {
-        mappe->blaetter[1]->Lies(1, 1);
-        ADD_FAILURE() << "no error";
-    } catch (const VbFehler& e) {
-        EXPECT_EQ(e.Number(), 1004);
-        EXPECT_TRUE(e.Description().contains(p));
-    }
-    // the damaged sheet stays empty, its neighbours are unaffected
-    EXPECT_EQ(mappe->blaetter[1]->AnzahlZeilen(), 0);
-    EXPECT_EQ(mappe->blaetter[1]->Name(), QStringLiteral("Übersicht"));
-    EXPECT_EQ(mappe->blaetter[2]->Lies(1, 1).text, QStringLiteral("geheim"));
+    ErwarteFehler(p);
 }
 
 TEST_F(KaputteDateien, VerschluesseltePakete) {

@@ -1,11 +1,15 @@
 #include "DateiDialog.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
+#include <QScreen>
+#include <QTreeView>
 
 namespace rastfang {
 
@@ -76,6 +80,21 @@ std::optional<QString> QtDateiDialog::Zeige(const DateiDialogOptionen& optionen)
     const QString sOrdner = startordner(optionen.sStartordner);
     if (!sOrdner.isEmpty()) dialog.setDirectory(sOrdner);
     dialog.selectFile(optionen.sDateiName);
+    // Qt sizes the detail columns for short English texts ("128.88 GB", "mp3Folder"), which cuts
+    // German sizes ("11,28 KiB") and types ("…-Arbeitsblatt"); they take what their texts need,
+    // the name column the rest of a dialog made wider for them where the screen has the room.
+    if (auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* kopf = liste->header();
+        kopf->setStretchLastSection(false);
+        kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int i = 1; i < kopf->count(); ++i)
+            kopf->setSectionResizeMode(i, QHeaderView::ResizeToContents);
+        constexpr int BREITE_MIT_DETAILS = 900;
+        const QScreen* schirm = dialog.screen();
+        const int iPlatz = schirm ? schirm->availableGeometry().width() * 9 / 10 : 0;
+        const int iBreite = std::min(BREITE_MIT_DETAILS, iPlatz);
+        if (iBreite > dialog.width()) dialog.resize(iBreite, dialog.height());
+    }
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList gewaehlt = dialog.selectedFiles();

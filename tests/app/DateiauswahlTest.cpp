@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 #include <optional>
 
@@ -144,7 +147,26 @@ TEST(QtDateiDialog, AbbruchUndWahl) {
     o.sStartordner = ordner.path() + u'/';
     o.sDateiName = QStringLiteral("alt.xls");
     o.bMussExistieren = true;
+    {
+        QFile f(ordner.filePath(QStringLiteral("Ergebnis Müller [1].xlsx")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(11550, 'x')) == 11550);
+    }
     const auto abbrechen = [&](QFileDialog& dialog) {
+        // The detail columns show their German texts whole ("11,28 KiB", the type's name).
+        auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(liste, nullptr);
+        const QAbstractItemModel* modell = liste->model();
+        QDeadlineTimer frist(3000);  // the folder is read in the background
+        while (modell->rowCount(liste->rootIndex()) == 0 && !frist.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        ASSERT_EQ(modell->rowCount(liste->rootIndex()), 1);
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        for (int i = 1; i < modell->columnCount(liste->rootIndex()); ++i) {
+            const QString sText = modell->index(0, i, liste->rootIndex()).data().toString();
+            EXPECT_GT(liste->header()->sectionSize(i),
+                      liste->fontMetrics().horizontalAdvance(sText))
+                << sText.toStdString();
+        }
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Öffnen"));
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);

@@ -1,6 +1,5 @@
 #include "DateiDialog.h"
 
-#include <algorithm>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -10,6 +9,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTreeView>
+#include <algorithm>
 
 namespace rastfang {
 

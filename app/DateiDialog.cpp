@@ -31,17 +31,23 @@ QString startordner(const QString& sOrdner) {
     return QDir(sSchraeg).exists() ? sSchraeg : sOrdner;
 }
 
-// Qt's file model writes the modification time in the system's language, which on a desktop
-// set to English or C would be the one English text in a German dialog.
-class DeutscheDatumsSpalte : public QIdentityProxyModel {
+// Qt's file model writes sizes and modification times in the system's language, which on a
+// desktop set to English or C would be the English texts ("6.30 KiB") in a German dialog.
+class DeutscheDetailspalten : public QIdentityProxyModel {
   public:
     using QIdentityProxyModel::QIdentityProxyModel;
     QVariant data(const QModelIndex& index, int iRolle) const override {
+        constexpr int SPALTE_GROESSE = 1;
         constexpr int SPALTE_GEAENDERT = 3;
         const auto* modell = qobject_cast<const QFileSystemModel*>(sourceModel());
+        const QLocale deutsch(QLocale::German, QLocale::Germany);
         if (modell && index.column() == SPALTE_GEAENDERT && iRolle == Qt::DisplayRole) {
             const QDateTime zeit = modell->lastModified(mapToSource(index));
-            return QLocale(QLocale::German, QLocale::Germany).toString(zeit, QLocale::ShortFormat);
+            return deutsch.toString(zeit, QLocale::ShortFormat);
+        }
+        if (modell && index.column() == SPALTE_GROESSE && iRolle == Qt::DisplayRole &&
+            !modell->isDir(mapToSource(index))) {
+            return deutsch.formattedDataSize(modell->size(mapToSource(index)));
         }
         return QIdentityProxyModel::data(index, iRolle);
     }
@@ -71,7 +77,7 @@ std::optional<QString> QtDateiDialog::Zeige(const DateiDialogOptionen& optionen)
     // Qt's own dialog: it is a QDialog like any other, so the centring on the screen reaches it,
     // and it looks the same on every desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setProxyModel(new DeutscheDatumsSpalte(&dialog));  // owned by the dialog
+    dialog.setProxyModel(new DeutscheDetailspalten(&dialog));  // owned by the dialog
     dialog.setAcceptMode(bSpeichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(optionen.bMussExistieren ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, optionen.bKeineUeberschreibFrage);

@@ -219,13 +219,14 @@ QStringList beschriftungen(const QFileDialog& dialog) {
 
 }  // namespace
 
-// Qt's own texts are German whatever the desktop's language: the labels, buttons and dates of
-// both file dialogs, and the context menu of an entry.
+// Qt's own texts are German whatever the desktop's language: the labels, buttons, sizes and dates
+// of both file dialogs, and the context menu of an entry.
 TEST_F(Dateiauswahl, QtSprichtDeutsch) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     QFile datei(ordner.filePath(QStringLiteral("noten.xls")));
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(datei.write(QByteArray(6456, 'x')) == 6456 && datei.flush());
     ASSERT_TRUE(datei.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(14, 5)),
                                   QFileDevice::FileModificationTime));
     datei.close();
@@ -243,13 +244,14 @@ TEST_F(Dateiauswahl, QtSprichtDeutsch) {
         for (int i = 0; i < 250 && liste->model()->rowCount(liste->rootIndex()) < 1; ++i)
             QTest::qWait(20);
         const QModelIndex zeile = liste->model()->index(0, 0, liste->rootIndex());
-        sDatum = zeile.siblingAtColumn(3).data().toString();
+        sDatum = zeile.siblingAtColumn(1).data().toString() + " | " +
+                 zeile.siblingAtColumn(3).data().toString();
         dialog.reject();
     };
     MitQtDialog(o, lesen);
     EXPECT_EQ(texte, QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "&Öffnen",
                                   "Abbrechen"}));
-    EXPECT_EQ(sDatum, "01.03.26 14:05");
+    EXPECT_EQ(sDatum, "6,30 KiB | 01.03.26 14:05");
 
     o.art = DateiDialogOptionen::Art::Speichern;
     MitQtDialog(o, lesen);

@@ -113,8 +113,8 @@ int16_t QtMeldungsBox::Zeige(const QString& sText, int16_t iStil, const QString&
         titelSchrift.setBold(true);
         const int iBreite =
             QFontMetrics(titelSchrift).horizontalAdvance(sTitel) + RAUM_FUER_RAHMENKNOEPFE;
-        raster->addItem(new QSpacerItem(iBreite, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
-                        raster->rowCount(), 0, 1, raster->columnCount());
+        auto* abstand = new QSpacerItem(iBreite, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+        raster->addItem(abstand, raster->rowCount(), 0, 1, raster->columnCount());  // owns it
     }
     box.exec();
     QAbstractButton* gedrueckt = box.clickedButton();

@@ -4,8 +4,12 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
+#include <QScreen>
+#include <QTreeView>
+#include <algorithm>
 
 namespace rastfang {
 
@@ -27,17 +31,23 @@ QString startordner(const QString& sOrdner) {
     return QDir(sSchraeg).exists() ? sSchraeg : sOrdner;
 }
 
-// Qt's file model writes the modification time in the system's language, which on a desktop
-// set to English or C would be the one English text in a German dialog.
-class DeutscheDatumsSpalte : public QIdentityProxyModel {
+// Qt's file model writes sizes and modification times in the system's language, which on a
+// desktop set to English or C would be the English texts ("6.30 KiB") in a German dialog.
+class DeutscheDetailspalten : public QIdentityProxyModel {
   public:
     using QIdentityProxyModel::QIdentityProxyModel;
     QVariant data(const QModelIndex& index, int iRolle) const override {
+        constexpr int SPALTE_GROESSE = 1;
         constexpr int SPALTE_GEAENDERT = 3;
         const auto* modell = qobject_cast<const QFileSystemModel*>(sourceModel());
+        const QLocale deutsch(QLocale::German, QLocale::Germany);
         if (modell && index.column() == SPALTE_GEAENDERT && iRolle == Qt::DisplayRole) {
             const QDateTime zeit = modell->lastModified(mapToSource(index));
-            return QLocale(QLocale::German, QLocale::Germany).toString(zeit, QLocale::ShortFormat);
+            return deutsch.toString(zeit, QLocale::ShortFormat);
+        }
+        if (modell && index.column() == SPALTE_GROESSE && iRolle == Qt::DisplayRole &&
+            !modell->isDir(mapToSource(index))) {
+            return deutsch.formattedDataSize(modell->size(mapToSource(index)));
         }
         return QIdentityProxyModel::data(index, iRolle);
     }
@@ -67,7 +77,7 @@ std::optional<QString> QtDateiDialog::Zeige(const DateiDialogOptionen& optionen)
     // Qt's own dialog: it is a QDialog like any other, so the centring on the screen reaches it,
     // and it looks the same on every desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setProxyModel(new DeutscheDatumsSpalte(&dialog));  // owned by the dialog
+    dialog.setProxyModel(new DeutscheDetailspalten(&dialog));  // owned by the dialog
     dialog.setAcceptMode(bSpeichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(optionen.bMussExistieren ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, optionen.bKeineUeberschreibFrage);
@@ -76,6 +86,21 @@ std::optional<QString> QtDateiDialog::Zeige(const DateiDialogOptionen& optionen)
     const QString sOrdner = startordner(optionen.sStartordner);
     if (!sOrdner.isEmpty()) dialog.setDirectory(sOrdner);
     dialog.selectFile(optionen.sDateiName);
+    // Qt sizes the detail columns for short English texts ("128.88 GB", "mp3Folder"), which cuts
+    // German sizes ("11,28 KiB") and types ("…-Arbeitsblatt"); they take what their texts need,
+    // the name column the rest of a dialog made wider for them where the screen has the room.
+    if (auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* kopf = liste->header();
+        kopf->setStretchLastSection(false);
+        kopf->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int i = 1; i < kopf->count(); ++i)
+            kopf->setSectionResizeMode(i, QHeaderView::ResizeToContents);
+        constexpr int BREITE_MIT_DETAILS = 900;
+        const QScreen* schirm = dialog.screen();
+        const int iPlatz = schirm ? schirm->availableGeometry().width() * 9 / 10 : 0;
+        const int iBreite = std::min(BREITE_MIT_DETAILS, iPlatz);
+        if (iBreite > dialog.width()) dialog.resize(iBreite, dialog.height());
+    }
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList gewaehlt = dialog.selectedFiles();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "AlteAusgabe.h"
 #include "Globals.h"
 #include "Int16.h"
 #include "Plattform.h"
@@ -94,6 +95,9 @@ bool gbExtraktionAusfuehren(const Eingaben& eingaben, const Pruefergebnis& pruef
     oSchreiber.Reset();
     oSchreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI2);
     oSchreiber.CloseFile();
+    // The new output is in place: the old one goes now, not after the summary, whose printing
+    // may still fail and would otherwise leave it set aside for good under a taken name.
+    if (pruefung.alteAusgabe) pruefung.alteAusgabe->Verwerfen();
     status(rueck, QString());
 
     const QString sZusammenfassung =

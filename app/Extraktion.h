@@ -13,7 +13,8 @@ namespace rastfang {
 /// Runs the extraction with the reader the check prepared and a fresh writer, up to and
 /// including the shown summary. Returns false when `Init` or `OpenFile` of reader or writer
 /// failed (they have reported it themselves), true after the summary was shown. Raises every
-/// other failure. Leaves pointer and status line for the caller's common ending.
+/// other failure. Once the output is saved, an old output the check set aside is discarded.
+/// Leaves pointer and status line for the caller's common ending.
 bool gbExtraktionAusfuehren(const Eingaben& eingaben, const Pruefergebnis& pruefung,
                             CXLSread& oLeser, CXLSwriteOLE& oSchreiber,
                             const StartRueckmeldungen& rueck);

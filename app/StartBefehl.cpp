@@ -59,9 +59,8 @@ StartErgebnis gStartAusfuehren(const Eingaben& eingabenRoh, const StartRueckmeld
         oSchreiber = std::make_unique<CXLSwriteOLE>();
         const bool bFertig =
             gbExtraktionAusfuehren(eingaben, *pruefung, *oLeser, *oSchreiber, rueck);
-        // The new output is in place only after a finished run; otherwise the old one gets its
-        // name back as the check's result goes out of scope.
-        if (bFertig && pruefung->alteAusgabe) pruefung->alteAusgabe->Verwerfen();
+        // The run has discarded the old output once the new one was in place; otherwise it
+        // gets its name back as the check's result goes out of scope.
         return bFertig ? StartErgebnis::Fertig : StartErgebnis::Abgebrochen;
     } catch (...) {
         ende.Aktivieren();

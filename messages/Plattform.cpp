@@ -33,14 +33,25 @@ int16_t StderrMeldungsBox::Zeige(const QString& sText, int16_t iStil, const QStr
     ++m_iAnzahl;
     QString text = sText;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QByteArray ausgabe = (sTitel + QLatin1Char('\n') + text + QLatin1Char('\n')).toUtf8();
+    int16_t iAntwort = MsgBox::ANSWER_OK;
+    QString sAntwort;  // a question's answer is shown, or the reader would not know it was given
+    switch (iStil & 0x0F) {
+        case MsgBox::YES_NO:
+            iAntwort = m_bJa ? MsgBox::ANSWER_YES : MsgBox::ANSWER_NO;
+            sAntwort = m_bJa ? QStringLiteral("Antwort: Ja\n") : QStringLiteral("Antwort: Nein\n");
+            break;
+        case MsgBox::RETRY_CANCEL:
+            iAntwort = MsgBox::ANSWER_CANCEL;
+            sAntwort = QStringLiteral("Antwort: Abbrechen\n");
+            break;
+        default:
+            break;
+    }
+    const QByteArray ausgabe =
+        (sTitel + QLatin1Char('\n') + text + QLatin1Char('\n') + sAntwort).toUtf8();
     std::fwrite(ausgabe.constData(), 1, static_cast<size_t>(ausgabe.size()), stderr);
     std::fflush(stderr);
-    switch (iStil & 0x0F) {
-        case MsgBox::YES_NO: return m_bJa ? MsgBox::ANSWER_YES : MsgBox::ANSWER_NO;
-        case MsgBox::RETRY_CANCEL: return MsgBox::ANSWER_CANCEL;
-        default: return MsgBox::ANSWER_OK;
-    }
+    return iAntwort;
 }
 
 }  // namespace rastfang

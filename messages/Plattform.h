@@ -82,7 +82,8 @@ private:
 
 /// The message box of the command line: prints the title on one line and then the text (CR LF
 /// turned into "\n") to stderr, and answers without asking: Yes/No styles with the configured
-/// Yes/No answer, Retry/Cancel with Cancel, everything else with OK.
+/// Yes/No answer, Retry/Cancel with Cancel, everything else with OK. The answer to a question
+/// follows as a line "Antwort: Ja", "Antwort: Nein" or "Antwort: Abbrechen".
 class StderrMeldungsBox : public MeldungsBox {
 public:
     explicit StderrMeldungsBox(bool bJaAntworten = false) : m_bJa(bJaAntworten) {}

@@ -1,6 +1,9 @@
 #include "QtMeldungsBox.h"
 
 #include <QAbstractButton>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 
 namespace rastfang {
 
@@ -13,6 +16,9 @@ int16_t knoepfeTeil(int16_t iStil) {
 int16_t symbolTeil(int16_t iStil) {
     return static_cast<int16_t>(iStil & 0xF0);
 }
+
+// Room that a window frame takes beside its title: icon, minimise, maximise and close.
+constexpr int RAUM_FUER_RAHMENKNOEPFE = 112;
 
 QString deutscheBeschriftung(QMessageBox::StandardButton knopf) {
     switch (knopf) {
@@ -98,6 +104,17 @@ int16_t QtMeldungsBox::Zeige(const QString& sText, int16_t iStil, const QString&
     for (QAbstractButton* knopf : box.buttons()) {
         const QString beschriftung = deutscheBeschriftung(box.standardButton(knopf));
         if (!beschriftung.isEmpty()) knopf->setText(beschriftung);
+    }
+    // The window manager writes the title into the frame beside its own buttons and cuts it
+    // where a short text leaves the box narrow ("Fehler…00130"), hiding the code that users
+    // quote when they ask for help. The box is kept wide enough for the title in bold.
+    if (auto* raster = qobject_cast<QGridLayout*>(box.layout())) {
+        QFont titelSchrift = box.font();
+        titelSchrift.setBold(true);
+        const int iBreite =
+            QFontMetrics(titelSchrift).horizontalAdvance(sTitel) + RAUM_FUER_RAHMENKNOEPFE;
+        auto* abstand = new QSpacerItem(iBreite, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+        raster->addItem(abstand, raster->rowCount(), 0, 1, raster->columnCount());  // owns it
     }
     box.exec();
     QAbstractButton* gedrueckt = box.clickedButton();

@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 #include <optional>
 
@@ -144,7 +147,26 @@ TEST(QtDateiDialog, AbbruchUndWahl) {
     o.sStartordner = ordner.path() + u'/';
     o.sDateiName = QStringLiteral("alt.xls");
     o.bMussExistieren = true;
+    {
+        QFile f(ordner.filePath(QStringLiteral("Ergebnis Müller [1].xlsx")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(11550, 'x')) == 11550);
+    }
     const auto abbrechen = [&](QFileDialog& dialog) {
+        // The detail columns show their German texts whole ("11,28 KiB", the type's name).
+        auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(liste, nullptr);
+        const QAbstractItemModel* modell = liste->model();
+        QDeadlineTimer frist(3000);  // the folder is read in the background
+        while (modell->rowCount(liste->rootIndex()) == 0 && !frist.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        ASSERT_EQ(modell->rowCount(liste->rootIndex()), 1);
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        for (int i = 1; i < modell->columnCount(liste->rootIndex()); ++i) {
+            const QString sText = modell->index(0, i, liste->rootIndex()).data().toString();
+            EXPECT_GT(liste->header()->sectionSize(i),
+                      liste->fontMetrics().horizontalAdvance(sText))
+                << sText.toStdString();
+        }
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Öffnen"));
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
@@ -197,13 +219,14 @@ QStringList beschriftungen(const QFileDialog& dialog) {
 
 }  // namespace
 
-// Qt's own texts are German whatever the desktop's language: the labels, buttons and dates of
-// both file dialogs, and the context menu of an entry.
+// Qt's own texts are German whatever the desktop's language: the labels, buttons, sizes and dates
+// of both file dialogs, and the context menu of an entry.
 TEST_F(Dateiauswahl, QtSprichtDeutsch) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     QFile datei(ordner.filePath(QStringLiteral("noten.xls")));
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(datei.write(QByteArray(6456, 'x')) == 6456 && datei.flush());
     ASSERT_TRUE(datei.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(14, 5)),
                                   QFileDevice::FileModificationTime));
     datei.close();
@@ -221,13 +244,14 @@ TEST_F(Dateiauswahl, QtSprichtDeutsch) {
         for (int i = 0; i < 250 && liste->model()->rowCount(liste->rootIndex()) < 1; ++i)
             QTest::qWait(20);
         const QModelIndex zeile = liste->model()->index(0, 0, liste->rootIndex());
-        sDatum = zeile.siblingAtColumn(3).data().toString();
+        sDatum = zeile.siblingAtColumn(1).data().toString() + " | " +
+                 zeile.siblingAtColumn(3).data().toString();
         dialog.reject();
     };
     MitQtDialog(o, lesen);
     EXPECT_EQ(texte, QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "&Öffnen",
                                   "Abbrechen"}));
-    EXPECT_EQ(sDatum, "01.03.26 14:05");
+    EXPECT_EQ(sDatum, "6,30 KiB | 01.03.26 14:05");
 
     o.art = DateiDialogOptionen::Art::Speichern;
     MitQtDialog(o, lesen);

@@ -152,13 +152,13 @@ TEST(ExtractProzess, AbgelehnteEingabenUndUeberschreiben) {
                                .arg(sAus);
     lauf = extract(ERGEBNISSE, sAus, {"--name", "B"}, sKeinKorb);
     EXPECT_EQ(lauf.iExit, 1);
-    EXPECT_EQ(lauf.sFehler, sFrage);
+    EXPECT_EQ(lauf.sFehler, sFrage + QStringLiteral("Antwort: Nein\n"));
     EXPECT_EQ(lauf.sAus, QString());
     EXPECT_EQ(QFileInfo(sAus).size(), 3);
 
     lauf = extract(ERGEBNISSE, sAus, {"--name", "B", "--ueberschreiben"}, sKeinKorb);
     EXPECT_EQ(lauf.iExit, 0);
-    EXPECT_EQ(lauf.sFehler, sFrage);
+    EXPECT_EQ(lauf.sFehler, sFrage + QStringLiteral("Antwort: Ja\n"));
     EXPECT_EQ(lauf.sAus, zusammenfassung(QStringLiteral("ohne"), 4, 3));
     EXPECT_GT(QFileInfo(sAus).size(), 3);
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -63,6 +64,18 @@ TEST(QtMeldungsBox, ShowsTheBoxAndReturnsTheButtonPressed) {
     });
     EXPECT_EQ(box.Zeige("Soll sie überschrieben werden?", 36, "Frage VLM00131"), 7);
     EXPECT_EQ(jaText, "&Ja");
+
+    // A short text leaves room for the whole title beside the frame's buttons.
+    int iBreite = 0, iTitel = 0;
+    sobaldOffen([&](QMessageBox& b) {
+        QFont fett = b.font();
+        fett.setBold(true);
+        iTitel = QFontMetrics(fett).horizontalAdvance(b.windowTitle());
+        iBreite = b.width();
+        b.button(QMessageBox::Ok)->click();
+    });
+    box.Zeige("x", 16, "Fehler VLM00130");
+    EXPECT_GE(iBreite, iTitel + 100);
 }
 
 TEST(QtMauszeiger, OverrideCursorFollowsTheValue) {

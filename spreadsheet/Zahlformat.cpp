@@ -147,23 +147,25 @@ QString gsZahl(const Abschnitt& a, double d) {
         }
     }
     // Decimals left to right; trailing "#" zeros vanish, trailing "?" zeros become blanks.
-    std::vector<QString> ausBruch(bruch.size());
+    std::vector<QChar> ausBruch(bruch.size());  // QChar() where a "#" shows nothing
     {
         bool bEnde = true;
         for (size_t p = bruch.size(); p-- > 0;) {
             const char ziffer = sBruch[p];
             const QChar c = a.teile[bruch[p]].c;
             if (bEnde && ziffer == '0' && c != u'0') {
-                ausBruch[p] = c == u'?' ? QStringLiteral(" ") : QString();
+                ausBruch[p] = c == u'?' ? QChar(u' ') : QChar();
             } else {
                 bEnde = false;
-                ausBruch[p] = QChar(QLatin1Char(ziffer));
+                ausBruch[p] = QLatin1Char(ziffer);
             }
         }
     }
-    // Exponent digits.
-    QString sExpo = QString::number(std::abs(iExponent));
-    while (sExpo.size() < b.nExpoMindest) sExpo.prepend(u'0');
+    QString sExpo;
+    if (iExp >= 0) {
+        sExpo = QString::number(std::abs(iExponent));
+        while (sExpo.size() < b.nExpoMindest) sExpo.prepend(u'0');
+    }
 
     QString aus;
     size_t iG = 0, iB = 0;
@@ -178,7 +180,8 @@ QString gsZahl(const Abschnitt& a, double d) {
                 if (iG < ganz.size() && ganz[iG] == k) {
                     aus += ausGanz[iG++];
                 } else if (iB < bruch.size() && bruch[iB] == k) {
-                    aus += ausBruch[iB++];
+                    if (!ausBruch[iB].isNull()) aus += ausBruch[iB];
+                    ++iB;
                 } else if (!bExpoGeschrieben) {
                     aus += sExpo;
                     bExpoGeschrieben = true;

@@ -32,6 +32,7 @@ enum class Art : uint8_t {
     Strich,       // "/": date separator in dates, fraction bar in numbers
 };
 
+/// One part of a section: a literal text, a run of date letters or a placeholder.
 struct Teil {
     Art art;
     QChar c;    // placeholder character, elapsed unit, exponent sign, AM/PM style

@@ -334,4 +334,33 @@ const std::vector<Abschnitt>& gZahlAbschnitte(const QString& sFormat) {
     return letzter.abschnitte;
 }
 
+const Abschnitt* gpTextAbschnitt(const QString& sFormat) {
+    struct Zwischenspeicher {
+        QString sFormat;
+        std::optional<Abschnitt> abschnitt;
+        bool bGueltig = false;
+    };
+    thread_local Zwischenspeicher letzter;
+    if (!letzter.bGueltig || letzter.sFormat != sFormat) {
+        std::optional<Abschnitt> abschnitt;
+        const std::vector<QString> roh = gAbschnitte(sFormat);
+        if (roh.size() >= 4) {
+            abschnitt = gZerlegeAbschnitt(roh[3]);
+        } else if (sFormat.contains(u'@')) {
+            for (const QString& r : roh) {
+                Abschnitt a = gZerlegeAbschnitt(r);
+                if (a.bText) {
+                    abschnitt = std::move(a);
+                    break;
+                }
+            }
+        }
+        letzter.bGueltig = false;  // stays invalid should an assignment throw
+        letzter.sFormat = sFormat;
+        letzter.abschnitt = std::move(abschnitt);
+        letzter.bGueltig = true;
+    }
+    return letzter.abschnitt ? &*letzter.abschnitt : nullptr;
+}
+
 }  // namespace rastfang::tabelle

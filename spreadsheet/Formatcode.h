@@ -89,4 +89,9 @@ bool gbIstAllgemein(const QString& sFormat);
 /// is kept per thread; the reference stays valid until the thread asks for another code.
 const std::vector<Abschnitt>& gZahlAbschnitte(const QString& sFormat);
 
+/// The section of `sFormat` that shows a text cell: the fourth, else the first with "@";
+/// nullptr when the text is shown as it is. Kept per thread like the number sections; the
+/// pointer stays valid until the thread asks for another code.
+const Abschnitt* gpTextAbschnitt(const QString& sFormat);
+
 }  // namespace rastfang::tabelle

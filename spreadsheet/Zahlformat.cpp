@@ -299,14 +299,8 @@ QString gsFormatiereZahl(const QString& sFormat, double d) {
 }
 
 QString gsFormatiereText(const QString& sFormat, const QString& sText) {
-    const std::vector<QString> roh = gAbschnitte(sFormat);
-    if (roh.size() >= 4) return gsTextAbschnitt(gZerlegeAbschnitt(roh[3]), sText);
-    if (!sFormat.contains(u'@')) return sText;
-    for (const QString& r : roh) {
-        const Abschnitt a = gZerlegeAbschnitt(r);
-        if (a.bText) return gsTextAbschnitt(a, sText);
-    }
-    return sText;
+    const Abschnitt* a = gpTextAbschnitt(sFormat);
+    return a ? gsTextAbschnitt(*a, sText) : sText;
 }
 
 }  // namespace rastfang::tabelle

@@ -112,16 +112,9 @@ DateiDialog& gDateiDialog() {
     return g_dialog ? *g_dialog : qtDialog();
 }
 
-void gSetzeDateiDialog(DateiDialog* dialog) {
-    g_dialog = dialog;
-}
-
-DateiDialogTausch::DateiDialogTausch(DateiDialog& dialog) : m_vorher(g_dialog) {
-    g_dialog = &dialog;
-}
-
-DateiDialogTausch::~DateiDialogTausch() {
-    g_dialog = m_vorher;
+template <>
+DateiDialog*& gNahtSitz<DateiDialog>() {
+    return g_dialog;
 }
 
 }  // namespace rastfang

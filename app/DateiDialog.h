@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "Plattform.h"
+
 namespace rastfang {
 
 /// What a file dialog is asked to show.
@@ -41,19 +43,9 @@ class QtDateiDialog : public DateiDialog {
 /// The file dialog in use: the installed one, else a QtDateiDialog.
 DateiDialog& gDateiDialog();
 
-/// Installs `dialog` (not owned) as the file dialog; nullptr restores the Qt dialog.
-void gSetzeDateiDialog(DateiDialog* dialog);
-
+template <>
+DateiDialog*& gNahtSitz<DateiDialog>();
 /// Installs a file dialog for the lifetime of the guard and puts the previous one back.
-class DateiDialogTausch {
-  public:
-    explicit DateiDialogTausch(DateiDialog& dialog);
-    ~DateiDialogTausch();
-    DateiDialogTausch(const DateiDialogTausch&) = delete;
-    DateiDialogTausch& operator=(const DateiDialogTausch&) = delete;
-
-  private:
-    DateiDialog* m_vorher;
-};
+using DateiDialogTausch = NahtTausch<DateiDialog>;
 
 }  // namespace rastfang

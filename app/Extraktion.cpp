@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "AlteAusgabe.h"
+#include "Ausgabelayout.h"
 #include "Globals.h"
 #include "Int16.h"
 #include "Plattform.h"
@@ -13,8 +14,8 @@ namespace rastfang {
 
 namespace {
 
-constexpr int16_t MAX_FAECHER = 20;
-constexpr int SPALTE_ERSTES_FACH = 6;  // writer column of sBSFach1
+using ausgabe::ERSTES_FACH;
+using ausgabe::MAX_FAECHER;
 
 void status(const StartRueckmeldungen& rueck, const QString& sText) {
     if (rueck.statuszeile) rueck.statuszeile->ZeigeText(sText);
@@ -40,7 +41,7 @@ void schreibeGruppenkopf(CXLSread& oLeser, CXLSwriteOLE& oSchreiber, bool& bErst
     oSchreiber.sBerufBez = QStringLiteral("Beruf");
     const int16_t iFaecher = std::min(oLeser.iBSFachMaxIndex(), MAX_FAECHER);
     for (int16_t i = 1; i <= iFaecher; ++i) {
-        oSchreiber.Feld(SPALTE_ERSTES_FACH + i - 1) = oLeser.sBSFaecher(i);
+        oSchreiber.Feld(ERSTES_FACH + i - 1) = oLeser.sBSFaecher(i);
     }
     oSchreiber.WriteLine(CXLSwriteOLE::ZEILE_KOPF2);
 }
@@ -54,7 +55,7 @@ void schreibeAzubi(CXLSread& oLeser, CXLSwriteOLE& oSchreiber) {
     oSchreiber.sBerufBez = oLeser.sBeruf;
     const int16_t iFaecher = std::min(oLeser.iBSFachMaxIndex(), MAX_FAECHER);
     for (int16_t i = 1; i <= iFaecher; ++i) {
-        oSchreiber.Feld(SPALTE_ERSTES_FACH + i - 1) = oLeser.sNoten(i);
+        oSchreiber.Feld(ERSTES_FACH + i - 1) = oLeser.sNoten(i);
     }
     // Its result is not looked at: a failed line has been reported and the next one follows.
     oSchreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI);

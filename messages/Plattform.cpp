@@ -21,13 +21,14 @@ Mauszeiger& ersatzZeiger() {
 
 MeldungsBox& gMeldungsBox() { return g_box ? *g_box : ersatzBox(); }
 Mauszeiger& gMauszeiger() { return g_zeiger ? *g_zeiger : ersatzZeiger(); }
-void gSetzeMeldungsBox(MeldungsBox* box) { g_box = box; }
-void gSetzeMauszeiger(Mauszeiger* zeiger) { g_zeiger = zeiger; }
-
-MeldungsBoxTausch::MeldungsBoxTausch(MeldungsBox& box) : m_vorher(g_box) { g_box = &box; }
-MeldungsBoxTausch::~MeldungsBoxTausch() { g_box = m_vorher; }
-MauszeigerTausch::MauszeigerTausch(Mauszeiger& zeiger) : m_vorher(g_zeiger) { g_zeiger = &zeiger; }
-MauszeigerTausch::~MauszeigerTausch() { g_zeiger = m_vorher; }
+template <>
+MeldungsBox*& gNahtSitz<MeldungsBox>() {
+    return g_box;
+}
+template <>
+Mauszeiger*& gNahtSitz<Mauszeiger>() {
+    return g_zeiger;
+}
 
 int16_t StderrMeldungsBox::Zeige(const QString& sText, int16_t iStil, const QString& sTitel) {
     ++m_iAnzahl;

@@ -52,33 +52,31 @@ MeldungsBox& gMeldungsBox();
 /// The mouse pointer in use.
 Mauszeiger& gMauszeiger();
 
-/// Installs `box` (not owned) as the message box; nullptr restores the fallback.
-void gSetzeMeldungsBox(MeldungsBox* box);
-/// Installs `zeiger` (not owned) as the mouse pointer; nullptr restores the fallback.
-void gSetzeMauszeiger(Mauszeiger* zeiger);
+/// Where the implementation of seam `Naht` in use is installed (nullptr: the fallback). Each
+/// seam defines its own; only `NahtTausch` writes it.
+template <typename Naht>
+Naht*& gNahtSitz();
+template <>
+MeldungsBox*& gNahtSitz<MeldungsBox>();
+template <>
+Mauszeiger*& gNahtSitz<Mauszeiger>();
 
-/// Installs a seam implementation for the lifetime of the guard and puts the previous one back.
-class MeldungsBoxTausch {
+/// Installs `neu` (not owned) as the implementation of seam `Naht` for the lifetime of the
+/// guard and puts the previous one back.
+template <typename Naht>
+class NahtTausch {
 public:
-    explicit MeldungsBoxTausch(MeldungsBox& box);
-    ~MeldungsBoxTausch();
-    MeldungsBoxTausch(const MeldungsBoxTausch&) = delete;
-    MeldungsBoxTausch& operator=(const MeldungsBoxTausch&) = delete;
+    explicit NahtTausch(Naht& neu) : m_vorher(gNahtSitz<Naht>()) { gNahtSitz<Naht>() = &neu; }
+    ~NahtTausch() { gNahtSitz<Naht>() = m_vorher; }
+    NahtTausch(const NahtTausch&) = delete;
+    NahtTausch& operator=(const NahtTausch&) = delete;
 
 private:
-    MeldungsBox* m_vorher;
+    Naht* m_vorher;
 };
 
-class MauszeigerTausch {
-public:
-    explicit MauszeigerTausch(Mauszeiger& zeiger);
-    ~MauszeigerTausch();
-    MauszeigerTausch(const MauszeigerTausch&) = delete;
-    MauszeigerTausch& operator=(const MauszeigerTausch&) = delete;
-
-private:
-    Mauszeiger* m_vorher;
-};
+using MeldungsBoxTausch = NahtTausch<MeldungsBox>;
+using MauszeigerTausch = NahtTausch<Mauszeiger>;
 
 /// The message box of the command line: prints the title on one line and then the text (CR LF
 /// turned into "\n") to stderr, and answers without asking: Yes/No styles with the configured

@@ -2,7 +2,6 @@
 // moving from worksheet to worksheet, and the per-worksheet records for the summary.
 #include "CXLSread.h"
 
-#include "Fehler.h"
 #include "Int16.h"
 #include "Spaltenbuchstaben.h"
 #include "VbFehler.h"
@@ -10,32 +9,19 @@
 namespace rastfang {
 
 namespace {
-const QString FEHLERQUELLE = QStringLiteral("/CXlsExtract");
-
 // The row before the first one to examine: the start row when one is given, else row 1.
 int16_t zeileVorBeginn(int16_t iStartzeile) {
     return iStartzeile == 0 ? int16_t{0} : giAddiere(iStartzeile, -1);
 }
 }  // namespace
 
-CXLSread::~CXLSread() {
-    if (oExcel) oExcel->QuitOhneRueckfrage();
-}
-
 bool CXLSread::Init() {
-    try {
-        if (!oExcel) oExcel = std::make_unique<tabelle::Application>();
-        return true;
-    } catch (...) {
-        ZeigeFehler(QStringLiteral("Init"));
-        return false;
-    }
+    return oExcel.Starten();
 }
 
 bool CXLSread::OpenFile(const QString& ps_Datei) {
     try {
-        if (!oExcel) throw VbFehler(FEHLER_OBJEKT_NICHT_GESETZT);
-        oMappe = oExcel->GetWorkbooks().Open(ps_Datei);
+        oMappe = oExcel.Anwendung().GetWorkbooks().Open(ps_Datei);
         oTabelle = std::make_unique<tabelle::Worksheet>(oMappe->Worksheets().Item(1));
         iAktTabelle = 1;
         atTabellen.assign(static_cast<size_t>(oMappe->Worksheets().Count()), TabellenInfo{});
@@ -47,7 +33,7 @@ bool CXLSread::OpenFile(const QString& ps_Datei) {
         bKopfGelesen = false;
         return true;
     } catch (...) {
-        ZeigeFehler(QStringLiteral("OpenFile"));
+        oExcel.ZeigeFehler(QStringLiteral("OpenFile"));
         return false;
     }
 }
@@ -115,17 +101,17 @@ void CXLSread::oTextbox(Statuszeile* po_Textbox) {
 }
 
 void CXLSread::iSpaltenPos(int16_t pi_Index, int16_t pi_Wert) {
-    if (pi_Index < 0 || pi_Index > 5) throw VbFehler(FEHLER_INDEX);
+    if (pi_Index < 0 || pi_Index >= SPALTEN_ANZAHL) throw VbFehler(FEHLER_INDEX);
     m_iSpaltenPos[static_cast<size_t>(pi_Index)] = pi_Wert;
 }
 
 QString CXLSread::sNoten(int16_t pi_Index) const {
-    if (pi_Index < 1 || pi_Index > 20) throw VbFehler(FEHLER_INDEX);
+    if (pi_Index < 1 || pi_Index > ausgabe::MAX_FAECHER) throw VbFehler(FEHLER_INDEX);
     return m_sNoten[static_cast<size_t>(pi_Index - 1)];
 }
 
 QString CXLSread::sBSFaecher(int16_t pi_Index) const {
-    if (pi_Index < 1 || pi_Index > 20) throw VbFehler(FEHLER_INDEX);
+    if (pi_Index < 1 || pi_Index > ausgabe::MAX_FAECHER) throw VbFehler(FEHLER_INDEX);
     return m_sBSFaecher[static_cast<size_t>(pi_Index - 1)];
 }
 
@@ -133,10 +119,6 @@ bool CXLSread::bGruppenwechsel() {
     const bool b = m_bGruppenwechsel;
     m_bGruppenwechsel = false;
     return b;
-}
-
-void CXLSread::ZeigeFehler(const QString& sProzedur) {
-    gZeigeFehlerbericht(gAktuellerFehler(std::current_exception()), sProzedur, FEHLERQUELLE);
 }
 
 }  // namespace rastfang

@@ -9,16 +9,17 @@
 #include <memory>
 #include <vector>
 
+#include "Ausgabelayout.h"
 #include "Excel.h"
+#include "ExcelSitzung.h"
 #include "Statuszeile.h"
 
 namespace rastfang {
 
 class CXLSread {
 public:
+    /// The spreadsheet application ends with the reader.
     CXLSread() = default;
-    /// Ends the spreadsheet application (alerts off, Quit, alerts on) when one was started.
-    ~CXLSread();
     CXLSread(const CXLSread&) = delete;
     CXLSread& operator=(const CXLSread&) = delete;
 
@@ -53,14 +54,16 @@ public:
     static constexpr int16_t SPALTE_Beruf = 3;
     static constexpr int16_t SPALTE_ErstesErgebnis = 4;
     static constexpr int16_t SPALTE_Datenfilter = 5;
+    /// Number of field slots (SPALTE_Name .. SPALTE_Datenfilter).
+    static constexpr int16_t SPALTEN_ANZAHL = SPALTE_Datenfilter + 1;
 
-    /// Sets the column of a field slot; error 9 outside 0..5.
+    /// Sets the column of a field slot; error 9 outside the slots.
     void iSpaltenPos(int16_t pi_Index, int16_t pi_Wert);
-    /// Grade `pi_Index` (1..20, else error 9) of the current apprentice.
+    /// Grade `pi_Index` (1..ausgabe::MAX_FAECHER, else error 9) of the current apprentice.
     QString sNoten(int16_t pi_Index) const;
-    /// Subject heading `pi_Index` (1..20, else error 9) of the current group.
+    /// Subject heading `pi_Index` (1..ausgabe::MAX_FAECHER, else error 9) of the current group.
     QString sBSFaecher(int16_t pi_Index) const;
-    /// Number of valid subject headings (0..20).
+    /// Number of valid subject headings (0..ausgabe::MAX_FAECHER).
     int16_t iBSFachMaxIndex() const { return m_iBSFachMaxIndex; }
     /// True for the first apprentice of a new group; reading clears it.
     bool bGruppenwechsel();
@@ -83,15 +86,13 @@ private:
     bool SucheKopfzeile();
     void LeseUeberschriften();
     QString wf_Runden(const QString& ps_Wert);
-    // Shows the common error report for the exception being handled; call only from a catch.
-    void ZeigeFehler(const QString& sProzedur);
     // The current worksheet; error 91 when there is none (before OpenFile, after the end).
     tabelle::Worksheet& Tabelle() const;
     // Displayed text / value of a cell of the current worksheet, trimmed of blanks.
     QString ZellText(int16_t iZeile, int16_t iSpalte) const;
     QString ZellWert(int16_t iZeile, int16_t iSpalte) const;
 
-    std::unique_ptr<tabelle::Application> oExcel;
+    ExcelSitzung oExcel{QStringLiteral("/CXlsExtract")};
     std::shared_ptr<tabelle::Workbook> oMappe;
     std::unique_ptr<tabelle::Worksheet> oTabelle;
     bool bDateiOffen = false;
@@ -99,13 +100,13 @@ private:
     int16_t iAktTabelle = 0;
     int16_t iAktZeile = 0;
     int16_t m_iStartzeile = 0;
-    std::array<int16_t, 6> m_iSpaltenPos{};
+    std::array<int16_t, SPALTEN_ANZAHL> m_iSpaltenPos{};
     QString m_sFilterWert;
     Statuszeile* m_oTextbox = nullptr;
     bool m_bGruppenwechsel = false;
     bool bKopfGelesen = false;
-    std::array<QString, 20> m_sNoten;
-    std::array<QString, 20> m_sBSFaecher;
+    std::array<QString, ausgabe::MAX_FAECHER> m_sNoten;
+    std::array<QString, ausgabe::MAX_FAECHER> m_sBSFaecher;
     int16_t m_iBSFachMaxIndex = 0;
 };
 

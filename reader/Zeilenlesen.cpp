@@ -11,7 +11,6 @@
 namespace rastfang {
 
 namespace {
-constexpr int MAX_FAECHER = 20;
 // Empty name cells searched below a gap before the worksheet counts as finished.
 constexpr int MAX_LUECKE = 20;
 
@@ -92,7 +91,7 @@ bool CXLSread::SucheKopfzeile() {
 
 void CXLSread::LeseUeberschriften() {
     const int16_t iErste = m_iSpaltenPos[SPALTE_ErstesErgebnis];
-    const int16_t iLetzte = giAddiere(iErste, MAX_FAECHER - 1);
+    const int16_t iLetzte = giAddiere(iErste, ausgabe::MAX_FAECHER - 1);
     for (int32_t c = iErste; c <= iLetzte; ++c) {
         const QString t = ZellText(iAktZeile, static_cast<int16_t>(c));
         if (t.isEmpty()) break;
@@ -105,7 +104,7 @@ QString CXLSread::wf_Runden(const QString& ps_Wert) {
     try {
         return gsNoteRunden(ps_Wert);
     } catch (...) {
-        ZeigeFehler(QStringLiteral("wf_Runden"));
+        oExcel.ZeigeFehler(QStringLiteral("wf_Runden"));
         return ps_Wert;
     }
 }

@@ -9,31 +9,30 @@
 
 namespace rastfang {
 
-namespace {
-constexpr int16_t SPALTEN = 25;
-constexpr int16_t ERSTES_FACH = 6;
-constexpr int32_t ERSATZZEILEN = 100;
-}  // namespace
+using ausgabe::ERSATZZEILEN;
+using ausgabe::ERSTES_FACH;
+using ausgabe::SPALTE_ID;
+using ausgabe::SPALTEN;
 
 void CXLSwriteOLE::CloseFile() {
     if (!bDateiOffen) return;
     tabelle::Worksheet& blatt = *oTabelle;
 
-    blatt.GetRange(blatt.Cells(1, 1), blatt.Cells(1, SPALTEN)).EntireColumn().AutoFit();
+    blatt.GetRange(blatt.Cells(1, SPALTE_ID), blatt.Cells(1, SPALTEN)).EntireColumn().AutoFit();
     gGemeinsameBreite(blatt, ERSTES_FACH, iMaxSpalte);
 
     if (lZeile > std::numeric_limits<int32_t>::max() - ERSATZZEILEN)
         throw VbFehler(FEHLER_UEBERLAUF);
-    blatt.GetRange(blatt.Cells(lZeile + 1, 1), blatt.Cells(lZeile + ERSATZZEILEN, SPALTEN))
+    blatt.GetRange(blatt.Cells(lZeile + 1, SPALTE_ID), blatt.Cells(lZeile + ERSATZZEILEN, SPALTEN))
         .SetLocked(false);
 
     blatt.Protect(false, true, false);
 
     // Alerts off: an existing file is replaced without a question (the caller asked already).
-    oExcel->SetDisplayAlerts(false);
+    oExcel.Anwendung().SetDisplayAlerts(false);
     oMappe->SaveAs(sDatei);
     oMappe->Close();
-    oExcel->SetDisplayAlerts(true);
+    oExcel.Anwendung().SetDisplayAlerts(true);
 
     oTabelle.reset();
     oMappe.reset();

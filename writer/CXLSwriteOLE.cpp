@@ -2,17 +2,15 @@
 // one worksheet "VELMORA", the fields, and shutting the application down.
 #include "CXLSwriteOLE.h"
 
-#include "Fehler.h"
 #include "VbFehler.h"
 
 namespace rastfang {
 
 namespace {
-const QString FEHLERQUELLE = QStringLiteral("/CXlsWrite");
 const QString BLATTNAME = QStringLiteral("VELMORA");
 
 // The fields in column order, so that lines can be written and reset column by column.
-constexpr QString CXLSwriteOLE::*FELDER[25] = {
+constexpr QString CXLSwriteOLE::*FELDER[ausgabe::SPALTEN] = {
     &CXLSwriteOLE::sAzubi_ID, &CXLSwriteOLE::sName,     &CXLSwriteOLE::sVorname,
     &CXLSwriteOLE::sGebDatum, &CXLSwriteOLE::sBerufBez, &CXLSwriteOLE::sBSFach1,
     &CXLSwriteOLE::sBSFach2,  &CXLSwriteOLE::sBSFach3,  &CXLSwriteOLE::sBSFach4,
@@ -25,40 +23,25 @@ constexpr QString CXLSwriteOLE::*FELDER[25] = {
 };
 }  // namespace
 
-CXLSwriteOLE::~CXLSwriteOLE() {
-    if (!oExcel) return;
-    // Drops a workbook that was never saved without asking.
-    oExcel->QuitOhneRueckfrage();
-    oTabelle.reset();
-    oMappe.reset();
-    oExcel.reset();
-}
-
 QString& CXLSwriteOLE::Feld(int iSpalte) {
-    if (iSpalte < 1 || iSpalte > 25) throw VbFehler(FEHLER_INDEX);
+    if (iSpalte < 1 || iSpalte > ausgabe::SPALTEN) throw VbFehler(FEHLER_INDEX);
     return this->*FELDER[iSpalte - 1];
 }
 
 bool CXLSwriteOLE::Init() {
-    try {
-        if (!oExcel) oExcel = std::make_unique<tabelle::Application>();
-        return true;
-    } catch (...) {
-        ZeigeFehler(QStringLiteral("Init"));
-        return false;
-    }
+    return oExcel.Starten();
 }
 
 bool CXLSwriteOLE::OpenFile(const QString& ps_Datei) {
     try {
         sDatei = ps_Datei;
-        if (!oExcel) throw VbFehler(FEHLER_OBJEKT_NICHT_GESETZT);
-        oMappe = oExcel->GetWorkbooks().Add();
+        tabelle::Application& excel = oExcel.Anwendung();
+        oMappe = excel.GetWorkbooks().Add();
         oTabelle = std::make_unique<tabelle::Worksheet>(oMappe->Worksheets().Add());
         oTabelle->SetName(BLATTNAME);
 
         // The default sheets go; one per pass, since every deletion renumbers the rest.
-        oExcel->SetDisplayAlerts(false);
+        excel.SetDisplayAlerts(false);
         bool bGeloescht = true;
         while (bGeloescht) {
             bGeloescht = false;
@@ -73,14 +56,14 @@ bool CXLSwriteOLE::OpenFile(const QString& ps_Datei) {
                 }
             }
         }
-        oExcel->SetDisplayAlerts(true);
+        excel.SetDisplayAlerts(true);
 
         bDateiOffen = true;
         lZeile = 0;
-        iMaxSpalte = 6;
+        iMaxSpalte = ausgabe::ERSTES_FACH;
         return true;
     } catch (...) {
-        ZeigeFehler(QStringLiteral("OpenFile"));
+        oExcel.ZeigeFehler(QStringLiteral("OpenFile"));
         return false;
     }
 }
@@ -91,10 +74,6 @@ void CXLSwriteOLE::Reset() {
 
 void CXLSwriteOLE::AllesLeerzeichen() {
     for (auto feld : FELDER) this->*feld = QStringLiteral(" ");
-}
-
-void CXLSwriteOLE::ZeigeFehler(const QString& sProzedur) {
-    gZeigeFehlerbericht(gAktuellerFehler(std::current_exception()), sProzedur, FEHLERQUELLE);
 }
 
 }  // namespace rastfang

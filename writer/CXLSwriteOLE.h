@@ -8,16 +8,16 @@
 #include <cstdint>
 #include <memory>
 
+#include "Ausgabelayout.h"
 #include "Excel.h"
+#include "ExcelSitzung.h"
 
 namespace rastfang {
 
 class CXLSwriteOLE {
 public:
+    /// The spreadsheet application ends with the writer; an unsaved workbook is discarded.
     CXLSwriteOLE() = default;
-    /// Ends the spreadsheet application (alerts off, Quit, alerts on); an unsaved workbook is
-    /// discarded. Never throws (a destructor cannot raise to the caller).
-    ~CXLSwriteOLE();
     CXLSwriteOLE(const CXLSwriteOLE&) = delete;
     CXLSwriteOLE& operator=(const CXLSwriteOLE&) = delete;
 
@@ -27,7 +27,8 @@ public:
         sBSFach9, sBSFach10, sBSFach11, sBSFach12, sBSFach13, sBSFach14, sBSFach15, sBSFach16,
         sBSFach17, sBSFach18, sBSFach19, sBSFach20;
 
-    /// Field of column `iSpalte` (1..25, else error 9), for callers that fill columns by number.
+    /// Field of column `iSpalte` (1..ausgabe::SPALTEN, else error 9), for callers that fill
+    /// columns by number.
     QString& Feld(int iSpalte);
 
     /// Starts the spreadsheet application (once). False after an error report.
@@ -56,9 +57,8 @@ public:
 
 private:
     const QString& MerkeSpalte(int16_t iSpalte, const QString& sText);
-    void ZeigeFehler(const QString& sProzedur);
 
-    std::unique_ptr<tabelle::Application> oExcel;
+    ExcelSitzung oExcel{QStringLiteral("/CXlsWrite")};
     std::shared_ptr<tabelle::Workbook> oMappe;
     std::unique_ptr<tabelle::Worksheet> oTabelle;
     bool bDateiOffen = false;

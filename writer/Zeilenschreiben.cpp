@@ -10,11 +10,7 @@
 namespace rastfang {
 
 namespace {
-constexpr int16_t HELLGELB = 19;  // palette entry 19, light yellow in the default palette
-constexpr int32_t RECHTS = -4152;
-constexpr int32_t ZENTRIERT = -4108;
-constexpr int16_t SPALTEN = 25;
-constexpr int16_t ERSTES_FACH = 6;
+using namespace ausgabe;
 
 // Row `lZeile` between two columns.
 tabelle::Range zeilenbereich(const tabelle::Worksheet& blatt, int32_t lZeile, int16_t iVon,
@@ -23,23 +19,23 @@ tabelle::Range zeilenbereich(const tabelle::Worksheet& blatt, int32_t lZeile, in
 }
 
 void kopfzeile(const tabelle::Worksheet& blatt, int32_t r, bool bBerufRechts) {
-    zeilenbereich(blatt, r, 1, SPALTEN).Interior().SetColorIndex(HELLGELB);
-    zeilenbereich(blatt, r, 1, SPALTEN).Font().SetBold(true);
-    if (bBerufRechts) blatt.Cells(r, 5).SetHorizontalAlignment(RECHTS);
-    zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetHorizontalAlignment(ZENTRIERT);
+    zeilenbereich(blatt, r, SPALTE_ID, SPALTEN).Interior().SetColorIndex(HELLGELB);
+    zeilenbereich(blatt, r, SPALTE_ID, SPALTEN).Font().SetBold(true);
+    if (bBerufRechts) blatt.Cells(r, SPALTE_BERUF).SetHorizontalAlignment(AUSRICHTUNG_BERUF_KOPF);
+    zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetHorizontalAlignment(AUSRICHTUNG_FAECHER_KOPF);
 }
 
 void azubizeile(const tabelle::Worksheet& blatt, int32_t r, bool bErsatzzeile) {
-    blatt.Cells(r, 1).SetNumberFormat(QStringLiteral("0"));
-    zeilenbereich(blatt, r, 1, 5).Interior().SetColorIndex(HELLGELB);
+    blatt.Cells(r, SPALTE_ID).SetNumberFormat(QString::fromLatin1(FORMAT_ID));
+    zeilenbereich(blatt, r, SPALTE_ID, SPALTE_BERUF).Interior().SetColorIndex(HELLGELB);
     if (bErsatzzeile) {
-        zeilenbereich(blatt, r, 1, SPALTEN).SetLocked(false);
+        zeilenbereich(blatt, r, SPALTE_ID, SPALTEN).SetLocked(false);
     } else {
         zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetLocked(false);
-        zeilenbereich(blatt, r, 2, 4).SetLocked(false);
+        zeilenbereich(blatt, r, SPALTE_NAME, SPALTE_GEBDAT).SetLocked(false);
     }
-    zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetNumberFormat(QStringLiteral("0.0"));
-    zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetHorizontalAlignment(RECHTS);
+    zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetNumberFormat(QString::fromLatin1(FORMAT_NOTE));
+    zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetHorizontalAlignment(AUSRICHTUNG_NOTEN);
 }
 }  // namespace
 
@@ -53,7 +49,7 @@ bool CXLSwriteOLE::WriteLine(int16_t pi_Zeilentyp) {
         if (!oTabelle) throw VbFehler(FEHLER_OBJEKT_NICHT_GESETZT);
         const tabelle::Worksheet& blatt = *oTabelle;
 
-        for (int16_t i = 1; i <= SPALTEN; ++i) {
+        for (int16_t i = SPALTE_ID; i <= SPALTEN; ++i) {
             const QString& s = i >= ERSTES_FACH ? MerkeSpalte(i, Feld(i)) : Feld(i);
             if (!s.isEmpty()) blatt.Cells(r, i).SetValue(s);
         }
@@ -76,7 +72,7 @@ bool CXLSwriteOLE::WriteLine(int16_t pi_Zeilentyp) {
         }
         return true;
     } catch (...) {
-        ZeigeFehler(QStringLiteral("WriteLine"));
+        oExcel.ZeigeFehler(QStringLiteral("WriteLine"));
         return false;
     }
 }

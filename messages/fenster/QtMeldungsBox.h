@@ -21,8 +21,8 @@ QMessageBox::StandardButtons gKnoepfeAusStil(int16_t iStil);
 /// 7 No); a box closed without a button counts as Cancel.
 int16_t giAntwortAusKnopf(QMessageBox::StandardButton knopf);
 
-/// The Qt implementation of the message-box seam. Install it with `MeldungsBoxTausch` (or
-/// `gSetzeMeldungsBox`) once a QApplication exists.
+/// The Qt implementation of the message-box seam. Install it with `MeldungsBoxTausch` once a
+/// QApplication exists.
 class QtMeldungsBox : public MeldungsBox {
   public:
     /// Shows the box modally (no parent, placed by the platform) and returns the answer.

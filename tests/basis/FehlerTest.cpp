@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Int16.h"
+#include "Plattform.h"
 #include "VbFehler.h"
 #include "VbText.h"
 
@@ -77,4 +78,19 @@ TEST(VbText, TrimOnlyBlanksAndValReadsTheLeadingNumber) {
     EXPECT_DOUBLE_EQ(gdVal("0.001e-400"), 0);
     EXPECT_THROW(gdVal("1e400"), VbFehler);
     EXPECT_THROW(gdVal("0.1e310"), VbFehler);
+}
+
+TEST(NahtTausch, NestedGuardsPutBackWhatWasInstalledBefore) {
+    Mauszeiger* const vorher = &gMauszeiger();
+    MerkenderMauszeiger aussen, innen;
+    {
+        const MauszeigerTausch t1(aussen);
+        EXPECT_EQ(&gMauszeiger(), &aussen);
+        {
+            const MauszeigerTausch t2(innen);
+            EXPECT_EQ(&gMauszeiger(), &innen);
+        }
+        EXPECT_EQ(&gMauszeiger(), &aussen);
+    }
+    EXPECT_EQ(&gMauszeiger(), vorher);
 }

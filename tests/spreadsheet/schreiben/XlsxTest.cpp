@@ -14,47 +14,8 @@
 
 using namespace rastfang;
 using namespace rastfang::tabelle;
-using rastfang::test::gBeispielMappe;
 using rastfang::test::gDateienIn;
 using rastfang::test::gPythonJson;
-using rastfang::test::gXlsxGelesen;
-using rastfang::test::pruefeBeispielZellen;
-
-namespace {
-
-/// The width Excel stores for a width of `d` characters: whole pixels (7 per character plus a
-/// 5 pixel margin) converted back to characters in 1/256 steps.
-double GespeicherteBreite(double d) {
-    const int iPixel = static_cast<int>(d * 7 + 0.5) + 5;
-    return static_cast<int>(iPixel / 7.0 * 256) / 256.0;
-}
-
-}  // namespace
-
-TEST(XlsxSpeichern, OpenpyxlSeesValuesFormatsLocksWidthsAndProtection) {
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    const QString sPfad = ordner.filePath("Ausgabe.xlsx");
-    Application app;
-    auto mappe = gBeispielMappe(app);
-    const double dBreiteB = mappe->GetSheets()(1).Cells(1, 2).ColumnWidth();
-    EXPECT_DOUBLE_EQ(dBreiteB, 16.7);  // "Schmidt-Großkopf"
-    mappe->SaveAs(sPfad);
-    mappe->Close();
-    EXPECT_EQ(gDateienIn(ordner.path()), QStringList{"Ausgabe.xlsx"});
-
-    const QJsonObject aus = gXlsxGelesen(sPfad);
-    EXPECT_EQ(aus["sheets"].toArray(), QJsonArray{"VELMORA"});
-    EXPECT_EQ(aus["active"].toString(), "VELMORA");
-    EXPECT_EQ(aus["prot"].toArray(), (QJsonArray{true, false, false, QJsonValue()}));
-    pruefeBeispielZellen(aus["cells"].toObject());
-
-    const QJsonObject breiten = aus["widths"].toObject();
-    EXPECT_NEAR(breiten["B"].toDouble(), GespeicherteBreite(16.7), 1e-9);
-    EXPECT_NEAR(breiten["F"].toDouble(), GespeicherteBreite(12), 1e-9);
-    EXPECT_NEAR(breiten["G"].toDouble(), GespeicherteBreite(12), 1e-9);
-    EXPECT_NEAR(breiten["H"].toDouble(), GespeicherteBreite(STANDARD_BREITE), 1e-9);
-}
 
 TEST(XlsxSpeichern, ReplacesAnExistingFileKeepsSheetsTheirStatesAnd1904Dates) {
     QTemporaryDir ordner;

@@ -7,7 +7,7 @@
 # A longer session that searches for new inputs (findings land in the corpus folder given
 # first; copy the small interesting ones into tests/fuzz/korpus/ and commit them):
 #     scripts/fuzz.sh --build-only
-#     export LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp
+#     export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 #     mkdir -p /tmp/neu && build-fuzz/spreadsheet/fuzz_open /tmp/neu tests/fuzz/korpus \
 #         -max_total_time=3600 -timeout=10 -rss_limit_mb=2048 -jobs=2
 set -euo pipefail
@@ -22,7 +22,7 @@ cmake --build build-fuzz --target fuzz_open -- -j"$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export LSAN_OPTIONS=suppressions=$PWD/tests/fuzz/lsan.supp
+export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 # Findings go to a folder of their own, never into the working tree.
 FUNDE="$(mktemp -d)"
 build-fuzz/spreadsheet/fuzz_open -runs=0 -timeout=20 -rss_limit_mb=2048 -artifact_prefix="$FUNDE/" \

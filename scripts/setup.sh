@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     libxlsxwriter-dev libzip-dev libexpat1-dev libgsf-1-dev libsimpleini-dev
     libgtest-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     python3 python3-openpyxl
     xvfb xauth fonts-dejavu-core
     librsvg2-bin

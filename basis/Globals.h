@@ -1,6 +1,7 @@
 #pragma once
 // The shared routines of the main window's module that need no window: the file-existence test,
-// splitting a path into folder and file name, and appending a separator. Paths may use "/" (our
+// splitting a path into folder and file name, and appending a separator. They sit in the bottom
+// layer because the settings store looks for its INI files with them too. Paths may use "/" (our
 // own separator) and "\" (paths typed the Windows way) alike.
 
 #include <QString>

@@ -8,11 +8,12 @@
 namespace rastfang {
 
 struct Eingaben {
-    QString sErgebnisdatei;           ///< txtErgebnisdatei: the input results workbook
-    QString sZeile;                   ///< txtZeile: start row (may stay empty)
-    std::array<QString, 6> sSpalte;   ///< txtSpalte(0..5): Name, Vorname, GebDat, Beruf, Erstes Ergebnis, Datenfilter
-    QString sFilterWert;              ///< txtFilterWert: taken exactly as typed
-    QString sErgebnisWorkfile;        ///< txtErgebnisWorkfile: the output workbook
+    QString sErgebnisdatei;  ///< txtErgebnisdatei: the input results workbook
+    QString sZeile;          ///< txtZeile: start row (may stay empty)
+    std::array<QString, 6>
+        sSpalte;  ///< txtSpalte(0..5): Name, Vorname, GebDat, Beruf, Erstes Ergebnis, Datenfilter
+    QString sFilterWert;        ///< txtFilterWert: taken exactly as typed
+    QString sErgebnisWorkfile;  ///< txtErgebnisWorkfile: the output workbook
 };
 
 }  // namespace rastfang

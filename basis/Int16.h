@@ -16,13 +16,19 @@ inline int16_t giInt16(int64_t wert) {
 }
 
 /// `a + b` as a 16-bit signed integer; error 6 on overflow.
-inline int16_t giAddiere(int16_t a, int64_t b) { return giInt16(static_cast<int64_t>(a) + b); }
+inline int16_t giAddiere(int16_t a, int64_t b) {
+    return giInt16(static_cast<int64_t>(a) + b);
+}
 
 /// `++i` on a 16-bit counter; error 6 past 32767.
-inline int16_t& giErhoehe(int16_t& i) { return i = giAddiere(i, 1); }
+inline int16_t& giErhoehe(int16_t& i) {
+    return i = giAddiere(i, 1);
+}
 
 /// `--i` on a 16-bit counter; error 6 below -32768.
-inline int16_t& giVermindere(int16_t& i) { return i = giAddiere(i, -1); }
+inline int16_t& giVermindere(int16_t& i) {
+    return i = giAddiere(i, -1);
+}
 
 /// A double converted to Integer the way VB's CInt does it: rounded half to even; error 6 when
 /// the rounded value leaves the 16-bit range (or is not a number).

@@ -19,8 +19,12 @@ Mauszeiger& ersatzZeiger() {
 }
 }  // namespace
 
-MeldungsBox& gMeldungsBox() { return g_box ? *g_box : ersatzBox(); }
-Mauszeiger& gMauszeiger() { return g_zeiger ? *g_zeiger : ersatzZeiger(); }
+MeldungsBox& gMeldungsBox() {
+    return g_box ? *g_box : ersatzBox();
+}
+Mauszeiger& gMauszeiger() {
+    return g_zeiger ? *g_zeiger : ersatzZeiger();
+}
 template <>
 MeldungsBox*& gNahtSitz<MeldungsBox>() {
     return g_box;

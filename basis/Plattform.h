@@ -32,14 +32,14 @@ inline constexpr int16_t ANSWER_NO = 7;
 /// The standard modal message box: shows text and title with the buttons and icon that the
 /// style number names, waits for the user, returns the answer number.
 class MeldungsBox {
-public:
+  public:
     virtual ~MeldungsBox() = default;
     virtual int16_t Zeige(const QString& sText, int16_t iStil, const QString& sTitel) = 0;
 };
 
 /// The application-wide mouse pointer: 0 default, 11 hourglass.
 class Mauszeiger {
-public:
+  public:
     static constexpr int16_t STANDARD = 0;
     static constexpr int16_t SANDUHR = 11;
     virtual ~Mauszeiger() = default;
@@ -65,13 +65,13 @@ Mauszeiger*& gNahtSitz<Mauszeiger>();
 /// guard and puts the previous one back.
 template <typename Naht>
 class NahtTausch {
-public:
+  public:
     explicit NahtTausch(Naht& neu) : m_vorher(gNahtSitz<Naht>()) { gNahtSitz<Naht>() = &neu; }
     ~NahtTausch() { gNahtSitz<Naht>() = m_vorher; }
     NahtTausch(const NahtTausch&) = delete;
     NahtTausch& operator=(const NahtTausch&) = delete;
 
-private:
+  private:
     Naht* m_vorher;
 };
 
@@ -83,24 +83,24 @@ using MauszeigerTausch = NahtTausch<Mauszeiger>;
 /// Yes/No answer, Retry/Cancel with Cancel, everything else with OK. The answer to a question
 /// follows as a line "Antwort: Ja", "Antwort: Nein" or "Antwort: Abbrechen".
 class StderrMeldungsBox : public MeldungsBox {
-public:
+  public:
     explicit StderrMeldungsBox(bool bJaAntworten = false) : m_bJa(bJaAntworten) {}
     int16_t Zeige(const QString& sText, int16_t iStil, const QString& sTitel) override;
     /// Number of boxes shown so far.
     int iAnzahl() const { return m_iAnzahl; }
 
-private:
+  private:
     bool m_bJa;
     int m_iAnzahl = 0;
 };
 
 /// A mouse pointer without a screen: it only remembers the value set.
 class MerkenderMauszeiger : public Mauszeiger {
-public:
+  public:
     int16_t Lesen() const override { return m_iZeiger; }
     void Setzen(int16_t iZeiger) override { m_iZeiger = iZeiger; }
 
-private:
+  private:
     int16_t m_iZeiger = STANDARD;
 };
 

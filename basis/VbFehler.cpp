@@ -7,23 +7,40 @@ namespace rastfang {
 
 QString gsStandardBeschreibung(int32_t lNummer) {
     switch (lNummer) {
-        case 5: return QStringLiteral("Unzulässiger Prozeduraufruf oder ungültiges Argument");
-        case 6: return QStringLiteral("Überlauf");
-        case 7: return QStringLiteral("Nicht genügend Speicher");
-        case 9: return QStringLiteral("Index außerhalb des gültigen Bereichs");
-        case 13: return QStringLiteral("Typen unverträglich");
-        case 53: return QStringLiteral("Datei nicht gefunden");
-        case 57: return QStringLiteral("Geräte-E/A-Fehler");
-        case 61: return QStringLiteral("Datenträger voll");
-        case 70: return QStringLiteral("Zugriff verweigert");
-        case 71: return QStringLiteral("Datenträger nicht bereit");
-        case 75: return QStringLiteral("Fehler beim Zugriff auf Pfad/Datei");
-        case 76: return QStringLiteral("Pfad nicht gefunden");
-        case 91: return QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt");
-        case 429: return QStringLiteral("Objekterstellung durch ActiveX-Komponente nicht möglich");
-        case 482: return QStringLiteral("Druckerfehler");
-        case 1004: return QStringLiteral("Anwendungs- oder objektdefinierter Fehler");
-        default: return QStringLiteral("Anwendungs- oder objektdefinierter Fehler");
+        case 5:
+            return QStringLiteral("Unzulässiger Prozeduraufruf oder ungültiges Argument");
+        case 6:
+            return QStringLiteral("Überlauf");
+        case 7:
+            return QStringLiteral("Nicht genügend Speicher");
+        case 9:
+            return QStringLiteral("Index außerhalb des gültigen Bereichs");
+        case 13:
+            return QStringLiteral("Typen unverträglich");
+        case 53:
+            return QStringLiteral("Datei nicht gefunden");
+        case 57:
+            return QStringLiteral("Geräte-E/A-Fehler");
+        case 61:
+            return QStringLiteral("Datenträger voll");
+        case 70:
+            return QStringLiteral("Zugriff verweigert");
+        case 71:
+            return QStringLiteral("Datenträger nicht bereit");
+        case 75:
+            return QStringLiteral("Fehler beim Zugriff auf Pfad/Datei");
+        case 76:
+            return QStringLiteral("Pfad nicht gefunden");
+        case 91:
+            return QStringLiteral("Objektvariable oder With-Blockvariable nicht festgelegt");
+        case 429:
+            return QStringLiteral("Objekterstellung durch ActiveX-Komponente nicht möglich");
+        case 482:
+            return QStringLiteral("Druckerfehler");
+        case 1004:
+            return QStringLiteral("Anwendungs- oder objektdefinierter Fehler");
+        default:
+            return QStringLiteral("Anwendungs- oder objektdefinierter Fehler");
     }
 }
 
@@ -38,7 +55,8 @@ QString gsVbCode(int32_t lNummer) {
 VbFehler::VbFehler(int32_t lNummer) : VbFehler(lNummer, gsStandardBeschreibung(lNummer)) {}
 
 VbFehler::VbFehler(int32_t lNummer, QString sBeschreibung)
-    : m_lNummer(lNummer), m_sBeschreibung(std::move(sBeschreibung)),
+    : m_lNummer(lNummer),
+      m_sBeschreibung(std::move(sBeschreibung)),
       m_utf8((gsVbCode(lNummer) + QStringLiteral(": ") + m_sBeschreibung).toUtf8()) {}
 
 PendingError gAktuellerFehler(std::exception_ptr p) {

@@ -17,7 +17,7 @@
 namespace rastfang {
 
 class CXLSread {
-public:
+  public:
     /// The spreadsheet application ends with the reader.
     CXLSread() = default;
     CXLSread(const CXLSread&) = delete;
@@ -74,7 +74,7 @@ public:
     /// The row holding the subject headings; 0 = find headings by "Name".
     void iStartzeile(int16_t pi_Zeile) { m_iStartzeile = pi_Zeile; }
 
-private:
+  private:
     struct TabellenInfo {
         QString sName;
         int16_t iAnzahl = 0;

@@ -7,7 +7,7 @@
 namespace rastfang {
 
 class Statuszeile {
-public:
+  public:
     virtual ~Statuszeile() = default;
     /// Shows `sText` and repaints immediately.
     virtual void ZeigeText(const QString& sText) = 0;

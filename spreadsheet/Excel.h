@@ -21,7 +21,7 @@ class Worksheet;
 
 /// A rectangle of cells on one worksheet (one cell for Cells(r, c)).
 class Range {
-public:
+  public:
     Range(std::shared_ptr<MappenDaten> mappe, std::shared_ptr<Blatt> blatt, int32_t lZeile1,
           int32_t lSpalte1, int32_t lZeile2, int32_t lSpalte2);
 
@@ -36,19 +36,21 @@ public:
 
     /// Interior of the range (fill).
     class InteriorObj {
-    public:
+      public:
         explicit InteriorObj(const Range& r) : m_r(r) {}
         /// Palette index 1..56 (Excel's default palette), or -4142 for no fill.
         void SetColorIndex(int16_t iIndex);
-    private:
+
+      private:
         const Range& m_r;
     };
     /// Font of the range.
     class FontObj {
-    public:
+      public:
         explicit FontObj(const Range& r) : m_r(r) {}
         void SetBold(bool bFett);
-    private:
+
+      private:
         const Range& m_r;
     };
     InteriorObj Interior() const { return InteriorObj(*this); }
@@ -72,7 +74,7 @@ public:
     int32_t Row() const { return m_z1; }
     int32_t Column() const { return m_s1; }
 
-private:
+  private:
     friend class Worksheet;
     template <typename F>
     void FuerJedeZelle(F&& f) const;
@@ -86,7 +88,7 @@ private:
 
 /// One worksheet of a workbook.
 class Worksheet {
-public:
+  public:
     Worksheet(std::shared_ptr<MappenDaten> mappe, std::shared_ptr<Blatt> blatt);
 
     QString Name() const;
@@ -107,14 +109,14 @@ public:
     /// The storage behind it (for tests and writers).
     const std::shared_ptr<Blatt>& Daten() const { return m_blatt; }
 
-private:
+  private:
     std::shared_ptr<MappenDaten> m_mappe;
     std::shared_ptr<Blatt> m_blatt;
 };
 
 /// The sheets of a workbook, 1-based. Worksheets and Sheets are the same collection here.
 class Sheets {
-public:
+  public:
     explicit Sheets(std::shared_ptr<MappenDaten> mappe) : m_mappe(std::move(mappe)) {}
     int16_t Count() const;
     /// Sheet `iIndex` (1-based); error 9 outside 1..Count.
@@ -124,13 +126,13 @@ public:
     /// makes it the active sheet.
     Worksheet Add();
 
-private:
+  private:
     std::shared_ptr<MappenDaten> m_mappe;
 };
 
 /// An open workbook.
 class Workbook {
-public:
+  public:
     explicit Workbook(std::shared_ptr<MappenDaten> mappe) : m_mappe(std::move(mappe)) {}
     Sheets Worksheets() const { return Sheets(m_mappe); }
     Sheets GetSheets() const { return Sheets(m_mappe); }
@@ -141,7 +143,7 @@ public:
     void Close();
     const std::shared_ptr<MappenDaten>& Daten() const { return m_mappe; }
 
-private:
+  private:
     std::shared_ptr<MappenDaten> m_mappe;
 };
 
@@ -149,7 +151,7 @@ class Application;
 
 /// The open workbooks of an application.
 class Workbooks {
-public:
+  public:
     explicit Workbooks(Application& app) : m_app(app) {}
     /// Opens a workbook, its format told by its content (.xlsx/.xlsm, .ods, .xls, .csv/.txt);
     /// 1004 naming the file and the reason when it cannot be read.
@@ -158,13 +160,13 @@ public:
     std::shared_ptr<Workbook> Add();
     int16_t Count() const;
 
-private:
+  private:
     Application& m_app;
 };
 
 /// One instance of the spreadsheet application.
 class Application {
-public:
+  public:
     Application() = default;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -179,7 +181,7 @@ public:
     /// workbook is dropped without a question. Never throws: it runs from destructors.
     void QuitOhneRueckfrage() noexcept;
 
-private:
+  private:
     friend class Workbooks;
     std::vector<std::shared_ptr<Workbook>> m_mappen;
     bool m_bAlerts = true;

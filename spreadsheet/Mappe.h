@@ -2,9 +2,9 @@
 // The data of one workbook behind the automation objects: its sheets in tab order, its format
 // table and its date system. File readers build it, file writers consume it.
 
+#include <QHash>
 #include <QString>
 #include <memory>
-#include <QHash>
 #include <vector>
 
 #include "Blatt.h"
@@ -23,7 +23,7 @@ struct MappenDaten {
     /// The index of a format equal to `stil`, added to the table when new.
     uint32_t StilIndex(const Stil& stil);
 
-private:
+  private:
     QHash<QString, std::vector<uint32_t>> m_stilSuche;  // by number format
 };
 

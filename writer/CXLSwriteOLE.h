@@ -15,7 +15,7 @@
 namespace rastfang {
 
 class CXLSwriteOLE {
-public:
+  public:
     /// The spreadsheet application ends with the writer; an unsaved workbook is discarded.
     CXLSwriteOLE() = default;
     CXLSwriteOLE(const CXLSwriteOLE&) = delete;
@@ -55,7 +55,7 @@ public:
     int32_t lZeileGeschrieben() const { return lZeile; }
     int16_t iMaxSpalteBisher() const { return iMaxSpalte; }
 
-private:
+  private:
     const QString& MerkeSpalte(int16_t iSpalte, const QString& sText);
 
     ExcelSitzung oExcel{QStringLiteral("/CXlsWrite")};

@@ -211,7 +211,11 @@ class XlsLeser : public MappenLeser {
     class BlattLauf {
       public:
         BlattLauf(XlsLeser& x, Blatt& blatt, MappenDaten& mappe, Lesebudget& budget)
-            : m_x(x), m_blatt(blatt), m_mappe(mappe), m_budget(budget), m_b8(x.m_g.iVersion == BIFF8) {}
+            : m_x(x),
+              m_blatt(blatt),
+              m_mappe(mappe),
+              m_budget(budget),
+              m_b8(x.m_g.iVersion == BIFF8) {}
 
         void Lies(uint32_t lOffset) {
             BiffStrom s(m_x.m_strom, lOffset);

@@ -2,8 +2,8 @@
 // Esc, the close box, files dropped from a file manager, line breaks pasted into an entry, SIGTERM.
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <signal.h>
+#include <QAccessible>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QGroupBox>

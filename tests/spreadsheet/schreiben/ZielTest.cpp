@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
 #include <sys/stat.h>
 #include <QDateTime>
 #include <QDir>
@@ -161,8 +163,11 @@ TEST(Speichern, ShortTemporaryNamesStaleOnesRemovedModeKept) {
 }
 
 TEST(Speichern, AFullTmpDoesNotMatter) {
-    // The library's streamed parts go beside the target: a full /tmp must not cut them.
-    const rastfang::test::KleinerDatentraeger ziel(4096);
+    // The library's streamed parts go beside the target: a full /tmp must not cut them. The
+    // target lies outside /tmp (/mnt, in the test's own mount namespace), so that a checkout
+    // under /tmp is not covered with the full file system.
+    if (!QFileInfo(QStringLiteral("/mnt")).isDir()) GTEST_SKIP() << "no folder /mnt to mount on";
+    const rastfang::test::KleinerDatentraeger ziel(4096, QStringLiteral("/mnt"));
     const rastfang::test::KleinerDatentraeger tmp(64, QStringLiteral("/tmp"));
     if (!ziel.bBereit() || !tmp.bBereit()) GTEST_SKIP() << "mounting a tmpfs is not allowed here";
     tmp.Fuellen();

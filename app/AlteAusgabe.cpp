@@ -1,4 +1,4 @@
-#include "AlteAusgabe.h"
+#include "app/AlteAusgabe.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "Abbruchschutz.h"
-#include "VbFehler.h"
+#include "basis/Abbruchschutz.h"
+#include "basis/VbFehler.h"
 
 namespace rastfang {
 

@@ -1,4 +1,4 @@
-#include "DateiAblage.h"
+#include "app/DateiAblage.h"
 
 #include <QDropEvent>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "DateiDialog.h"
+#include "app/DateiDialog.h"
 
 #include <QApplication>
 #include <QDir>

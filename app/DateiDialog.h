@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "Plattform.h"
+#include "basis/Plattform.h"
 
 namespace rastfang {
 

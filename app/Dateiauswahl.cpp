@@ -1,9 +1,9 @@
-#include "Dateiauswahl.h"
+#include "app/Dateiauswahl.h"
 
 #include <QLineEdit>
 
-#include "CCenterDialog.h"
-#include "Globals.h"
+#include "basis/Globals.h"
+#include "messages/fenster/CCenterDialog.h"
 
 namespace rastfang {
 

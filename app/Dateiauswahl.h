@@ -2,7 +2,7 @@
 // The two pickers behind the browse buttons of the main window: they start the file dialog at
 // the path the entry names and put the chosen path back into the entry.
 
-#include "DateiDialog.h"
+#include "app/DateiDialog.h"
 
 class QLineEdit;
 

@@ -1,4 +1,4 @@
-#include "Einzeilig.h"
+#include "app/Einzeilig.h"
 
 #include <QLineEdit>
 #include <QValidator>

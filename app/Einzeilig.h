@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "Eingaben.h"
+#include "app/Eingaben.h"
 
 class QLineEdit;
 

@@ -1,10 +1,10 @@
-#include "ErgebnisDrucker.h"
+#include "app/ErgebnisDrucker.h"
 
 #include <QFileInfo>
 
-#include "CCenterDialog.h"
-#include "DateiDialog.h"
-#include "VbText.h"
+#include "app/DateiDialog.h"
+#include "basis/VbText.h"
+#include "messages/fenster/CCenterDialog.h"
 
 namespace rastfang {
 

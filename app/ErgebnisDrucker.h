@@ -4,7 +4,7 @@
 #include <QString>
 #include <memory>
 
-#include "Drucker.h"
+#include "messages/fenster/Drucker.h"
 
 namespace rastfang {
 

@@ -1,21 +1,21 @@
-#include "Extraktion.h"
+#include "app/Extraktion.h"
 
 #include <algorithm>
 
-#include "AlteAusgabe.h"
-#include "Ausgabelayout.h"
-#include "Globals.h"
-#include "Int16.h"
-#include "Plattform.h"
-#include "VbText.h"
-#include "Zusammenfassung.h"
+#include "app/AlteAusgabe.h"
+#include "app/Zusammenfassung.h"
+#include "basis/Globals.h"
+#include "basis/Int16.h"
+#include "basis/Plattform.h"
+#include "basis/VbText.h"
+#include "excel/Ausgabelayout.h"
 
 namespace rastfang {
 
 namespace {
 
-using ausgabe::ERSTES_FACH;
-using ausgabe::MAX_FAECHER;
+using excel::ERSTES_FACH;
+using excel::MAX_FAECHER;
 
 void status(const StartRueckmeldungen& rueck, const QString& sText) {
     if (rueck.statuszeile) rueck.statuszeile->ZeigeText(sText);

@@ -2,11 +2,11 @@
 // The extraction run: reader and writer started, every apprentice copied as one line under a
 // header line per group, the output saved, and the summary shown.
 
-#include "CXLSread.h"
-#include "CXLSwriteOLE.h"
-#include "Eingaben.h"
-#include "Pruefung.h"
-#include "StartRueckmeldungen.h"
+#include "app/Eingaben.h"
+#include "app/Pruefung.h"
+#include "app/StartRueckmeldungen.h"
+#include "reader/CXLSread.h"
+#include "writer/CXLSwriteOLE.h"
 
 namespace rastfang {
 

@@ -1,4 +1,4 @@
-#include "FormRoutinen.h"
+#include "app/FormRoutinen.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "Statuszeile.h"
+#include "reader/Statuszeile.h"
 
 class QLineEdit;
 

@@ -1,12 +1,12 @@
-#include "Kommandozeile.h"
+#include "app/Kommandozeile.h"
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 
-#include "Plattform.h"
-#include "Spaltenfuellung.h"
-#include "StartBefehl.h"
+#include "app/Spaltenfuellung.h"
+#include "app/StartBefehl.h"
+#include "basis/Plattform.h"
 
 namespace rastfang {
 

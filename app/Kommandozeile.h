@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "Eingaben.h"
+#include "app/Eingaben.h"
 
 namespace rastfang {
 

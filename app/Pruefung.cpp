@@ -1,12 +1,12 @@
-#include "Pruefung.h"
+#include "app/Pruefung.h"
 
 #include <array>
 
-#include "AlteAusgabe.h"
-#include "Fehler.h"
-#include "Globals.h"
-#include "Plattform.h"
-#include "VbText.h"
+#include "app/AlteAusgabe.h"
+#include "basis/Globals.h"
+#include "basis/Plattform.h"
+#include "basis/VbText.h"
+#include "messages/Fehler.h"
 
 namespace rastfang {
 

@@ -7,10 +7,10 @@
 #include <memory>
 #include <optional>
 
-#include "AlteAusgabe.h"
-#include "CXLSread.h"
-#include "Eingaben.h"
-#include "StartRueckmeldungen.h"
+#include "app/AlteAusgabe.h"
+#include "app/Eingaben.h"
+#include "app/StartRueckmeldungen.h"
+#include "reader/CXLSread.h"
 
 namespace rastfang {
 

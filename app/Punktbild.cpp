@@ -1,4 +1,4 @@
-#include "Punktbild.h"
+#include "app/Punktbild.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "Sitzungsende.h"
+#include "app/Sitzungsende.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -6,8 +6,8 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 
-#include "Abbruchschutz.h"
-#include "frmRasterfang.h"
+#include "app/frmRasterfang.h"
+#include "basis/Abbruchschutz.h"
 
 namespace rastfang {
 

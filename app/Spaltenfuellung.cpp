@@ -1,7 +1,7 @@
-#include "Spaltenfuellung.h"
+#include "app/Spaltenfuellung.h"
 
-#include "CXLSread.h"
-#include "VbText.h"
+#include "basis/VbText.h"
+#include "reader/CXLSread.h"
 
 namespace rastfang {
 

@@ -1,15 +1,15 @@
-#include "StartBefehl.h"
+#include "app/StartBefehl.h"
 
 #include <exception>
 #include <memory>
 
-#include "CXLSread.h"
-#include "CXLSwriteOLE.h"
-#include "Einzeilig.h"
-#include "Extraktion.h"
-#include "Fehler.h"
-#include "Plattform.h"
-#include "Pruefung.h"
+#include "app/Einzeilig.h"
+#include "app/Extraktion.h"
+#include "app/Pruefung.h"
+#include "basis/Plattform.h"
+#include "messages/Fehler.h"
+#include "reader/CXLSread.h"
+#include "writer/CXLSwriteOLE.h"
 
 namespace rastfang {
 

@@ -2,8 +2,8 @@
 // The whole "&Start" command: the check, the run, the error path and the common ending, shared by
 // the window's button and the command line.
 
-#include "Eingaben.h"
-#include "StartRueckmeldungen.h"
+#include "app/Eingaben.h"
+#include "app/StartRueckmeldungen.h"
 
 namespace rastfang {
 

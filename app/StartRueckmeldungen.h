@@ -6,7 +6,7 @@
 #include <QString>
 #include <functional>
 
-#include "Statuszeile.h"
+#include "reader/Statuszeile.h"
 
 namespace rastfang {
 

@@ -1,11 +1,11 @@
-#include "Vorbelegung.h"
+#include "app/Vorbelegung.h"
 
 #include <QString>
 #include <exception>
 
-#include "CRegistry.h"
-#include "Fehler.h"
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
+#include "messages/Fehler.h"
+#include "settings/CRegistry.h"
 
 namespace rastfang {
 

@@ -3,7 +3,7 @@
 // when the window loads, written back when it unloads, so that a user does not type the same
 // paths and column letters again at every start.
 
-#include "Eingaben.h"
+#include "app/Eingaben.h"
 
 namespace rastfang {
 

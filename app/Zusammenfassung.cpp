@@ -1,8 +1,8 @@
-#include "Zusammenfassung.h"
+#include "app/Zusammenfassung.h"
 
 #include <algorithm>
 
-#include "Globals.h"
+#include "basis/Globals.h"
 
 namespace rastfang {
 

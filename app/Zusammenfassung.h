@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-#include "CXLSread.h"
+#include "reader/CXLSread.h"
 
 namespace rastfang {
 

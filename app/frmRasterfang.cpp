@@ -1,4 +1,4 @@
-#include "frmRasterfang.h"
+#include "app/frmRasterfang.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -10,16 +10,16 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "DateiAblage.h"
-#include "Dateiauswahl.h"
-#include "Einzeilig.h"
-#include "ErgebnisDrucker.h"
-#include "Platzbedarf.h"
-#include "Punktbild.h"
-#include "Spaltenfuellung.h"
-#include "Twips.h"
-#include "Vorbelegung.h"
-#include "frmMessage.h"
+#include "app/DateiAblage.h"
+#include "app/Dateiauswahl.h"
+#include "app/Einzeilig.h"
+#include "app/ErgebnisDrucker.h"
+#include "app/Punktbild.h"
+#include "app/Spaltenfuellung.h"
+#include "app/Twips.h"
+#include "app/Vorbelegung.h"
+#include "messages/fenster/Platzbedarf.h"
+#include "messages/fenster/frmMessage.h"
 
 namespace rastfang {
 

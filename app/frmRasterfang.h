@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "Eingaben.h"
-#include "FormRoutinen.h"
-#include "StartBefehl.h"
+#include "app/Eingaben.h"
+#include "app/FormRoutinen.h"
+#include "app/StartBefehl.h"
 
 class QGroupBox;
 class QLabel;

@@ -6,14 +6,14 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "Abbruchschutz.h"
-#include "Kommandozeile.h"
-#include "Plattform.h"
-#include "QtMauszeiger.h"
-#include "QtMeldungsBox.h"
-#include "Sitzungsende.h"
-#include "Sprachumgebung.h"
-#include "frmRasterfang.h"
+#include "app/Kommandozeile.h"
+#include "app/Sitzungsende.h"
+#include "app/frmRasterfang.h"
+#include "basis/Abbruchschutz.h"
+#include "basis/Plattform.h"
+#include "basis/Sprachumgebung.h"
+#include "messages/fenster/QtMauszeiger.h"
+#include "messages/fenster/QtMeldungsBox.h"
 
 namespace {
 

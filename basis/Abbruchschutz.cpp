@@ -1,4 +1,4 @@
-#include "Abbruchschutz.h"
+#include "basis/Abbruchschutz.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -1,11 +1,11 @@
-#include "Globals.h"
+#include "basis/Globals.h"
 
 #include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include "VbText.h"
+#include "basis/VbText.h"
 
 namespace rastfang {
 

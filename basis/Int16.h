@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
 
 namespace rastfang {
 

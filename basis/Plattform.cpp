@@ -1,4 +1,4 @@
-#include "Plattform.h"
+#include "basis/Plattform.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "Sprachumgebung.h"
+#include "basis/Sprachumgebung.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
 
 #include <new>
 #include <stdexcept>

@@ -1,11 +1,11 @@
-#include "VbText.h"
+#include "basis/VbText.h"
 
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <string>
 
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
 
 namespace rastfang {
 

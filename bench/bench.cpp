@@ -11,13 +11,13 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "CXLSwriteOLE.h"
-#include "Excel.h"
-#include "Sprachumgebung.h"
-#include "VbFehler.h"
+#include "basis/Sprachumgebung.h"
+#include "basis/VbFehler.h"
+#include "spreadsheet/Excel.h"
+#include "writer/CXLSwriteOLE.h"
 
 using namespace rastfang;
-using namespace rastfang::tabelle;
+using namespace rastfang::spreadsheet;
 
 namespace {
 
@@ -85,7 +85,7 @@ struct Texte {
     QStringList faecher;
     Texte() {
         for (int g = 10; g < 60; ++g) noten << QStringLiteral("%1,%2").arg(g / 10).arg(g % 10);
-        for (int s = 0; s <= ausgabe::SPALTEN; ++s) faecher << QStringLiteral("Fach %1").arg(s);
+        for (int s = 0; s <= excel::SPALTEN; ++s) faecher << QStringLiteral("Fach %1").arg(s);
     }
 };
 
@@ -119,7 +119,7 @@ Messung SchreibeAusgabe(const QString& sPfad, const Texte& texte) {
         if (z % 30 == 1) {  // a group header every 30 rows
             schreiber.sName = QStringLiteral("Name");
             schreiber.sVorname = QStringLiteral("Vorname");
-            for (int16_t s = ausgabe::ERSTES_FACH; s <= ausgabe::SPALTEN; ++s)
+            for (int16_t s = excel::ERSTES_FACH; s <= excel::SPALTEN; ++s)
                 schreiber.Feld(s) = texte.faecher[s];
             pruefe(schreiber.WriteLine(CXLSwriteOLE::ZEILE_KOPF2));
         } else {
@@ -127,11 +127,11 @@ Messung SchreibeAusgabe(const QString& sPfad, const Texte& texte) {
             schreiber.sVorname = QString::fromUtf8(kVornamen[z % 7]);
             schreiber.sGebDatum = QStringLiteral("01.02.1990");
             schreiber.sBerufBez = QStringLiteral("Koch");
-            for (int16_t s = ausgabe::ERSTES_FACH; s <= ausgabe::SPALTEN; ++s)
+            for (int16_t s = excel::ERSTES_FACH; s <= excel::SPALTEN; ++s)
                 schreiber.Feld(s) = texte.noten[(z + s) % 50];
             pruefe(schreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI));
         }
-        n += ausgabe::SPALTEN;
+        n += excel::SPALTEN;
     }
     const double dZeilen = uhr.restart() / 1000.0;
     schreiber.CloseFile();

@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-#include "Excel.h"
+#include "spreadsheet/Excel.h"
 
-namespace rastfang::ausgabe {
+namespace rastfang::excel {
 
 /// Subjects per group: headings read, grades carried, subject columns written.
 inline constexpr int16_t MAX_FAECHER = 20;
@@ -26,11 +26,11 @@ inline constexpr int32_t ERSATZZEILEN = 100;
 /// Fill of header lines and person columns: palette entry 19, light yellow by default.
 inline constexpr int16_t HELLGELB = 19;
 /// Grades, and the occupation in the first header line, stand right; subject headings centred.
-inline constexpr int32_t AUSRICHTUNG_NOTEN = tabelle::Ausrichtung::RECHTS;
-inline constexpr int32_t AUSRICHTUNG_BERUF_KOPF = tabelle::Ausrichtung::RECHTS;
-inline constexpr int32_t AUSRICHTUNG_FAECHER_KOPF = tabelle::Ausrichtung::ZENTRIERT;
+inline constexpr int32_t AUSRICHTUNG_NOTEN = spreadsheet::Ausrichtung::RECHTS;
+inline constexpr int32_t AUSRICHTUNG_BERUF_KOPF = spreadsheet::Ausrichtung::RECHTS;
+inline constexpr int32_t AUSRICHTUNG_FAECHER_KOPF = spreadsheet::Ausrichtung::ZENTRIERT;
 /// Number formats of the apprentice ID and of the grades.
 inline constexpr const char* FORMAT_ID = "0";
 inline constexpr const char* FORMAT_NOTE = "0.0";
 
-}  // namespace rastfang::ausgabe
+}  // namespace rastfang::excel

@@ -1,7 +1,7 @@
-#include "ExcelSitzung.h"
+#include "excel/ExcelSitzung.h"
 
-#include "Fehler.h"
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
+#include "messages/Fehler.h"
 
 namespace rastfang {
 
@@ -11,7 +11,7 @@ ExcelSitzung::~ExcelSitzung() {
 
 bool ExcelSitzung::Starten() {
     try {
-        if (!m_oExcel) m_oExcel = std::make_unique<tabelle::Application>();
+        if (!m_oExcel) m_oExcel = std::make_unique<spreadsheet::Application>();
         return true;
     } catch (...) {
         ZeigeFehler(QStringLiteral("Init"));
@@ -19,7 +19,7 @@ bool ExcelSitzung::Starten() {
     }
 }
 
-tabelle::Application& ExcelSitzung::Anwendung() const {
+spreadsheet::Application& ExcelSitzung::Anwendung() const {
     if (!m_oExcel) throw VbFehler(FEHLER_OBJEKT_NICHT_GESETZT);
     return *m_oExcel;
 }

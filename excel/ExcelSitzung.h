@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-#include "Excel.h"
+#include "spreadsheet/Excel.h"
 
 namespace rastfang {
 
@@ -22,14 +22,14 @@ class ExcelSitzung {
     /// Starts the application (once). False after an error report naming procedure "Init".
     bool Starten();
     /// The started application; error 91 before Starten succeeded.
-    tabelle::Application& Anwendung() const;
+    spreadsheet::Application& Anwendung() const;
     /// Shows the common error report for the exception being handled, naming `sProzedur` and
     /// the owner's source; call only from a catch.
     void ZeigeFehler(const QString& sProzedur) const;
 
   private:
     QString m_sFehlerquelle;
-    std::unique_ptr<tabelle::Application> m_oExcel;
+    std::unique_ptr<spreadsheet::Application> m_oExcel;
 };
 
 }  // namespace rastfang

@@ -1,10 +1,10 @@
-#include "Fehler.h"
+#include "messages/Fehler.h"
 
 #include <vector>
 
-#include "Plattform.h"
-#include "STERROR.h"
-#include "VbText.h"
+#include "basis/Plattform.h"
+#include "basis/VbText.h"
+#include "messages/STERROR.h"
 
 namespace rastfang {
 

@@ -1,5 +1,5 @@
-#include "Fehler.h"
-#include "Plattform.h"
+#include "basis/Plattform.h"
+#include "messages/Fehler.h"
 
 namespace rastfang {
 

@@ -1,8 +1,8 @@
-#include "STERROR.h"
+#include "messages/STERROR.h"
 
 #include <array>
 
-#include "Plattform.h"
+#include "basis/Plattform.h"
 
 namespace rastfang {
 

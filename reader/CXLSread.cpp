@@ -1,10 +1,10 @@
 // CXLSread: starting the spreadsheet application, opening and closing the input workbook,
 // moving from worksheet to worksheet, and the per-worksheet records for the summary.
-#include "CXLSread.h"
+#include "reader/CXLSread.h"
 
-#include "Int16.h"
-#include "Spaltenbuchstaben.h"
-#include "VbFehler.h"
+#include "basis/Int16.h"
+#include "basis/VbFehler.h"
+#include "reader/Spaltenbuchstaben.h"
 
 namespace rastfang {
 
@@ -22,7 +22,7 @@ bool CXLSread::Init() {
 bool CXLSread::OpenFile(const QString& ps_Datei) {
     try {
         oMappe = oExcel.Anwendung().GetWorkbooks().Open(ps_Datei);
-        oTabelle = std::make_unique<tabelle::Worksheet>(oMappe->Worksheets().Item(1));
+        oTabelle = std::make_unique<spreadsheet::Worksheet>(oMappe->Worksheets().Item(1));
         iAktTabelle = 1;
         atTabellen.assign(static_cast<size_t>(oMappe->Worksheets().Count()), TabellenInfo{});
         atTabellen.at(0) = TabellenInfo{oTabelle->Name(), 0};
@@ -52,7 +52,7 @@ bool CXLSread::NaechsteTabelle() {
     if (iAktTabelle >= oMappe->Worksheets().Count()) return false;
 
     giErhoehe(iAktTabelle);
-    oTabelle = std::make_unique<tabelle::Worksheet>(oMappe->Worksheets().Item(iAktTabelle));
+    oTabelle = std::make_unique<spreadsheet::Worksheet>(oMappe->Worksheets().Item(iAktTabelle));
     auto& info = atTabellen.at(static_cast<size_t>(iAktTabelle - 1));
     info = TabellenInfo{oTabelle->Name(), 0};
     iAktZeile = zeileVorBeginn(m_iStartzeile);
@@ -106,12 +106,12 @@ void CXLSread::iSpaltenPos(int16_t pi_Index, int16_t pi_Wert) {
 }
 
 QString CXLSread::sNoten(int16_t pi_Index) const {
-    if (pi_Index < 1 || pi_Index > ausgabe::MAX_FAECHER) throw VbFehler(FEHLER_INDEX);
+    if (pi_Index < 1 || pi_Index > excel::MAX_FAECHER) throw VbFehler(FEHLER_INDEX);
     return m_sNoten[static_cast<size_t>(pi_Index - 1)];
 }
 
 QString CXLSread::sBSFaecher(int16_t pi_Index) const {
-    if (pi_Index < 1 || pi_Index > ausgabe::MAX_FAECHER) throw VbFehler(FEHLER_INDEX);
+    if (pi_Index < 1 || pi_Index > excel::MAX_FAECHER) throw VbFehler(FEHLER_INDEX);
     return m_sBSFaecher[static_cast<size_t>(pi_Index - 1)];
 }
 

@@ -9,10 +9,10 @@
 #include <memory>
 #include <vector>
 
-#include "Ausgabelayout.h"
-#include "Excel.h"
-#include "ExcelSitzung.h"
-#include "Statuszeile.h"
+#include "excel/Ausgabelayout.h"
+#include "excel/ExcelSitzung.h"
+#include "reader/Statuszeile.h"
+#include "spreadsheet/Excel.h"
 
 namespace rastfang {
 
@@ -59,11 +59,11 @@ class CXLSread {
 
     /// Sets the column of a field slot; error 9 outside the slots.
     void iSpaltenPos(int16_t pi_Index, int16_t pi_Wert);
-    /// Grade `pi_Index` (1..ausgabe::MAX_FAECHER, else error 9) of the current apprentice.
+    /// Grade `pi_Index` (1..excel::MAX_FAECHER, else error 9) of the current apprentice.
     QString sNoten(int16_t pi_Index) const;
-    /// Subject heading `pi_Index` (1..ausgabe::MAX_FAECHER, else error 9) of the current group.
+    /// Subject heading `pi_Index` (1..excel::MAX_FAECHER, else error 9) of the current group.
     QString sBSFaecher(int16_t pi_Index) const;
-    /// Number of valid subject headings (0..ausgabe::MAX_FAECHER).
+    /// Number of valid subject headings (0..excel::MAX_FAECHER).
     int16_t iBSFachMaxIndex() const { return m_iBSFachMaxIndex; }
     /// True for the first apprentice of a new group; reading clears it.
     bool bGruppenwechsel();
@@ -87,14 +87,14 @@ class CXLSread {
     void LeseUeberschriften();
     QString wf_Runden(const QString& ps_Wert);
     // The current worksheet; error 91 when there is none (before OpenFile, after the end).
-    tabelle::Worksheet& Tabelle() const;
+    spreadsheet::Worksheet& Tabelle() const;
     // Displayed text / value of a cell of the current worksheet, trimmed of blanks.
     QString ZellText(int16_t iZeile, int16_t iSpalte) const;
     QString ZellWert(int16_t iZeile, int16_t iSpalte) const;
 
     ExcelSitzung oExcel{QStringLiteral("/CXlsExtract")};
-    std::shared_ptr<tabelle::Workbook> oMappe;
-    std::unique_ptr<tabelle::Worksheet> oTabelle;
+    std::shared_ptr<spreadsheet::Workbook> oMappe;
+    std::unique_ptr<spreadsheet::Worksheet> oTabelle;
     bool bDateiOffen = false;
     std::vector<TabellenInfo> atTabellen;  // index 0 is worksheet 1
     int16_t iAktTabelle = 0;
@@ -105,8 +105,8 @@ class CXLSread {
     Statuszeile* m_oTextbox = nullptr;
     bool m_bGruppenwechsel = false;
     bool bKopfGelesen = false;
-    std::array<QString, ausgabe::MAX_FAECHER> m_sNoten;
-    std::array<QString, ausgabe::MAX_FAECHER> m_sBSFaecher;
+    std::array<QString, excel::MAX_FAECHER> m_sNoten;
+    std::array<QString, excel::MAX_FAECHER> m_sBSFaecher;
     int16_t m_iBSFachMaxIndex = 0;
 };
 

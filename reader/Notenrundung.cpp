@@ -1,10 +1,10 @@
-#include "Notenrundung.h"
+#include "reader/Notenrundung.h"
 
 #include <charconv>
 #include <optional>
 
-#include "Int16.h"
-#include "VbText.h"
+#include "basis/Int16.h"
+#include "basis/VbText.h"
 
 namespace rastfang {
 

@@ -1,6 +1,6 @@
-#include "Spaltenbuchstaben.h"
+#include "reader/Spaltenbuchstaben.h"
 
-#include "VbText.h"
+#include "basis/VbText.h"
 
 namespace rastfang {
 

@@ -1,12 +1,12 @@
 // CXLSread: the row walk. Heading rows (found by "Name" or given as the start row) open a
 // group, rows with a name below them are apprentices, gaps of empty name cells are bridged up
 // to 20 rows, and a grade is read from the cell's value and rounded to one decimal.
-#include "CXLSread.h"
+#include "reader/CXLSread.h"
 
-#include "Int16.h"
-#include "Notenrundung.h"
-#include "VbFehler.h"
-#include "VbText.h"
+#include "basis/Int16.h"
+#include "basis/VbFehler.h"
+#include "basis/VbText.h"
+#include "reader/Notenrundung.h"
 
 namespace rastfang {
 
@@ -91,7 +91,7 @@ bool CXLSread::SucheKopfzeile() {
 
 void CXLSread::LeseUeberschriften() {
     const int16_t iErste = m_iSpaltenPos[SPALTE_ErstesErgebnis];
-    const int16_t iLetzte = giAddiere(iErste, ausgabe::MAX_FAECHER - 1);
+    const int16_t iLetzte = giAddiere(iErste, excel::MAX_FAECHER - 1);
     for (int32_t c = iErste; c <= iLetzte; ++c) {
         const QString t = ZellText(iAktZeile, static_cast<int16_t>(c));
         if (t.isEmpty()) break;
@@ -109,7 +109,7 @@ QString CXLSread::wf_Runden(const QString& ps_Wert) {
     }
 }
 
-tabelle::Worksheet& CXLSread::Tabelle() const {
+spreadsheet::Worksheet& CXLSread::Tabelle() const {
     if (!oTabelle) throw VbFehler(FEHLER_OBJEKT_NICHT_GESETZT);
     return *oTabelle;
 }

@@ -1,8 +1,8 @@
-#include "CRegistry.h"
+#include "settings/CRegistry.h"
 
-#include "IniProfil.h"
-#include "RegistryDatei.h"
-#include "VbText.h"
+#include "basis/VbText.h"
+#include "settings/IniProfil.h"
+#include "settings/RegistryDatei.h"
 
 namespace rastfang {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <optional>
 
-#include "RegistryFehler.h"
-#include "RegistrySpeicher.h"
-#include "Wert.h"
+#include "settings/RegistryFehler.h"
+#include "settings/RegistrySpeicher.h"
+#include "settings/Wert.h"
 
 namespace rastfang {
 

@@ -1,10 +1,10 @@
 // GetAllSet reads the INI file itself, line by line, with rules of its own that differ from the
 // profile functions (the header must start the line, any "[" ends the section).
-#include "CRegistry.h"
-#include "Globals.h"
-#include "Int16.h"
-#include "TextDatei.h"
-#include "VbText.h"
+#include "basis/Globals.h"
+#include "basis/Int16.h"
+#include "basis/VbText.h"
+#include "settings/CRegistry.h"
+#include "settings/TextDatei.h"
 
 #include <utility>
 #include <vector>

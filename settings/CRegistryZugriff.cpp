@@ -1,6 +1,6 @@
 // The registry routines of the store: every one handles its own failures, reports them in the
 // registry error box and returns a status instead of raising.
-#include "CRegistry.h"
+#include "settings/CRegistry.h"
 
 #include <exception>
 

@@ -1,9 +1,9 @@
-#include "IniProfil.h"
+#include "settings/IniProfil.h"
 
 #include <QFileInfo>
 #include <optional>
 
-#include "TextDatei.h"
+#include "settings/TextDatei.h"
 
 // SimpleIni would read these files, but it writes a file back from its own model: lines without
 // "=" are dropped, blank lines and the blanks around "=" are rewritten. The profile functions

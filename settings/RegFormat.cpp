@@ -1,9 +1,9 @@
-#include "RegFormat.h"
+#include "settings/RegFormat.h"
 
 #include <QStringList>
 #include <optional>
 
-#include "TextDatei.h"
+#include "settings/TextDatei.h"
 
 namespace rastfang {
 

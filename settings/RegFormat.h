@@ -14,7 +14,7 @@
 #include <QString>
 #include <vector>
 
-#include "RegistrySpeicher.h"
+#include "settings/RegistrySpeicher.h"
 
 namespace rastfang {
 

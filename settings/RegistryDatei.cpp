@@ -1,11 +1,11 @@
-#include "RegistryDatei.h"
+#include "settings/RegistryDatei.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
-#include "RegistryFehler.h"
-#include "TextDatei.h"
+#include "settings/RegistryFehler.h"
+#include "settings/TextDatei.h"
 
 namespace rastfang {
 

@@ -5,8 +5,8 @@
 #include <QString>
 #include <optional>
 
-#include "RegFormat.h"
-#include "RegistrySpeicher.h"
+#include "settings/RegFormat.h"
+#include "settings/RegistrySpeicher.h"
 
 namespace rastfang {
 

@@ -1,6 +1,6 @@
-#include "RegistryFehler.h"
+#include "settings/RegistryFehler.h"
 
-#include "Plattform.h"
+#include "basis/Plattform.h"
 
 namespace rastfang {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
 
 namespace rastfang {
 

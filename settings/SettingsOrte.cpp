@@ -4,7 +4,7 @@
 #include <QStandardPaths>
 #include <array>
 
-#include "CRegistry.h"
+#include "settings/CRegistry.h"
 
 namespace rastfang {
 

@@ -1,4 +1,4 @@
-#include "TextDatei.h"
+#include "settings/TextDatei.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

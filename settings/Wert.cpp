@@ -1,9 +1,9 @@
-#include "Wert.h"
+#include "settings/Wert.h"
 
 #include <QRegularExpression>
 #include <cmath>
 
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
 
 namespace rastfang {
 

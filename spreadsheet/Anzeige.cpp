@@ -1,13 +1,13 @@
-#include "Anzeige.h"
+#include "spreadsheet/Anzeige.h"
 
 #include <utility>
 
-#include "Datum.h"
-#include "Dezimal.h"
-#include "Formatcode.h"
-#include "Zahlformat.h"
+#include "spreadsheet/Datum.h"
+#include "spreadsheet/Dezimal.h"
+#include "spreadsheet/Formatcode.h"
+#include "spreadsheet/Zahlformat.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 bool gbIstDatumsformat(const QString& sFormat) {
     if (gbIstAllgemein(sFormat)) return false;
@@ -66,4 +66,4 @@ QString gsWertText(const Zelle& zelle, const Stil& stil, bool b1904) {
     return gsKurzform(zelle.zahl, 15, -4, 15, 15);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "Zelle.h"
+#include "spreadsheet/Zelle.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// The text a spreadsheet shows for the cell with format `stil` (Range.Text): General numbers
 /// in shortest form up to 10 significant digits with "," (2.25 → "2,25"); number formats
@@ -22,4 +22,4 @@ QString gsWertText(const Zelle& zelle, const Stil& stil, bool b1904);
 /// True when the number format shows a date or time.
 bool gbIstDatumsformat(const QString& sFormat);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,4 +1,4 @@
-#include "AutoFit.h"
+#include "spreadsheet/AutoFit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,9 +6,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "Anzeige.h"
+#include "spreadsheet/Anzeige.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 constexpr double kRand = 0.7;        // the cell's margin in characters
@@ -88,4 +88,4 @@ double gdEingepassteBreite(const MappenDaten& mappe, Blatt& blatt, int32_t lSpal
     return std::min(dBreite, MAX_BREITE);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

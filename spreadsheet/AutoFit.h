@@ -7,9 +7,9 @@
 #include <QString>
 #include <cstdint>
 
-#include "Mappe.h"
+#include "spreadsheet/Mappe.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// The widest column a sheet may have, in characters.
 inline constexpr double MAX_BREITE = 255.0;
@@ -23,4 +23,4 @@ double gdTextbreite(const QString& sText, bool bFett);
 double gdEingepassteBreite(const MappenDaten& mappe, Blatt& blatt, int32_t lSpalte, int32_t lZeile1,
                            int32_t lZeile2);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

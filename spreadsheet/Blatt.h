@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "Zelle.h"
+#include "spreadsheet/Zelle.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 inline constexpr int32_t MAX_ZEILE = 1048576;
 inline constexpr int32_t MAX_SPALTE = 16384;
@@ -125,4 +125,4 @@ class Blatt {
     bool m_bVersteckt = false;
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,4 +1,4 @@
-#include "Datum.h"
+#include "spreadsheet/Datum.h"
 
 #include <QDate>
 #include <algorithm>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -200,4 +200,4 @@ std::optional<QString> gsDatumWert(double d) {
     return aus;
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -4,9 +4,9 @@
 #include <QString>
 #include <optional>
 
-#include "Formatcode.h"
+#include "spreadsheet/Formatcode.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// The serial in the 1900 system (the 1904 system counts from 1 Jan 1904).
 double gdSeriell1900(double d, bool b1904);
@@ -19,4 +19,4 @@ QString gsDatum(const Abschnitt& a, double dSeriell);
 /// time is not midnight, the time alone for day 0; nothing outside 1900..9999.
 std::optional<QString> gsDatumWert(double dSeriell);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,4 +1,4 @@
-#include "Dezimal.h"
+#include "spreadsheet/Dezimal.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,7 @@
 // 15 significant digits, then rounded half up in decimal: rounding on the binary value instead
 // would show 2.675 as "2,67".
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 Dezimal gDezimal15(double d) {
     Dezimal z;
@@ -202,4 +202,4 @@ QString gsStandard(double d) {
     return gsKurzform(d, 10, -9, 11, 6);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// A non-negative decimal number: digits without leading zeros, `iExp` = number of digits
 /// before the decimal point (may be <= 0 for values below 0.1). No digits means zero.
@@ -38,4 +38,4 @@ QString gsKurzform(double d, int nStellen, int iMinExp, int iMaxExp, int nWissSt
 /// scientific with 6 significant digits beyond (2.25 → "2,25", -123456789012 → "-1,23457E+11").
 QString gsStandard(double d);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

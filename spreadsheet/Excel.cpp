@@ -1,4 +1,4 @@
-#include "Excel.h"
+#include "spreadsheet/Excel.h"
 
 #include <algorithm>
 #include <array>
@@ -6,13 +6,13 @@
 #include <cmath>
 #include <utility>
 
-#include "Anzeige.h"
-#include "AutoFit.h"
-#include "Int16.h"
-#include "Palette.h"
-#include "VbFehler.h"
-#include "lesen/Oeffnen.h"
-#include "schreiben/Speichern.h"
+#include "basis/Int16.h"
+#include "basis/VbFehler.h"
+#include "spreadsheet/Anzeige.h"
+#include "spreadsheet/AutoFit.h"
+#include "spreadsheet/Palette.h"
+#include "spreadsheet/lesen/Oeffnen.h"
+#include "spreadsheet/schreiben/Speichern.h"
 
 // Which error for which misuse: everything the application refuses on an object that exists
 // raises 1004 with a German reason, as the spreadsheet application does; a sheet index outside
@@ -20,7 +20,7 @@
 // workbooks, which the caller sees as 429, the error of an object that cannot be created.
 // Workbooks of a quit application are closed, so every use of them raises 1004.
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -455,4 +455,4 @@ void Application::QuitOhneRueckfrage() noexcept {
     }
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

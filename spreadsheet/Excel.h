@@ -12,9 +12,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "Mappe.h"
+#include "spreadsheet/Mappe.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 class Workbook;
 class Worksheet;
@@ -188,4 +188,4 @@ class Application {
     bool m_bBeendet = false;
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,4 +1,4 @@
-#include "Formatcode.h"
+#include "spreadsheet/Formatcode.h"
 
 #include <QLatin1StringView>
 #include <QStringView>
@@ -6,7 +6,7 @@
 #include <charconv>
 #include <string>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -363,4 +363,4 @@ const Abschnitt* gpTextAbschnitt(const QString& sFormat) {
     return letzter.abschnitt ? &*letzter.abschnitt : nullptr;
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

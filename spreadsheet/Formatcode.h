@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// What a part of a format section stands for.
 enum class Art : uint8_t {
@@ -94,4 +94,4 @@ const std::vector<Abschnitt>& gZahlAbschnitte(const QString& sFormat);
 /// pointer stays valid until the thread asks for another code.
 const Abschnitt* gpTextAbschnitt(const QString& sFormat);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,6 +1,6 @@
-#include "Mappe.h"
+#include "spreadsheet/Mappe.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 uint32_t MappenDaten::StilIndex(const Stil& stil) {
     auto& kandidaten = m_stilSuche[stil.sZahlenformat];
@@ -14,4 +14,4 @@ uint32_t MappenDaten::StilIndex(const Stil& stil) {
     return index;
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "Blatt.h"
-#include "Zelle.h"
+#include "spreadsheet/Blatt.h"
+#include "spreadsheet/Zelle.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 struct MappenDaten {
     std::vector<std::shared_ptr<Blatt>> blaetter;
@@ -27,4 +27,4 @@ struct MappenDaten {
     QHash<QString, std::vector<uint32_t>> m_stilSuche;  // by number format
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

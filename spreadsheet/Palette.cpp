@@ -1,9 +1,9 @@
-#include "Palette.h"
+#include "spreadsheet/Palette.h"
 
 #include <array>
 #include <cstddef>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -26,4 +26,4 @@ uint32_t glPalettenFarbe(int16_t iIndex) {
     return kPalette[static_cast<std::size_t>(iIndex - 1)];
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// Number of entries of the palette; valid indices are 1..PALETTEN_GROESSE.
 inline constexpr int16_t PALETTEN_GROESSE = 56;
@@ -18,4 +18,4 @@ constexpr bool gbIstPalettenIndex(int16_t iIndex) {
 /// An index outside the palette gives white.
 uint32_t glPalettenFarbe(int16_t iIndex);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,4 +1,4 @@
-#include "Zahlformat.h"
+#include "spreadsheet/Zahlformat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "Datum.h"
-#include "Dezimal.h"
-#include "Formatcode.h"
+#include "spreadsheet/Datum.h"
+#include "spreadsheet/Dezimal.h"
+#include "spreadsheet/Formatcode.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -303,4 +303,4 @@ QString gsFormatiereText(const QString& sFormat, const QString& sText) {
     return a ? gsTextAbschnitt(*a, sText) : sText;
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

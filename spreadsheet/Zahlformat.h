@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// The displayed text of a number under format code `sFormat` (General, digit placeholders,
 /// percent, grouping, scaling, exponent, fractions, dates, conditions, literal text);
@@ -15,4 +15,4 @@ QString gsFormatiereZahl(const QString& sFormat, double d);
 /// replaced by the text, or the text itself.
 QString gsFormatiereText(const QString& sFormat, const QString& sText);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

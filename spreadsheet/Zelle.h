@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// What a cell holds. A formula cell holds its cached result.
 enum class ZellTyp : uint8_t { Leer, Zahl, Text, Wahrheitswert, Fehlerwert };
@@ -45,4 +45,4 @@ struct Zelle {
 // The column fits into what would otherwise be padding: a stored cell costs no more for it.
 static_assert(sizeof(Zelle) == 8 + sizeof(double) + sizeof(QString));
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,22 +1,22 @@
 // CXLSwriteOLE: finishing the output. Columns fitted, the subject columns one width, 100 spare
 // rows left editable below the last line, the sheet protected without password, then saved.
-#include "CXLSwriteOLE.h"
+#include "writer/CXLSwriteOLE.h"
 
 #include <limits>
 
-#include "Spaltenbreiten.h"
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
+#include "writer/Spaltenbreiten.h"
 
 namespace rastfang {
 
-using ausgabe::ERSATZZEILEN;
-using ausgabe::ERSTES_FACH;
-using ausgabe::SPALTE_ID;
-using ausgabe::SPALTEN;
+using excel::ERSATZZEILEN;
+using excel::ERSTES_FACH;
+using excel::SPALTE_ID;
+using excel::SPALTEN;
 
 void CXLSwriteOLE::CloseFile() {
     if (!bDateiOffen) return;
-    tabelle::Worksheet& blatt = *oTabelle;
+    spreadsheet::Worksheet& blatt = *oTabelle;
 
     blatt.GetRange(blatt.Cells(1, SPALTE_ID), blatt.Cells(1, SPALTEN)).EntireColumn().AutoFit();
     gGemeinsameBreite(blatt, ERSTES_FACH, iMaxSpalte);

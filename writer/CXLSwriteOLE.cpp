@@ -1,8 +1,8 @@
 // CXLSwriteOLE: starting the spreadsheet application, creating the output workbook with its
 // one worksheet "VELMORA", the fields, and shutting the application down.
-#include "CXLSwriteOLE.h"
+#include "writer/CXLSwriteOLE.h"
 
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
 
 namespace rastfang {
 
@@ -10,7 +10,7 @@ namespace {
 const QString BLATTNAME = QStringLiteral("VELMORA");
 
 // The fields in column order, so that lines can be written and reset column by column.
-constexpr QString CXLSwriteOLE::*FELDER[ausgabe::SPALTEN] = {
+constexpr QString CXLSwriteOLE::*FELDER[excel::SPALTEN] = {
     &CXLSwriteOLE::sAzubi_ID, &CXLSwriteOLE::sName,     &CXLSwriteOLE::sVorname,
     &CXLSwriteOLE::sGebDatum, &CXLSwriteOLE::sBerufBez, &CXLSwriteOLE::sBSFach1,
     &CXLSwriteOLE::sBSFach2,  &CXLSwriteOLE::sBSFach3,  &CXLSwriteOLE::sBSFach4,
@@ -24,7 +24,7 @@ constexpr QString CXLSwriteOLE::*FELDER[ausgabe::SPALTEN] = {
 }  // namespace
 
 QString& CXLSwriteOLE::Feld(int iSpalte) {
-    if (iSpalte < 1 || iSpalte > ausgabe::SPALTEN) throw VbFehler(FEHLER_INDEX);
+    if (iSpalte < 1 || iSpalte > excel::SPALTEN) throw VbFehler(FEHLER_INDEX);
     return this->*FELDER[iSpalte - 1];
 }
 
@@ -35,9 +35,9 @@ bool CXLSwriteOLE::Init() {
 bool CXLSwriteOLE::OpenFile(const QString& ps_Datei) {
     try {
         sDatei = ps_Datei;
-        tabelle::Application& excel = oExcel.Anwendung();
+        spreadsheet::Application& excel = oExcel.Anwendung();
         oMappe = excel.GetWorkbooks().Add();
-        oTabelle = std::make_unique<tabelle::Worksheet>(oMappe->Worksheets().Add());
+        oTabelle = std::make_unique<spreadsheet::Worksheet>(oMappe->Worksheets().Add());
         oTabelle->SetName(BLATTNAME);
 
         // The default sheets go; one per pass, since every deletion renumbers the rest.
@@ -45,10 +45,10 @@ bool CXLSwriteOLE::OpenFile(const QString& ps_Datei) {
         bool bGeloescht = true;
         while (bGeloescht) {
             bGeloescht = false;
-            tabelle::Sheets blaetter = oMappe->GetSheets();
+            spreadsheet::Sheets blaetter = oMappe->GetSheets();
             const int16_t n = blaetter.Count();
             for (int16_t i = 1; i <= n; ++i) {
-                tabelle::Worksheet blatt = blaetter.Item(i);
+                spreadsheet::Worksheet blatt = blaetter.Item(i);
                 if (blatt.Name() != BLATTNAME) {
                     blatt.Delete();
                     bGeloescht = true;
@@ -60,7 +60,7 @@ bool CXLSwriteOLE::OpenFile(const QString& ps_Datei) {
 
         bDateiOffen = true;
         lZeile = 0;
-        iMaxSpalte = ausgabe::ERSTES_FACH;
+        iMaxSpalte = excel::ERSTES_FACH;
         return true;
     } catch (...) {
         oExcel.ZeigeFehler(QStringLiteral("OpenFile"));

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "Ausgabelayout.h"
-#include "Excel.h"
-#include "ExcelSitzung.h"
+#include "excel/Ausgabelayout.h"
+#include "excel/ExcelSitzung.h"
+#include "spreadsheet/Excel.h"
 
 namespace rastfang {
 
@@ -27,7 +27,7 @@ class CXLSwriteOLE {
         sBSFach9, sBSFach10, sBSFach11, sBSFach12, sBSFach13, sBSFach14, sBSFach15, sBSFach16,
         sBSFach17, sBSFach18, sBSFach19, sBSFach20;
 
-    /// Field of column `iSpalte` (1..ausgabe::SPALTEN, else error 9), for callers that fill
+    /// Field of column `iSpalte` (1..excel::SPALTEN, else error 9), for callers that fill
     /// columns by number.
     QString& Feld(int iSpalte);
 
@@ -59,8 +59,8 @@ class CXLSwriteOLE {
     const QString& MerkeSpalte(int16_t iSpalte, const QString& sText);
 
     ExcelSitzung oExcel{QStringLiteral("/CXlsWrite")};
-    std::shared_ptr<tabelle::Workbook> oMappe;
-    std::unique_ptr<tabelle::Worksheet> oTabelle;
+    std::shared_ptr<spreadsheet::Workbook> oMappe;
+    std::unique_ptr<spreadsheet::Worksheet> oTabelle;
     bool bDateiOffen = false;
     QString sDatei;
     int32_t lZeile = 0;

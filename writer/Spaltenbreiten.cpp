@@ -1,8 +1,8 @@
-#include "Spaltenbreiten.h"
+#include "writer/Spaltenbreiten.h"
 
 namespace rastfang {
 
-void gGemeinsameBreite(tabelle::Worksheet& blatt, int16_t iVon, int16_t iBis) {
+void gGemeinsameBreite(spreadsheet::Worksheet& blatt, int16_t iVon, int16_t iBis) {
     float fBreite = -1.0f;
     for (int32_t c = iVon; c <= iBis; ++c) {
         const double dBreite = blatt.Cells(1, c).ColumnWidth();

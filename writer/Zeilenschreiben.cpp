@@ -1,31 +1,31 @@
 // CXLSwriteOLE: one line per call, its cells from the fields, its look and its cell locks from
 // the line type. Header lines are coloured, bold and locked; in apprentice lines the names,
 // the date of birth and the grades stay editable; spare lines are editable throughout.
-#include "CXLSwriteOLE.h"
+#include "writer/CXLSwriteOLE.h"
 
 #include <limits>
 
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
 
 namespace rastfang {
 
 namespace {
-using namespace ausgabe;
+using namespace excel;
 
 // Row `lZeile` between two columns.
-tabelle::Range zeilenbereich(const tabelle::Worksheet& blatt, int32_t lZeile, int16_t iVon,
-                             int16_t iBis) {
+spreadsheet::Range zeilenbereich(const spreadsheet::Worksheet& blatt, int32_t lZeile, int16_t iVon,
+                                 int16_t iBis) {
     return blatt.GetRange(blatt.Cells(lZeile, iVon), blatt.Cells(lZeile, iBis));
 }
 
-void kopfzeile(const tabelle::Worksheet& blatt, int32_t r, bool bBerufRechts) {
+void kopfzeile(const spreadsheet::Worksheet& blatt, int32_t r, bool bBerufRechts) {
     zeilenbereich(blatt, r, SPALTE_ID, SPALTEN).Interior().SetColorIndex(HELLGELB);
     zeilenbereich(blatt, r, SPALTE_ID, SPALTEN).Font().SetBold(true);
     if (bBerufRechts) blatt.Cells(r, SPALTE_BERUF).SetHorizontalAlignment(AUSRICHTUNG_BERUF_KOPF);
     zeilenbereich(blatt, r, ERSTES_FACH, SPALTEN).SetHorizontalAlignment(AUSRICHTUNG_FAECHER_KOPF);
 }
 
-void azubizeile(const tabelle::Worksheet& blatt, int32_t r, bool bErsatzzeile) {
+void azubizeile(const spreadsheet::Worksheet& blatt, int32_t r, bool bErsatzzeile) {
     blatt.Cells(r, SPALTE_ID).SetNumberFormat(QString::fromLatin1(FORMAT_ID));
     zeilenbereich(blatt, r, SPALTE_ID, SPALTE_BERUF).Interior().SetColorIndex(HELLGELB);
     if (bErsatzzeile) {
@@ -47,7 +47,7 @@ bool CXLSwriteOLE::WriteLine(int16_t pi_Zeilentyp) {
         if (lZeile == std::numeric_limits<int32_t>::max()) throw VbFehler(FEHLER_UEBERLAUF);
         const int32_t r = ++lZeile;
         if (!oTabelle) throw VbFehler(FEHLER_OBJEKT_NICHT_GESETZT);
-        const tabelle::Worksheet& blatt = *oTabelle;
+        const spreadsheet::Worksheet& blatt = *oTabelle;
 
         for (int16_t i = SPALTE_ID; i <= SPALTEN; ++i) {
             const QString& s = i >= ERSTES_FACH ? MerkeSpalte(i, Feld(i)) : Feld(i);

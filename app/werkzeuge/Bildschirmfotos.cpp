@@ -15,10 +15,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "Plattform.h"
-#include "Sprachumgebung.h"
-#include "frmMessage.h"
-#include "frmRasterfang.h"
+#include "app/frmRasterfang.h"
+#include "basis/Plattform.h"
+#include "basis/Sprachumgebung.h"
+#include "messages/fenster/frmMessage.h"
 
 namespace {
 

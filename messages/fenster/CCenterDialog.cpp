@@ -1,6 +1,6 @@
-#include "CCenterDialog.h"
+#include "messages/fenster/CCenterDialog.h"
 
-#include "CenterDlg.h"
+#include "messages/fenster/CenterDlg.h"
 
 namespace rastfang {
 

@@ -1,4 +1,4 @@
-#include "CenterDlg.h"
+#include "messages/fenster/CenterDlg.h"
 
 #include <QCoreApplication>
 #include <QDialog>

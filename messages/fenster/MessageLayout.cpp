@@ -1,4 +1,4 @@
-#include "MessageLayout.h"
+#include "messages/fenster/MessageLayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "Platzbedarf.h"
+#include "messages/fenster/Platzbedarf.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -5,8 +5,8 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 
-#include "Drucker.h"
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
+#include "messages/fenster/Drucker.h"
 
 namespace rastfang {
 

@@ -1,4 +1,4 @@
-#include "QtMauszeiger.h"
+#include "messages/fenster/QtMauszeiger.h"
 
 #include <QCursor>
 #include <QGuiApplication>

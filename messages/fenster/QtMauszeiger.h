@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "Plattform.h"
+#include "basis/Plattform.h"
 
 namespace rastfang {
 

@@ -1,4 +1,4 @@
-#include "QtMeldungsBox.h"
+#include "messages/fenster/QtMeldungsBox.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>

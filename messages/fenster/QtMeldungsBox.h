@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <cstdint>
 
-#include "Plattform.h"
+#include "basis/Plattform.h"
 
 namespace rastfang {
 

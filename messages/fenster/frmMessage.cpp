@@ -1,4 +1,4 @@
-#include "frmMessage.h"
+#include "messages/fenster/frmMessage.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -9,10 +9,10 @@
 #include <QScreen>
 #include <utility>
 
-#include "CenterDlg.h"
-#include "Fehler.h"
-#include "MessageLayout.h"
-#include "Platzbedarf.h"
+#include "messages/Fehler.h"
+#include "messages/fenster/CenterDlg.h"
+#include "messages/fenster/MessageLayout.h"
+#include "messages/fenster/Platzbedarf.h"
 
 namespace rastfang {
 

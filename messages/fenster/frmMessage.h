@@ -7,8 +7,8 @@
 #include <exception>
 #include <memory>
 
-#include "Drucker.h"
-#include "MessageLayout.h"
+#include "messages/fenster/Drucker.h"
+#include "messages/fenster/MessageLayout.h"
 
 class QEventLoop;
 class QPlainTextEdit;

@@ -10,10 +10,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "Anzeige.h"
-#include "VbFehler.h"
-#include "lesen/Lesebudget.h"
-#include "lesen/Oeffnen.h"
+#include "basis/VbFehler.h"
+#include "spreadsheet/Anzeige.h"
+#include "spreadsheet/lesen/Lesebudget.h"
+#include "spreadsheet/lesen/Oeffnen.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pDaten, size_t nLaenge) {
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return 0;
         f.write(reinterpret_cast<const char*>(pDaten), static_cast<qint64>(nLaenge));
     }
-    using namespace rastfang::tabelle;
+    using namespace rastfang::spreadsheet;
     Lesebudget budget(16 << 20);
     try {
         const auto mappe = gLiesArbeitsmappe(datei.Pfad(), budget);

@@ -1,4 +1,4 @@
-#include "BiffSaetze.h"
+#include "spreadsheet/lesen/BiffSaetze.h"
 
 #include <iconv.h>
 
@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "Lesefehler.h"
+#include "spreadsheet/lesen/Lesefehler.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -200,4 +200,4 @@ QString Codepage::Text(const QByteArray& roh) const {
     return aus;
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

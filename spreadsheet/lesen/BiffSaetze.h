@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// Record ids this reader knows.
 namespace Biff {
@@ -108,4 +108,4 @@ class Codepage {
     int m_iCodepage;
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

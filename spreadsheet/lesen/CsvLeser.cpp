@@ -1,15 +1,15 @@
-#include "CsvLeser.h"
+#include "spreadsheet/lesen/CsvLeser.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <array>
 
-#include "Lesebudget.h"
-#include "Lesefehler.h"
-#include "Seriell.h"
+#include "spreadsheet/lesen/Lesebudget.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/Seriell.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -280,4 +280,4 @@ std::shared_ptr<MappenLeser> gCsvLeser(const QString& sPfad, MappenDaten& mappe)
     return std::make_shared<CsvLeser>(sPfad, mappe);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -6,9 +6,9 @@
 #include <QString>
 #include <memory>
 
-#include "MappenLeser.h"
+#include "spreadsheet/lesen/MappenLeser.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// Text files are read whole (the bytes and their decoded text, charged to the workbook's
 /// budget); larger ones are refused.
@@ -22,4 +22,4 @@ bool gbIstText(const QByteArray& kopf);
 /// (numbers with ",", dates "dd.mm.yyyy", WAHR/FALSCH).
 std::shared_ptr<MappenLeser> gCsvLeser(const QString& sPfad, MappenDaten& mappe);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

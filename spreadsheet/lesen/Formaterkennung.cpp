@@ -1,16 +1,16 @@
-#include "Formaterkennung.h"
+#include "spreadsheet/lesen/Formaterkennung.h"
 
 #include <QFile>
 #include <cstring>
 
-#include "CsvLeser.h"
-#include "Lesefehler.h"
-#include "OdsLeser.h"
-#include "XlsLeser.h"
-#include "XlsxLeser.h"
-#include "ZipArchiv.h"
+#include "spreadsheet/lesen/CsvLeser.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/OdsLeser.h"
+#include "spreadsheet/lesen/XlsLeser.h"
+#include "spreadsheet/lesen/XlsxLeser.h"
+#include "spreadsheet/lesen/ZipArchiv.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::shared_ptr<MappenLeser> gOeffneLeser(const QString& sPfad, MappenDaten& map
     gLesefehler(Lesegrund::Format);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -4,9 +4,9 @@
 #include <QString>
 #include <memory>
 
-#include "MappenLeser.h"
+#include "spreadsheet/lesen/MappenLeser.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// Opens the reader that fits the content of file `sPfad` (zip: .xlsx/.xlsm or .ods; OLE2
 /// compound file: .xls; plain text: delimited values). Workbook-wide data (formats, date
@@ -15,4 +15,4 @@ namespace rastfang::tabelle {
 std::shared_ptr<MappenLeser> gOeffneLeser(const QString& sPfad, MappenDaten& mappe,
                                           Lesebudget& budget);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

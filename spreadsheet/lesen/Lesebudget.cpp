@@ -1,10 +1,10 @@
-#include "Lesebudget.h"
+#include "spreadsheet/lesen/Lesebudget.h"
 
 #include <algorithm>
 
-#include "Lesefehler.h"
+#include "spreadsheet/lesen/Lesefehler.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 void Lesebudget::Belaste(int64_t lBytes) {
     if (lBytes <= 0) return;
@@ -76,4 +76,4 @@ void Lesebudget::SetzeZeile(Blatt& blatt, int32_t lZeile, Zellzeile zellen) {
     }
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

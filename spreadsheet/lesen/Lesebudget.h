@@ -13,9 +13,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "../Blatt.h"
+#include "spreadsheet/Blatt.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// What one workbook may take in memory. A workbook of four million numeric cells (some
 /// 160 MB) still opens; with the program itself the process stays below 300 MB.
@@ -68,4 +68,4 @@ class Lesebudget {
     std::atomic<bool> m_bErschoepft{false};
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,8 +1,8 @@
-#include "Lesefehler.h"
+#include "spreadsheet/lesen/Lesefehler.h"
 
 #include <new>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 void gLesefehler(Lesegrund grund) {
     throw Lesefehler{grund};
@@ -44,4 +44,4 @@ void gWirfDateifehler(const QString& sPfad, std::exception_ptr p) {
     }
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// The reasons a file cannot be read, each with its own German wording.
 enum class Lesegrund { NichtGefunden, Zugriff, Format, Verschluesselt, ZuGross };
@@ -39,4 +39,4 @@ decltype(auto) gMitDateifehler(const QString& sPfad, F&& f) {
     }
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -6,10 +6,10 @@
 #include <cstddef>
 #include <vector>
 
-#include "../Mappe.h"
-#include "Lesebudget.h"
+#include "spreadsheet/Mappe.h"
+#include "spreadsheet/lesen/Lesebudget.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// What is known of a sheet before its cells are read.
 struct BlattKopf {
@@ -41,4 +41,4 @@ class MappenLeser {
     }
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

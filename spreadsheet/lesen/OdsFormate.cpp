@@ -1,10 +1,10 @@
-#include "OdsFormate.h"
+#include "spreadsheet/lesen/OdsFormate.h"
 
 #include <cstring>
 
-#include "XmlLeser.h"
+#include "spreadsheet/lesen/XmlLeser.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -257,4 +257,4 @@ bool OdsFormate::IstVersteckt(const std::string& sTabellenstil) const {
     return it != m_tabellen.end() && it->second;
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// Collects number styles and cell styles while a styles or content part is parsed; the owner
 /// forwards the elements of <office:styles> and <office:automatic-styles> to it.
@@ -52,4 +52,4 @@ class OdsFormate {
     QString m_sText;
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

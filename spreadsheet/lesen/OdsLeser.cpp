@@ -1,17 +1,17 @@
-#include "OdsLeser.h"
+#include "spreadsheet/lesen/OdsLeser.h"
 
 #include <charconv>
 #include <cstring>
 #include <unordered_map>
 
-#include "Lesebudget.h"
-#include "Lesefehler.h"
-#include "OdsFormate.h"
-#include "Seriell.h"
-#include "XmlLeser.h"
-#include "ZipArchiv.h"
+#include "spreadsheet/lesen/Lesebudget.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/OdsFormate.h"
+#include "spreadsheet/lesen/Seriell.h"
+#include "spreadsheet/lesen/XmlLeser.h"
+#include "spreadsheet/lesen/ZipArchiv.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -357,4 +357,4 @@ std::shared_ptr<MappenLeser> gOdsLeser(std::shared_ptr<const ZipArchiv> archiv, 
     return std::make_shared<OdsLeser>(std::move(archiv));
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "MappenLeser.h"
+#include "spreadsheet/lesen/MappenLeser.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 class ZipArchiv;
 
@@ -16,4 +16,4 @@ bool gbIstOds(const ZipArchiv& archiv);
 /// Lesefehler (Verschluesselt for a password-protected document).
 std::shared_ptr<MappenLeser> gOdsLeser(std::shared_ptr<const ZipArchiv> archiv, MappenDaten& mappe);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

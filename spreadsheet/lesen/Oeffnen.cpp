@@ -1,4 +1,4 @@
-#include "Oeffnen.h"
+#include "spreadsheet/lesen/Oeffnen.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,13 +6,13 @@
 #include <array>
 #include <cstring>
 
-#include "Formaterkennung.h"
-#include "Lesebudget.h"
-#include "Lesefehler.h"
-#include "MappenLeser.h"
-#include "Parallel.h"
+#include "spreadsheet/lesen/Formaterkennung.h"
+#include "spreadsheet/lesen/Lesebudget.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/MappenLeser.h"
+#include "spreadsheet/lesen/Parallel.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -81,4 +81,4 @@ std::shared_ptr<MappenDaten> gLiesArbeitsmappe(const QString& sPfad, Lesebudget&
     });
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -4,9 +4,9 @@
 #include <QString>
 #include <memory>
 
-#include "../Mappe.h"
+#include "spreadsheet/Mappe.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 class Lesebudget;
 
@@ -24,4 +24,4 @@ std::shared_ptr<MappenDaten> gLiesArbeitsmappe(const QString& sPfad, Lesebudget&
 /// listed.
 QString gsLesbarerBlattname(QString sName);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,4 +1,4 @@
-#include "Parallel.h"
+#include "spreadsheet/lesen/Parallel.h"
 
 #include <algorithm>
 #include <atomic>
@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 void gParallel(size_t nAufgaben, size_t nHoechstens, const std::function<void(size_t)>& aufgabe) {
     if (nAufgaben == 0) return;
@@ -41,4 +41,4 @@ size_t gnLeseThreads() {
     return std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

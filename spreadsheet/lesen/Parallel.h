@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <functional>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// Runs `aufgabe(0)` … `aufgabe(nAufgaben - 1)` on at most `nHoechstens` threads (the calling
 /// one among them), each task once. When a task throws, tasks not yet begun are skipped and
@@ -14,4 +14,4 @@ void gParallel(size_t nAufgaben, size_t nHoechstens, const std::function<void(si
 /// The threads worth using for reading: the machine's cores, at most four.
 size_t gnLeseThreads();
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,9 +1,9 @@
-#include "Seriell.h"
+#include "spreadsheet/lesen/Seriell.h"
 
 #include <QDate>
 #include <charconv>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -99,4 +99,4 @@ std::optional<double> gdIsoDauer(std::string_view s) {
     return (bMinus ? -dSek : dSek) / 86400.0;
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

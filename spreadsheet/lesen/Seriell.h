@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// The 1900-system serial of a date and time; nothing for an impossible date.
 std::optional<double> gdSeriell(int iJahr, int iMonat, int iTag, int iStunde = 0, int iMinute = 0,
@@ -18,4 +18,4 @@ std::optional<double> gdIsoSeriell(std::string_view s);
 /// Reads an ISO 8601 duration "PT10H30M00S" (as OpenDocument writes times) into days.
 std::optional<double> gdIsoDauer(std::string_view s);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,6 +1,6 @@
-#include "Standardformate.h"
+#include "spreadsheet/lesen/Standardformate.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 QString gsStandardformat(int iId) {
     switch (iId) {
@@ -80,4 +80,4 @@ QString gsStandardformat(int iId) {
     }
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -4,9 +4,9 @@
 
 #include <QString>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// The format code of built-in number format `iId`; "General" for unknown ids.
 QString gsStandardformat(int iId);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,4 +1,4 @@
-#include "Verbunddatei.h"
+#include "spreadsheet/lesen/Verbunddatei.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
@@ -8,10 +8,10 @@
 #include <QFile>
 #include <mutex>
 
-#include "Lesebudget.h"
-#include "Lesefehler.h"
+#include "spreadsheet/lesen/Lesebudget.h"
+#include "spreadsheet/lesen/Lesefehler.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -98,4 +98,4 @@ std::vector<uint8_t> Verbunddatei::LiesStrom(const QString& sName, Lesebudget& b
     return daten;
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 class Lesebudget;
 
@@ -37,4 +37,4 @@ class Verbunddatei {
     std::unique_ptr<Gsf> m_gsf;
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

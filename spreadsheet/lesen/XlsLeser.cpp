@@ -1,17 +1,17 @@
-#include "XlsLeser.h"
+#include "spreadsheet/lesen/XlsLeser.h"
 
 #include <QHash>
 #include <cstring>
 #include <optional>
 #include <vector>
 
-#include "BiffSaetze.h"
-#include "Lesebudget.h"
-#include "Lesefehler.h"
-#include "Standardformate.h"
-#include "Verbunddatei.h"
+#include "spreadsheet/lesen/BiffSaetze.h"
+#include "spreadsheet/lesen/Lesebudget.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/Standardformate.h"
+#include "spreadsheet/lesen/Verbunddatei.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -195,7 +195,7 @@ class XlsLeser : public MappenLeser {
         if (iXf >= m_stile.size()) return 0;  // an unknown format shows the cell unformatted
         if (!m_stile[iXf]) {
             const XfEintrag& xf = m_g.xfs[iXf];
-            tabelle::Stil st;
+            spreadsheet::Stil st;
             const auto it = m_g.formate.constFind(xf.iFormat);
             st.sZahlenformat = it != m_g.formate.cend() ? *it : gsStandardformat(xf.iFormat);
             // font 4 does not exist in BIFF: the indexes above it are one too high
@@ -412,4 +412,4 @@ std::shared_ptr<MappenLeser> gXlsLeser(const QString& sPfad, MappenDaten& mappe,
         budget);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -5,9 +5,9 @@
 #include <QString>
 #include <memory>
 
-#include "MappenLeser.h"
+#include "spreadsheet/lesen/MappenLeser.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// The reader for the compound file `sPfad`; sets the date system of `mappe`. The workbook
 /// stream and the shared strings are charged to `budget`.
@@ -16,4 +16,4 @@ namespace rastfang::tabelle {
 std::shared_ptr<MappenLeser> gXlsLeser(const QString& sPfad, MappenDaten& mappe,
                                        Lesebudget& budget);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -4,13 +4,13 @@
 #include <utility>
 #include <vector>
 
-#include "Lesefehler.h"
-#include "Seriell.h"
-#include "XlsxTeile.h"
-#include "XlsxTeileLesen.h"
-#include "XmlLeser.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/Seriell.h"
+#include "spreadsheet/lesen/XlsxTeile.h"
+#include "spreadsheet/lesen/XlsxTeileLesen.h"
+#include "spreadsheet/lesen/XmlLeser.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -266,4 +266,4 @@ void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxK
     leser.Leeren();
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,18 +1,18 @@
-#include "XlsxLeser.h"
+#include "spreadsheet/lesen/XlsxLeser.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <optional>
 
-#include "Lesefehler.h"
-#include "Parallel.h"
-#include "XlsxTeile.h"
-#include "XlsxTeileLesen.h"
-#include "XmlLeser.h"
-#include "ZipArchiv.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/Parallel.h"
+#include "spreadsheet/lesen/XlsxTeile.h"
+#include "spreadsheet/lesen/XlsxTeileLesen.h"
+#include "spreadsheet/lesen/XmlLeser.h"
+#include "spreadsheet/lesen/ZipArchiv.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -186,4 +186,4 @@ std::unique_ptr<MappenLeser> gXlsxLeser(const QString& sPfad,
     return std::make_unique<XlsxLeser>(sPfad, std::move(archiv), mappe, budget);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -4,9 +4,9 @@
 #include <QString>
 #include <memory>
 
-#include "MappenLeser.h"
+#include "spreadsheet/lesen/MappenLeser.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 class ZipArchiv;
 
@@ -20,4 +20,4 @@ std::unique_ptr<MappenLeser> gXlsxLeser(const QString& sPfad,
                                         std::shared_ptr<const ZipArchiv> archiv, MappenDaten& mappe,
                                         Lesebudget& budget);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

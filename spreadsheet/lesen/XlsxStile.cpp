@@ -1,15 +1,15 @@
-#include "Standardformate.h"
-#include "XlsxTeile.h"
-#include "XlsxTeileLesen.h"
-#include "XmlLeser.h"
+#include "spreadsheet/lesen/Standardformate.h"
+#include "spreadsheet/lesen/XlsxTeile.h"
+#include "spreadsheet/lesen/XlsxTeileLesen.h"
+#include "spreadsheet/lesen/XmlLeser.h"
 
 #include <charconv>
 #include <cstring>
 #include <unordered_map>
 
-#include "Lesefehler.h"
+#include "spreadsheet/lesen/Lesefehler.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -101,4 +101,4 @@ std::vector<uint32_t> gLiesXlsxStile(const ZipArchiv& archiv, std::string_view s
     return std::move(leser.ergebnis);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

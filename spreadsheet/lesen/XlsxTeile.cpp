@@ -1,12 +1,12 @@
-#include "XlsxTeile.h"
+#include "spreadsheet/lesen/XlsxTeile.h"
 
 #include <cstring>
 
-#include "Lesefehler.h"
-#include "XmlLeser.h"
-#include "ZipArchiv.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/XmlLeser.h"
+#include "spreadsheet/lesen/ZipArchiv.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -111,4 +111,4 @@ QString gsOoxmlText(std::string_view s) {
     return aus;
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 class ZipArchiv;
 
@@ -33,4 +33,4 @@ bool gbTyp(const Beziehung& b, std::string_view sArt);
 /// Text of SpreadsheetML with its "_xHHHH_" escapes decoded ("_x000D_" is a carriage return).
 QString gsOoxmlText(std::string_view sUtf8);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "../Mappe.h"
-#include "Lesebudget.h"
+#include "spreadsheet/Mappe.h"
+#include "spreadsheet/lesen/Lesebudget.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 class ZipArchiv;
 
@@ -39,4 +39,4 @@ struct XlsxKontext {
 void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxKontext& k,
                     Blatt& blatt, Lesebudget& budget);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -2,12 +2,12 @@
 #include <charconv>
 #include <cstring>
 
-#include "Lesefehler.h"
-#include "XlsxTeile.h"
-#include "XlsxTeileLesen.h"
-#include "XmlLeser.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/XlsxTeile.h"
+#include "spreadsheet/lesen/XlsxTeileLesen.h"
+#include "spreadsheet/lesen/XmlLeser.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -87,4 +87,4 @@ std::vector<QString> gLiesGeteilteTexte(const ZipArchiv& archiv, std::string_vie
     return std::move(leser.texte);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

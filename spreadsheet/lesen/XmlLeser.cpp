@@ -1,14 +1,14 @@
-#include "XmlLeser.h"
+#include "spreadsheet/lesen/XmlLeser.h"
 
 #include <expat.h>
 
 #include <cstring>
 #include <new>
 
-#include "Lesefehler.h"
-#include "ZipArchiv.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/ZipArchiv.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -109,4 +109,4 @@ void XmlLeser::BeiDoctype(void* pDaten, const char*, const char*, const char*, i
     XML_StopParser(self->m_parser, XML_FALSE);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -9,7 +9,7 @@
 
 struct XML_ParserStruct;
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 class ZipArchiv;
 
@@ -61,4 +61,4 @@ class XmlLeser {
     bool m_bPraefixe = false;
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,4 +1,4 @@
-#include "ZipArchiv.h"
+#include "spreadsheet/lesen/ZipArchiv.h"
 
 #include <zip.h>
 
@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "Lesefehler.h"
+#include "spreadsheet/lesen/Lesefehler.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -106,4 +106,4 @@ std::string ZipArchiv::LiesGanz(std::string_view sName, size_t nMax) const {
     return s;
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

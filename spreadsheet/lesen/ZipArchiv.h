@@ -12,7 +12,7 @@
 
 struct zip;
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// No entry may inflate to more than this (a sheet of four million cells takes some 150 MB).
 inline constexpr uint64_t MAX_EINTRAG_BYTES = 512ull * 1024 * 1024;
@@ -48,4 +48,4 @@ class ZipArchiv {
     uint64_t m_lDateigroesse = 0;
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,10 +1,10 @@
-#include "Speichern.h"
+#include "spreadsheet/schreiben/Speichern.h"
 
-#include "XlsxSchreiber.h"
-#include "XmlSchreiber.h"
-#include "Zieldatei.h"
+#include "spreadsheet/schreiben/XlsxSchreiber.h"
+#include "spreadsheet/schreiben/XmlSchreiber.h"
+#include "spreadsheet/schreiben/Zieldatei.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 void gSpeichereArbeitsmappe(MappenDaten& mappe, const QString& sPfad) {
     Zieldatei ziel(sPfad);
@@ -18,4 +18,4 @@ void gSpeichereArbeitsmappe(MappenDaten& mappe, const QString& sPfad) {
     ziel.Uebernehmen();
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -3,12 +3,12 @@
 
 #include <QString>
 
-#include "../Mappe.h"
+#include "spreadsheet/Mappe.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 /// Writes `mappe` to `sPfad` atomically (temporary file in the target folder, then rename).
 /// Raises VbFehler 1004 naming the file and the reason; the target is then untouched.
 void gSpeichereArbeitsmappe(MappenDaten& mappe, const QString& sPfad);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

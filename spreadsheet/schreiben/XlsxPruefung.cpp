@@ -1,4 +1,4 @@
-#include "XlsxPruefung.h"
+#include "spreadsheet/schreiben/XlsxPruefung.h"
 
 #include <fcntl.h>
 #include <sys/statvfs.h>
@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "../lesen/Lesefehler.h"
-#include "../lesen/XmlLeser.h"
-#include "../lesen/ZipArchiv.h"
-#include "Zieldatei.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/XmlLeser.h"
+#include "spreadsheet/lesen/ZipArchiv.h"
+#include "spreadsheet/schreiben/Zieldatei.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -78,4 +78,4 @@ StderrStumm::~StderrStumm() {
     ::close(m_iAlt);
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

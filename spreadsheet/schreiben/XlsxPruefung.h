@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 class Zieldatei;
 
@@ -27,4 +27,4 @@ class StderrStumm {
     int m_iAlt = -1;
 };
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

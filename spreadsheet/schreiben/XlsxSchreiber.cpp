@@ -1,4 +1,4 @@
-#include "XlsxSchreiber.h"
+#include "spreadsheet/schreiben/XlsxSchreiber.h"
 
 #include <xlsxwriter.h>
 #include <QFile>
@@ -8,11 +8,11 @@
 #include <memory>
 #include <vector>
 
-#include "../Anzeige.h"
-#include "../Palette.h"
-#include "XlsxPruefung.h"
+#include "spreadsheet/Anzeige.h"
+#include "spreadsheet/Palette.h"
+#include "spreadsheet/schreiben/XlsxPruefung.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -226,4 +226,4 @@ void gSchreibeXlsx(MappenDaten& mappe, Zieldatei& ziel) {
     gPruefeXlsx(ziel, blaetter.size());
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

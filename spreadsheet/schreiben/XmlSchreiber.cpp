@@ -1,4 +1,4 @@
-#include "XmlSchreiber.h"
+#include "spreadsheet/schreiben/XmlSchreiber.h"
 
 #include <unistd.h>
 #include <QIODevice>
@@ -8,9 +8,9 @@
 #include <cerrno>
 #include <cmath>
 
-#include "../Palette.h"
+#include "spreadsheet/Palette.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 namespace {
 
@@ -291,4 +291,4 @@ void gSchreibeXml(MappenDaten& mappe, Zieldatei& ziel) {
     if (!bOk) ziel.Fehler(QStringLiteral("Die Daten konnten nicht geschrieben werden."));
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -1,4 +1,4 @@
-#include "Zieldatei.h"
+#include "spreadsheet/schreiben/Zieldatei.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,10 +11,10 @@
 #include <cerrno>
 #include <cstring>
 
-#include "Abbruchschutz.h"
-#include "VbFehler.h"
+#include "basis/Abbruchschutz.h"
+#include "basis/VbFehler.h"
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 QString gsSchreibgrund(int iErrno, const QString& sOrdner) {
     switch (iErrno) {
@@ -164,4 +164,4 @@ void Zieldatei::SystemFehler(int iErrno) const {
     Fehler(gsSchreibgrund(iErrno, m_sOrdner));
 }
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -11,7 +11,7 @@
 #include <QFile>
 #include <QString>
 
-namespace rastfang::tabelle {
+namespace rastfang::spreadsheet {
 
 class Zieldatei {
   public:
@@ -59,4 +59,4 @@ class Zieldatei {
 /// The German reason for the system error `iErrno` when writing into folder `sOrdner`.
 QString gsSchreibgrund(int iErrno, const QString& sOrdner);
 
-}  // namespace rastfang::tabelle
+}  // namespace rastfang::spreadsheet

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "AlteAusgabe.h"
-#include "VbFehler.h"
+#include "app/AlteAusgabe.h"
+#include "basis/VbFehler.h"
 
 using namespace rastfang;
 

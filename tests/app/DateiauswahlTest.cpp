@@ -16,8 +16,8 @@
 #include <functional>
 #include <optional>
 
-#include "DateiDialog.h"
 #include "FensterHilfen.h"
+#include "app/DateiDialog.h"
 
 namespace rastfang {
 namespace {

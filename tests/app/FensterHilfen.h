@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "CRegistry.h"
-#include "Plattform.h"
 #include "TestHilfen.h"
-#include "frmRasterfang.h"
+#include "app/frmRasterfang.h"
+#include "basis/Plattform.h"
+#include "settings/CRegistry.h"
 
 namespace rastfang::test {
 

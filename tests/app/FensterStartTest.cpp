@@ -18,9 +18,9 @@
 #include <optional>
 #include <vector>
 
-#include "DateiDialog.h"
 #include "FensterHilfen.h"
-#include "frmMessage.h"
+#include "app/DateiDialog.h"
+#include "messages/fenster/frmMessage.h"
 
 using namespace rastfang;
 using rastfang::test::FensterTest;

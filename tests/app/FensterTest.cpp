@@ -14,9 +14,9 @@
 #include <map>
 
 #include "FensterHilfen.h"
-#include "Sitzungsende.h"
-#include "Twips.h"
-#include "frmMessage.h"
+#include "app/Sitzungsende.h"
+#include "app/Twips.h"
+#include "messages/fenster/frmMessage.h"
 
 using namespace rastfang;
 using rastfang::test::FensterTest;

@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
-#include "Kommandozeile.h"
+#include "app/Kommandozeile.h"
 
 using rastfang::Befehlszeile;
 using rastfang::gBefehlszeileLesen;

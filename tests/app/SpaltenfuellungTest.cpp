@@ -2,7 +2,7 @@
 // FensterTest; here the rules on their own).
 #include <gtest/gtest.h>
 
-#include "Spaltenfuellung.h"
+#include "app/Spaltenfuellung.h"
 
 using Spalten = std::array<QString, 6>;
 

@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "CRegistry.h"
 #include "TestHilfen.h"
-#include "Vorbelegung.h"
+#include "app/Vorbelegung.h"
+#include "settings/CRegistry.h"
 
 namespace rastfang {
 

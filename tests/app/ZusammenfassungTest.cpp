@@ -1,7 +1,7 @@
 // The summary text: header lines, filter line, 26-column names and 4-column counts.
 #include <gtest/gtest.h>
 
-#include "Zusammenfassung.h"
+#include "app/Zusammenfassung.h"
 
 using rastfang::gsZusammenfassung;
 

@@ -11,7 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "Abbruchschutz.h"
+#include "basis/Abbruchschutz.h"
 
 using namespace rastfang;
 

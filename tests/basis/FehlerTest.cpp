@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "Int16.h"
-#include "Plattform.h"
-#include "VbFehler.h"
-#include "VbText.h"
+#include "basis/Int16.h"
+#include "basis/Plattform.h"
+#include "basis/VbFehler.h"
+#include "basis/VbText.h"
 
 using namespace rastfang;
 

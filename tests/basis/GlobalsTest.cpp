@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "Globals.h"
+#include "basis/Globals.h"
 
 using namespace rastfang;
 

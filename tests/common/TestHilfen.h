@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "Plattform.h"
+#include "basis/Plattform.h"
 
 namespace rastfang::test {
 

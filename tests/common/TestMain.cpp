@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "Sprachumgebung.h"
+#include "basis/Sprachumgebung.h"
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&

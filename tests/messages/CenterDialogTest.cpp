@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "CCenterDialog.h"
-#include "CenterDlg.h"
+#include "messages/fenster/CCenterDialog.h"
+#include "messages/fenster/CenterDlg.h"
 
 using namespace rastfang;
 

@@ -10,11 +10,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "CenterDlg.h"
-#include "MessageLayout.h"
 #include "TestHilfen.h"
-#include "VbFehler.h"
-#include "frmMessage.h"
+#include "basis/VbFehler.h"
+#include "messages/fenster/CenterDlg.h"
+#include "messages/fenster/MessageLayout.h"
+#include "messages/fenster/frmMessage.h"
 
 using namespace rastfang;
 using rastfang::test::MeldungsRecorder;

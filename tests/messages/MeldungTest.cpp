@@ -3,10 +3,10 @@
 
 #include <vector>
 
-#include "Fehler.h"
-#include "Plattform.h"
-#include "STERROR.h"
 #include "TestHilfen.h"
+#include "basis/Plattform.h"
+#include "messages/Fehler.h"
+#include "messages/STERROR.h"
 
 using namespace rastfang;
 

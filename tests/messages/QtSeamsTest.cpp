@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "QtMauszeiger.h"
-#include "QtMeldungsBox.h"
+#include "messages/fenster/QtMauszeiger.h"
+#include "messages/fenster/QtMeldungsBox.h"
 
 using namespace rastfang;
 

@@ -1,9 +1,9 @@
 // Column letters and grade rounding: the two pure rules of the reader.
 #include <gtest/gtest.h>
 
-#include "CXLSread.h"
-#include "Notenrundung.h"
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
+#include "reader/CXLSread.h"
+#include "reader/Notenrundung.h"
 
 using namespace rastfang;
 

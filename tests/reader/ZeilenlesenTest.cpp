@@ -2,11 +2,11 @@
 // per-worksheet summary.
 #include <gtest/gtest.h>
 
-#include "CXLSread.h"
-#include "Plattform.h"
-#include "Statuszeile.h"
 #include "TestHilfen.h"
-#include "VbFehler.h"
+#include "basis/Plattform.h"
+#include "basis/VbFehler.h"
+#include "reader/CXLSread.h"
+#include "reader/Statuszeile.h"
 
 using namespace rastfang;
 using namespace rastfang::test;

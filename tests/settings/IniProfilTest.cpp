@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "IniProfil.h"
 #include "SettingsUmgebung.h"
+#include "settings/IniProfil.h"
 
 namespace rastfang {
 namespace {

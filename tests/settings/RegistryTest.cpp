@@ -5,8 +5,8 @@
 #include <deque>
 #include <new>
 
-#include "RegistryDatei.h"
 #include "SettingsUmgebung.h"
+#include "settings/RegistryDatei.h"
 
 namespace rastfang {
 namespace {

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <ostream>
 
-#include "CRegistry.h"
 #include "TestHilfen.h"
+#include "settings/CRegistry.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';

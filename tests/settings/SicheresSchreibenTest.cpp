@@ -9,10 +9,10 @@
 #include <QDir>
 #include <QFile>
 
-#include "IniProfil.h"
 #include "KleinerDatentraeger.h"
-#include "RegistryDatei.h"
 #include "SettingsUmgebung.h"
+#include "settings/IniProfil.h"
+#include "settings/RegistryDatei.h"
 
 using namespace rastfang;
 using rastfang::test::KleinerDatentraeger;

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "../spreadsheet/schreiben/Beispiel.h"
-#include "CXLSwriteOLE.h"
+#include "writer/CXLSwriteOLE.h"
 
 using namespace rastfang;
 using rastfang::test::gDateienIn;

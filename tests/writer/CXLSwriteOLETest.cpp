@@ -9,10 +9,10 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include "CXLSwriteOLE.h"
-#include "Plattform.h"
 #include "TestHilfen.h"
-#include "VbFehler.h"
+#include "basis/Plattform.h"
+#include "basis/VbFehler.h"
+#include "writer/CXLSwriteOLE.h"
 
 using namespace rastfang;
 using namespace rastfang::test;

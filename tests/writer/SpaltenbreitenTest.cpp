@@ -2,15 +2,15 @@
 // widths are set directly (fitted widths depend on the fonts; the rule does not).
 #include <gtest/gtest.h>
 
-#include "Excel.h"
-#include "Spaltenbreiten.h"
+#include "spreadsheet/Excel.h"
+#include "writer/Spaltenbreiten.h"
 
 using namespace rastfang;
 
 TEST(Spaltenbreiten, TheWidestSubjectColumnSetsTheWidthOfAll) {
-    tabelle::Application app;
+    spreadsheet::Application app;
     auto mappe = app.GetWorkbooks().Add();
-    tabelle::Worksheet blatt = mappe->Worksheets().Item(1);
+    spreadsheet::Worksheet blatt = mappe->Worksheets().Item(1);
     const float breiten[] = {8.43f, 12.0f, 9.5f, 10.0f, 7.25f};
     for (int c = 6; c <= 10; ++c) blatt.Cells(1, c).SetColumnWidth(breiten[c - 6]);
     blatt.Cells(1, 5).SetColumnWidth(30.0f);

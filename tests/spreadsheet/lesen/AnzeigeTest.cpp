@@ -3,7 +3,7 @@
 
 #include "LesenHilfen.h"
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 namespace {
 
@@ -64,4 +64,4 @@ TEST(Anzeige, TextInZahlenformatenUndImTextabschnitt) {
     EXPECT_EQ(gsWertText(text, st, false), QStringLiteral("0815"));
 }
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

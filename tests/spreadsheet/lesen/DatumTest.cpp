@@ -1,10 +1,10 @@
 // Serial numbers shown as German dates and times.
 #include <gtest/gtest.h>
 
-#include "Datum.h"
 #include "LesenHilfen.h"
+#include "spreadsheet/Datum.h"
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 // clang-format off
 TEST(Datum, DeutscheNamenUndSchreibweisen) {
@@ -29,4 +29,4 @@ TEST(Datum, DeutscheNamenUndSchreibweisen) {
 }
 // clang-format on
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

@@ -5,7 +5,7 @@
 
 using rastfang::test::gsTestdatei;
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 TEST(CsvLesen, SemikolonUtf8UndWindows1252) {
     for (const char* datei : {"lesen_utf8.csv", "lesen_cp1252.csv"}) {
@@ -43,4 +43,4 @@ TEST(CsvLesen, TabulatorUndKomma) {
     EXPECT_EQ(komma.Wert(0, 2, 2), QStringLiteral("2"));
 }
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

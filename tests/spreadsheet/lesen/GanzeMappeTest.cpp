@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 
 #include "LesenHilfen.h"
-#include "lesen/Formaterkennung.h"
+#include "spreadsheet/lesen/Formaterkennung.h"
 
 using rastfang::test::gsPython;
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 TEST(GanzeMappe, ParallelGelesenGleichNacheinanderGelesen) {
     QTemporaryDir dir;
@@ -84,4 +84,4 @@ with zipfile.ZipFile(sys.argv[1], "w") as z:
               QStringLiteral("a  b "));
 }
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 
 #include "LesenHilfen.h"
-#include "lesen/Lesebudget.h"
+#include "spreadsheet/lesen/Lesebudget.h"
 
 using rastfang::test::gsPython;
 using rastfang::test::gsTestdatei;
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 namespace {
 
@@ -241,4 +241,4 @@ TEST_F(KaputteDateien, FehlendeDateienUndGrossKleinschreibung) {
     }
 }
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

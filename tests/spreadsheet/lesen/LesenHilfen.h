@@ -4,11 +4,11 @@
 #include <QString>
 #include <memory>
 
-#include "Anzeige.h"
-#include "Mappe.h"
 #include "TestHilfen.h"
-#include "VbFehler.h"
-#include "lesen/Oeffnen.h"
+#include "basis/VbFehler.h"
+#include "spreadsheet/Anzeige.h"
+#include "spreadsheet/Mappe.h"
+#include "spreadsheet/lesen/Oeffnen.h"
 
 #include <ostream>
 
@@ -17,7 +17,7 @@ inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 /// An opened workbook with shortcuts to the displayed text and the value text of a cell.
 struct Geoeffnet {
@@ -53,4 +53,4 @@ inline std::pair<int32_t, QString> gOeffnenFehler(const QString& sPfad) {
     }
 }
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

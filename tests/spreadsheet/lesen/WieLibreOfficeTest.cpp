@@ -10,7 +10,7 @@
 
 using rastfang::test::gsTestdatei;
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 namespace {
 
@@ -146,4 +146,4 @@ TEST(WieLibreOffice, XlsXlsxUndOdsGebenDieselbenZellen) {
     }
 }
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

@@ -9,7 +9,7 @@
 
 using rastfang::test::gsTestdatei;
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 namespace {
 
@@ -55,4 +55,4 @@ TEST(XlsLesen, DiagrammblattKennwortUndUeberlangeZaehler) {
     EXPECT_EQ(gOeffnenFehler(zuviel).first, 1004);
 }
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

@@ -9,7 +9,7 @@
 using rastfang::test::gsPython;
 using rastfang::test::gsTestdatei;
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 TEST(XlsxBesonderheiten, ReicherTextAusLibreOffice) {
     Geoeffnet g(gsTestdatei(QStringLiteral("lesen_reich.xlsx")));
@@ -67,4 +67,4 @@ with zipfile.ZipFile(sys.argv[1], "w") as z:
     EXPECT_EQ(g.B(0).AnzahlZeilen(), 6);
 }
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

@@ -6,7 +6,7 @@
 
 using rastfang::test::gsTestdatei;
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 TEST(FormateLesen, BlaetterInReihenfolgeMitUmlautenUndVersteckten) {
     for (const char* sDatei : {"lesen_formate.xlsx", "lesen_formate.ods", "lesen_formate.xls"}) {
@@ -110,4 +110,4 @@ TEST(FormelnLesen, LibreOfficeXlsxUndOdsMitGeteiltenTextenUndFormelergebnissen) 
     EXPECT_EQ(g.Wert(1, 1, 2), QStringLiteral("7"));
 }
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "LesenHilfen.h"
-#include "Zahlformat.h"
+#include "spreadsheet/Zahlformat.h"
 
-namespace rastfang::tabelle::test {
+namespace rastfang::spreadsheet::test {
 
 // clang-format off
 // More cases of each kind run through the fixture table of FormateLesen.
@@ -45,4 +45,4 @@ TEST(Zahlformat, StandardformatUndZahlenformate) {
 }
 // clang-format on
 
-}  // namespace rastfang::tabelle::test
+}  // namespace rastfang::spreadsheet::test

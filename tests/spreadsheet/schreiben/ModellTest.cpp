@@ -5,13 +5,13 @@
 #include <cmath>
 #include <set>
 
-#include "AutoFit.h"
-#include "Excel.h"
-#include "Palette.h"
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
+#include "spreadsheet/AutoFit.h"
+#include "spreadsheet/Excel.h"
+#include "spreadsheet/Palette.h"
 
 using namespace rastfang;
-using namespace rastfang::tabelle;
+using namespace rastfang::spreadsheet;
 
 namespace {
 

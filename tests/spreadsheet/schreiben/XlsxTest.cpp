@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 
 #include "Beispiel.h"
-#include "Excel.h"
 #include "TestHilfen.h"
-#include "VbFehler.h"
+#include "basis/VbFehler.h"
+#include "spreadsheet/Excel.h"
 
 using namespace rastfang;
-using namespace rastfang::tabelle;
+using namespace rastfang::spreadsheet;
 using rastfang::test::gDateienIn;
 using rastfang::test::gPythonJson;
 

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "Excel.h"
-#include "schreiben/XmlSchreiber.h"
+#include "spreadsheet/Excel.h"
+#include "spreadsheet/schreiben/XmlSchreiber.h"
 
-using namespace rastfang::tabelle;
+using namespace rastfang::spreadsheet;
 
 TEST(XmlSpeichern, WidthsInPointsFromWholePixels) {
     EXPECT_DOUBLE_EQ(gdBreiteInPunkten(STANDARD_BREITE), 48.0);  // 64 pixels

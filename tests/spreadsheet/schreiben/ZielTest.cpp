@@ -14,14 +14,14 @@
 #include <QTemporaryDir>
 
 #include "Beispiel.h"
-#include "Excel.h"
 #include "KleinerDatentraeger.h"
 #include "TestHilfen.h"
-#include "VbFehler.h"
-#include "schreiben/Zieldatei.h"
+#include "basis/VbFehler.h"
+#include "spreadsheet/Excel.h"
+#include "spreadsheet/schreiben/Zieldatei.h"
 
 using namespace rastfang;
-using namespace rastfang::tabelle;
+using namespace rastfang::spreadsheet;
 using rastfang::test::gDateienIn;
 
 namespace {

@@ -3,7 +3,6 @@
 #include "spreadsheet/lesen/XlsxTeileLesen.h"
 #include "spreadsheet/lesen/XmlLeser.h"
 
-#include <charconv>
 #include <cstring>
 #include <unordered_map>
 
@@ -15,13 +14,6 @@ namespace {
 
 /// Caps the number of formats and cell formats so a hostile file cannot grow the table.
 constexpr size_t MAX_FORMATE = 1u << 20;
-
-int giZahl(const char* p, int iStandard) {
-    if (!p) return iStandard;
-    int v = iStandard;
-    std::from_chars(p, p + std::strlen(p), v);
-    return v;
-}
 
 bool gbWahr(const char* p, bool bStandard) {
     if (!p) return bStandard;
@@ -40,7 +32,7 @@ class StilLeser : public XmlLeser {
             const char* code = gpAttribut(a, "formatCode");
             if (code && m_formate.size() < MAX_FORMATE) {
                 m_budget.Belaste(Lesebudget::glTextBytes(std::strlen(code)) + EINTRAG_BYTES);
-                m_formate[giZahl(gpAttribut(a, "numFmtId"), -1)] = QString::fromUtf8(code);
+                m_formate[giAttributZahl(gpAttribut(a, "numFmtId"), -1)] = QString::fromUtf8(code);
             }
         } else if (s == "fonts") {
             m_bInFonts = true;
@@ -55,10 +47,10 @@ class StilLeser : public XmlLeser {
             // A format of its own in the workbook's table (and its index), at the most.
             m_budget.Belaste(static_cast<int64_t>(sizeof(Stil) + sizeof(uint32_t)) + EINTRAG_BYTES);
             Stil st;
-            const int iFmt = giZahl(gpAttribut(a, "numFmtId"), 0);
+            const int iFmt = giAttributZahl(gpAttribut(a, "numFmtId"), 0);
             const auto it = m_formate.find(iFmt);
             st.sZahlenformat = it != m_formate.end() ? it->second : gsStandardformat(iFmt);
-            const int iFont = giZahl(gpAttribut(a, "fontId"), 0);
+            const int iFont = giAttributZahl(gpAttribut(a, "fontId"), 0);
             st.bFett = iFont >= 0 && static_cast<size_t>(iFont) < m_fett.size() &&
                        m_fett[static_cast<size_t>(iFont)];
             m_aktuell = st;

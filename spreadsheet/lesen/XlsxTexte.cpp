@@ -1,6 +1,4 @@
 #include <algorithm>
-#include <charconv>
-#include <cstring>
 
 #include "spreadsheet/lesen/Lesefehler.h"
 #include "spreadsheet/lesen/XlsxTeile.h"
@@ -14,13 +12,6 @@ namespace {
 /// One shared string: a cell holds at most 32767 characters; allow UTF-8 and escapes.
 constexpr size_t MAX_TEXT_BYTES = 1u << 20;
 
-int giZahl(const char* p, int iStandard) {
-    if (!p) return iStandard;
-    int v = iStandard;
-    std::from_chars(p, p + std::strlen(p), v);
-    return v;
-}
-
 class TextLeser : public XmlLeser {
   public:
     explicit TextLeser(Lesebudget& budget) : m_budget(budget) {}
@@ -30,7 +21,7 @@ class TextLeser : public XmlLeser {
     void Anfang(std::string_view s, const char** a) override {
         if (s == "sst") {
             // The declared count is a hint only: a lie costs no more than the budget allows.
-            const int n = giZahl(gpAttribut(a, "uniqueCount"), 0);
+            const int n = giAttributZahl(gpAttribut(a, "uniqueCount"), 0);
             Platz(static_cast<size_t>(std::clamp(n, 0, 1 << 20)));
         } else if (s == "si") {
             m_puffer.clear();

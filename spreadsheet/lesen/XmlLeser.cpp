@@ -2,6 +2,7 @@
 
 #include <expat.h>
 
+#include <charconv>
 #include <cstring>
 #include <new>
 
@@ -18,6 +19,13 @@ std::string_view gsLokal(const char* pName) {
 }
 
 }  // namespace
+
+int giAttributZahl(const char* pszWert, int iStandard) {
+    if (!pszWert) return iStandard;
+    int v = iStandard;
+    std::from_chars(pszWert, pszWert + std::strlen(pszWert), v);
+    return v;
+}
 
 const char* gpAttribut(const char** attribute, std::string_view sName) {
     for (const char** a = attribute; a[0]; a += 2) {

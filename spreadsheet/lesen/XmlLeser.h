@@ -17,6 +17,10 @@ class ZipArchiv;
 /// nullptr when absent.
 const char* gpAttribut(const char** attribute, std::string_view sName);
 
+/// The leading decimal integer of attribute value `pszWert`; `iStandard` when the attribute is
+/// absent (nullptr) or does not start with a number.
+int giAttributZahl(const char* pszWert, int iStandard);
+
 /// Base of the part readers: override the three events, then feed the document.
 class XmlLeser {
   public:

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <cerrno>
 #include <filesystem>
@@ -13,6 +12,7 @@
 
 #include "basis/Abbruchschutz.h"
 #include "basis/VbFehler.h"
+#include "basis/Zufallsname.h"
 
 namespace rastfang {
 
@@ -27,10 +27,6 @@ constexpr char kBeiseitePraefix[] = ".~rfA";
         throw VbFehler(FEHLER_ZUGRIFF_VERWEIGERT);
     }
     throw VbFehler(FEHLER_PFAD_ZUGRIFF);
-}
-
-QString zufallsteil() {
-    return QString::number(QRandomGenerator::system()->generate() % 0x1000000u, 36);
 }
 
 }  // namespace
@@ -65,7 +61,7 @@ AlteAusgabe::AlteAusgabe(const QString& sPfad) {
     int iErrno = 0;
     for (int iVersuch = 0; iVersuch < 20; ++iVersuch) {
         const QString sOrdner =
-            sEltern + QLatin1Char('/') + QLatin1String(kBeiseitePraefix) + zufallsteil();
+            sEltern + QLatin1Char('/') + QLatin1String(kBeiseitePraefix) + gsZufallsteil();
         if (::mkdir(QFile::encodeName(sOrdner).constData(), 0700) == 0) {
             m_sOrdner = sOrdner;
             break;

@@ -5,9 +5,10 @@
 #include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <cerrno>
+
+#include "basis/Zufallsname.h"
 
 namespace rastfang {
 
@@ -166,8 +167,7 @@ bool gbDateiSicherSchreiben(const QString& sPfad, const QByteArray& bytes) {
     QByteArray temp;
     int fd = -1;
     for (int iVersuch = 0; fd < 0 && iVersuch < 20; ++iVersuch) {
-        temp = ordner + "/.~rfI" +
-               QByteArray::number(QRandomGenerator::system()->generate() % 0x1000000u, 36);
+        temp = ordner + "/.~rfI" + gsZufallsteil().toLatin1();
         fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }

@@ -7,12 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
 
 #include "basis/Abbruchschutz.h"
 #include "basis/VbFehler.h"
+#include "basis/Zufallsname.h"
 
 namespace rastfang::spreadsheet {
 
@@ -54,15 +54,6 @@ constexpr char kTempPraefix[] = ".~rfT";
 /// A temporary file this old is left over from a save that was killed.
 constexpr qint64 kVerwaistNachSekunden = 60 * 60;
 
-QString zufallsteil() {
-    static constexpr char kZeichen[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString s;
-    for (int i = 0; i < 6; ++i) {
-        s += QLatin1Char(kZeichen[QRandomGenerator::system()->bounded(int(sizeof kZeichen) - 1)]);
-    }
-    return s;
-}
-
 /// Removes temporary files of our prefix that a killed save left in `ordner` over an hour ago.
 void verwaisteEntfernen(const QDir& ordner) {
     const QDateTime grenze = QDateTime::currentDateTimeUtc().addSecs(-kVerwaistNachSekunden);
@@ -91,7 +82,7 @@ Zieldatei::Zieldatei(const QString& sPfad) {
     // A short hidden name next to the target, so that any legal target name still leaves room.
     for (int iVersuch = 0; m_fd < 0; ++iVersuch) {
         const QString sTemp =
-            info.absolutePath() + QLatin1Char('/') + QLatin1String(kTempPraefix) + zufallsteil();
+            info.absolutePath() + QLatin1Char('/') + QLatin1String(kTempPraefix) + gsZufallsteil();
         m_tempName = QFile::encodeName(sTemp);
         m_fd = ::open(m_tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_fd < 0 && (errno != EEXIST || iVersuch > 20)) {

@@ -1,12 +1,29 @@
 #pragma once
-// Shared helpers of the tests: fixture paths, the independent reader, a message-box recorder.
+// Shared helpers of the tests: fixture paths, files, the independent reader of saved workbooks,
+// a message-box recorder.
 
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <ostream>
 #include <vector>
 
 #include "basis/Plattform.h"
+
+/// Readable Qt texts in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& b, std::ostream* os) {
+    *os << '"' << b.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << (l.isEmpty() ? "[]" : "[\"" + l.join(QStringLiteral("\", \"")).toStdString() + "\"]");
+}
 
 namespace rastfang::test {
 
@@ -16,6 +33,44 @@ QString gsTestdatei(const QString& sName);
 /// Runs /usr/bin/python3 with `sSkript` (source text) and arguments; returns its stdout.
 /// Fails the current test (ADD_FAILURE) when the interpreter exits non-zero.
 QString gsPython(const QString& sSkript, const QStringList& argumente = {});
+
+/// The bytes of file `sPfad`; empty when it cannot be read.
+QByteArray gInhalt(const QString& sPfad);
+
+/// Writes `inhalt` to `sPfad`, creating its folder; fails the test when that is not possible.
+void gSchreibe(const QString& sPfad, const QByteArray& inhalt);
+
+/// Names of everything in folder `sOrdner`, hidden entries included, sorted.
+QStringList gEintraegeIn(const QString& sOrdner);
+
+/// A saved workbook (.xlsx or XML Spreadsheet 2003) as the independent reader
+/// tests/common/mappe_als_json.py sees it; its docstring describes `json` and the cell texts.
+class GeleseneMappe {
+  public:
+    /// Reads `sPfad`; fails the test when the reader cannot (then every sheet reads empty).
+    explicit GeleseneMappe(const QString& sPfad);
+
+    QStringList Blattnamen() const;
+    QString Aktiv() const { return json[QStringLiteral("active")].toString(); }
+    /// Sheet `iBlatt` (0-based): "name", "state", "protection", "widths", "values", "cells".
+    QJsonObject Blatt(int iBlatt = 0) const;
+    /// Cell `sAdresse` ("F3") as "<value> [fill] [fett] [alignment] [[format]] [offen]";
+    /// "None" for a cell with neither value nor style.
+    QString Zelle(const QString& sAdresse, int iBlatt = 0) const;
+    /// Only the value of cell `sAdresse` ("'Müller'", "2.3", "None").
+    QString Wert(const QString& sAdresse, int iBlatt = 0) const;
+
+    QJsonObject json;
+};
+
+/// What a grid comparison looks at: the whole cell text or only the value.
+enum class Raster { Zellen, Werte };
+
+/// Whether the cells from `sLinksOben` on read `zeilen`, row by row (GeleseneMappe::Zelle or
+/// ::Wert texts); the failure names every cell that differs with what was expected and read.
+::testing::AssertionResult gRasterGleich(const GeleseneMappe& mappe, const QString& sLinksOben,
+                                         const std::vector<QStringList>& zeilen,
+                                         Raster art = Raster::Zellen, int iBlatt = 0);
 
 /// One message box as it was shown.
 struct GezeigteMeldung {

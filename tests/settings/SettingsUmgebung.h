@@ -10,13 +10,6 @@
 #include "TestHilfen.h"
 #include "settings/CRegistry.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QByteArray& b, std::ostream* os) {
-    *os << '"' << b.toStdString() << '"';
-}
-
 namespace rastfang::test {
 
 class SettingsUmgebung {

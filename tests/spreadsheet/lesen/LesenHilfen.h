@@ -12,11 +12,6 @@
 
 #include <ostream>
 
-/// Readable QString values in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace rastfang::spreadsheet::test {
 
 /// An opened workbook with shortcuts to the displayed text and the value text of a cell.

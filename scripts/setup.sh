@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev
-    libxlsxwriter-dev libzip-dev libexpat1-dev libgsf-1-dev libsimpleini-dev
+    libxlsxwriter-dev libzip-dev zlib1g-dev libexpat1-dev libgsf-1-dev libsimpleini-dev
     libgtest-dev
     clang libclang-rt-14-dev clang-format
     python3 python3-openpyxl

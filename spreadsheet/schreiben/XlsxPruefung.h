@@ -11,7 +11,8 @@ namespace rastfang::spreadsheet {
 class Zieldatei;
 
 /// Reads the temporary file of `ziel` back: the archive must open and hold the parts of a
-/// workbook with `nBlaetter` worksheets, each of them complete, well-formed XML. Raises 1004
+/// workbook with `nBlaetter` worksheets, the small parts well-formed XML, the sheets complete
+/// with the size and checksum the archive states for them. Raises 1004
 /// through `ziel` otherwise (naming the full disk when the target's file system has no room).
 void gPruefeXlsx(const Zieldatei& ziel, size_t nBlaetter);
 

@@ -10,6 +10,7 @@
 
 #include "spreadsheet/Anzeige.h"
 #include "spreadsheet/Palette.h"
+#include "spreadsheet/schreiben/Packstufe.h"
 #include "spreadsheet/schreiben/XlsxPruefung.h"
 
 namespace rastfang::spreadsheet {
@@ -215,6 +216,7 @@ void gSchreibeXlsx(MappenDaten& mappe, Zieldatei& ziel) {
     }
 
     errno = 0;
+    const SchnellePackung schnell;
     const lxw_error fehler = workbook_close(wb.release());  // frees the workbook in any case
     if (fehler != LXW_NO_ERROR) {
         const int iErrno = errno;

@@ -13,6 +13,11 @@ namespace rastfang::spreadsheet {
 
 namespace {
 
+/// The longest stretch of a streamed document without one parsing event: a tag, a comment or a
+/// piece of text. The parser holds an unfinished token whole, so a part of one enormous tag
+/// would take memory no budget sees; no real workbook comes near this.
+constexpr long long kLaengsterAbschnitt = 16 * 1024 * 1024;
+
 std::string_view gsLokal(const char* pName) {
     const char* p = std::strrchr(pName, ':');
     return p ? std::string_view(p + 1) : std::string_view(pName);
@@ -40,6 +45,7 @@ XmlLeser::XmlLeser(bool bPraefixe) : m_parser(XML_ParserCreate("UTF-8")), m_bPra
     XML_SetElementHandler(m_parser, &XmlLeser::BeiAnfang, &XmlLeser::BeiEnde);
     XML_SetCharacterDataHandler(m_parser, &XmlLeser::BeiZeichen);
     XML_SetStartDoctypeDeclHandler(m_parser, &XmlLeser::BeiDoctype);
+    XML_SetDefaultHandlerExpand(m_parser, &XmlLeser::BeiSonstigem);
 }
 
 XmlLeser::~XmlLeser() {
@@ -71,6 +77,10 @@ bool XmlLeser::Futter(const char* pDaten, size_t nLaenge, bool bEnde) {
         if (m_fehler) std::rethrow_exception(m_fehler);
         if (m_bDoctype) gLesefehler(Lesegrund::Format);
         if (m_bAngehalten) return false;
+        m_lGefuettert += static_cast<long long>(nStueck);
+        if (m_lGefuettert - m_lLetztesEreignis > kLaengsterAbschnitt) {
+            gLesefehler(Lesegrund::ZuGross);
+        }
         if (st != XML_STATUS_OK) {
             if (XML_GetErrorCode(m_parser) == XML_ERROR_NO_MEMORY) gLesefehler(Lesegrund::ZuGross);
             gLesefehler(Lesegrund::Format);
@@ -83,6 +93,7 @@ bool XmlLeser::Futter(const char* pDaten, size_t nLaenge, bool bEnde) {
 
 void XmlLeser::BeiAnfang(void* pDaten, const char* pName, const char** attribute) {
     auto* self = static_cast<XmlLeser*>(pDaten);
+    self->Fortschritt();
     try {
         self->Anfang(self->m_bPraefixe ? std::string_view(pName) : gsLokal(pName), attribute);
     } catch (...) {
@@ -93,6 +104,7 @@ void XmlLeser::BeiAnfang(void* pDaten, const char* pName, const char** attribute
 
 void XmlLeser::BeiEnde(void* pDaten, const char* pName) {
     auto* self = static_cast<XmlLeser*>(pDaten);
+    self->Fortschritt();
     try {
         self->Ende(self->m_bPraefixe ? std::string_view(pName) : gsLokal(pName));
     } catch (...) {
@@ -103,12 +115,21 @@ void XmlLeser::BeiEnde(void* pDaten, const char* pName) {
 
 void XmlLeser::BeiZeichen(void* pDaten, const char* pText, int nLaenge) {
     auto* self = static_cast<XmlLeser*>(pDaten);
+    self->Fortschritt();
     try {
         self->Zeichen(pText, nLaenge);
     } catch (...) {
         self->m_fehler = std::current_exception();
         XML_StopParser(self->m_parser, XML_FALSE);
     }
+}
+
+void XmlLeser::BeiSonstigem(void* pDaten, const char*, int) {
+    static_cast<XmlLeser*>(pDaten)->Fortschritt();
+}
+
+void XmlLeser::Fortschritt() {
+    m_lLetztesEreignis = XML_GetCurrentByteIndex(m_parser);
 }
 
 void XmlLeser::BeiDoctype(void* pDaten, const char*, const char*, const char*, int) {

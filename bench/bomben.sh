@@ -57,6 +57,13 @@ def weit(f):  # ~250 rows, one cell each in the last column
         b'<row r="%d"><c r="XFD%d"><v>1</v></c></row>' % (i, i) for i in range(1, 251))
         + b"</sheetData></worksheet>")
 
+def ein_tag(f):  # one start tag of 200 MB: a single token for the XML parser
+    f.write(b'<worksheet><sheetData><row r="1" x="')
+    block = b"a" * (1 << 24)
+    for _ in range(12):
+        f.write(block)
+    f.write(b'"/></sheetData></worksheet>')
+
 def zeilen(f):  # 10,000 rows of 20 numbers
     f.write(b"<worksheet><sheetData>")
     for r in range(1, 10001):
@@ -66,6 +73,7 @@ def zeilen(f):  # 10,000 rows of 20 numbers
 xlsx("blatt_bombe_2_5gb.xlsx", ["worksheets/a.xml"], leerzeichen)
 xlsx("texte_bombe_1_5gb.xlsx", ["worksheets/a.xml"], klein, texte_gross)
 xlsx("texte_16_millionen.xlsx", ["worksheets/a.xml"], klein, texte_viele)
+xlsx("ein_tag_200mb.xlsx", ["worksheets/a.xml"], ein_tag)
 xlsx("20_blaetter_ein_teil.xlsx", ["worksheets/a.xml"] * 20, weit)
 xlsx("40_blaetter_zeilen.xlsx", ["worksheets/s%d.xml" % i for i in range(40)], zeilen)
 zeile = ('<table:table-row table:number-rows-repeated="1048576"><table:table-cell '

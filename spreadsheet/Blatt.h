@@ -78,6 +78,8 @@ class Blatt {
             m_zeilen.resize(static_cast<size_t>(lZeile));
         return m_zeilen[static_cast<size_t>(lZeile - 1)];
     }
+    /// Takes the rows of `quelle`, a sheet a reader filled before this one existed.
+    void UebernimmZeilen(Blatt& quelle) { m_zeilen.swap(quelle.m_zeilen); }
     /// Room for `n` rows without reallocation (readers reserve what their budget allowed).
     void Reserviere(int32_t n) { m_zeilen.reserve(static_cast<size_t>(n)); }
     /// The rows there is room for.

@@ -34,7 +34,7 @@ std::shared_ptr<MappenLeser> gOeffneLeser(const QString& sPfad, MappenDaten& map
         datei.close();
         auto archiv = std::make_shared<const ZipArchiv>(sPfad);
         if (gbIstXlsx(*archiv)) return gXlsxLeser(sPfad, archiv, mappe, budget);
-        if (gbIstOds(*archiv)) return gOdsLeser(archiv, mappe);
+        if (gbIstOds(*archiv)) return gOdsLeser(*archiv, mappe, budget);
         gLesefehler(Lesegrund::Format);
     }
     if (kopf.size() >= 8 && std::memcmp(kopf.constData(), OLE2_KENNUNG, 8) == 0) {

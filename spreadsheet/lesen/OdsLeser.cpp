@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstring>
+#include <memory>
 #include <unordered_map>
 
 #include "spreadsheet/lesen/Lesebudget.h"
@@ -36,11 +37,10 @@ int64_t glWiederholung(const char* p) {
     return n;
 }
 
-/// First pass over styles.xml and content.xml: number and cell styles, sheet names.
-class KopfLeser : public XmlLeser {
+/// The styles of styles.xml: number and cell styles.
+class StilLeser : public XmlLeser {
   public:
-    explicit KopfLeser(OdsFormate& formate) : XmlLeser(true), m_formate(formate) {}
-    std::vector<std::pair<QString, std::string>> tabellen;  // name, table style
+    explicit StilLeser(OdsFormate& formate) : XmlLeser(true), m_formate(formate) {}
 
   protected:
     void Anfang(std::string_view q, const char** a) override {
@@ -48,11 +48,6 @@ class KopfLeser : public XmlLeser {
             m_bInStilen = true;
         } else if (m_bInStilen) {
             m_formate.Anfang(q, a);
-        } else if (q == "table:table") {
-            if (tabellen.size() >= 65535) gLesefehler(Lesegrund::ZuGross);
-            const char* name = gpQ(a, "table:name");
-            const char* stil = gpQ(a, "table:style-name");
-            tabellen.emplace_back(QString::fromUtf8(name ? name : ""), stil ? stil : "");
         }
     }
     void Ende(std::string_view q) override {
@@ -71,26 +66,34 @@ class KopfLeser : public XmlLeser {
     bool m_bInStilen = false;
 };
 
-/// Second pass: the cells of the tables, each into its sheet (`ziele[i]` for table i; tables
-/// without a sheet are skipped). Reading ends after the last table wanted.
-class TabellenLeser : public XmlLeser {
+/// The one pass over content.xml: its automatic styles, which come before the body, then
+/// every table into a sheet of its own, in order.
+class InhaltLeser : public XmlLeser {
   public:
-    TabellenLeser(const std::vector<Blatt*>& ziele, MappenDaten& mappe, const OdsFormate& formate,
-                  Lesebudget& budget)
-        : XmlLeser(true), m_ziele(ziele), m_mappe(mappe), m_formate(formate), m_budget(budget) {
-        for (size_t i = 0; i < ziele.size(); ++i) {
-            if (ziele[i]) m_iLetztes = static_cast<int64_t>(i);
-        }
-    }
+    InhaltLeser(MappenDaten& mappe, OdsFormate& formate, Lesebudget& budget)
+        : XmlLeser(true), m_mappe(mappe), m_formate(formate), m_budget(budget) {}
+
+    std::vector<std::pair<QString, std::string>> tabellen;  // name, table style
+    std::vector<std::unique_ptr<Blatt>> blaetter;           // the cells of each table
 
   protected:
     void Anfang(std::string_view q, const char** a) override {
+        if (q == "office:styles" || q == "office:automatic-styles") {
+            m_bInStilen = true;
+            return;
+        }
+        if (m_bInStilen) {
+            m_formate.Anfang(q, a);
+            return;
+        }
         if (q == "table:table") {
-            ++m_iTabelle;
-            m_pBlatt = m_iTabelle < static_cast<int64_t>(m_ziele.size())
-                           ? m_ziele[static_cast<size_t>(m_iTabelle)]
-                           : nullptr;
-            m_bDrin = m_pBlatt != nullptr;
+            if (tabellen.size() >= 65535) gLesefehler(Lesegrund::ZuGross);
+            const char* name = gpQ(a, "table:name");
+            const char* stil = gpQ(a, "table:style-name");
+            tabellen.emplace_back(QString::fromUtf8(name ? name : ""), stil ? stil : "");
+            blaetter.push_back(std::make_unique<Blatt>(QString()));
+            m_pBlatt = blaetter.back().get();
+            m_bDrin = true;
             m_lZeile = 0;
             m_spaltenStile.clear();
             return;
@@ -132,8 +135,15 @@ class TabellenLeser : public XmlLeser {
     }
 
     void Ende(std::string_view q) override {
+        if (q == "office:styles" || q == "office:automatic-styles") {
+            m_bInStilen = false;
+            return;
+        }
+        if (m_bInStilen) {
+            m_formate.Ende(q);
+            return;
+        }
         if (q == "table:table") {
-            if (m_iTabelle >= m_iLetztes) Anhalten();
             m_bDrin = false;
             return;
         }
@@ -148,7 +158,9 @@ class TabellenLeser : public XmlLeser {
     }
 
     void Zeichen(const char* p, int n) override {
-        if (m_bInZelle && m_iNotiz == 0) {
+        if (m_bInStilen) {
+            m_formate.Zeichen(p, n);
+        } else if (m_bInZelle && m_iNotiz == 0) {
             if (m_text.size() + static_cast<size_t>(n) > MAX_ZELLTEXT) {
                 gLesefehler(Lesegrund::ZuGross);
             }
@@ -276,24 +288,22 @@ class TabellenLeser : public XmlLeser {
         m_lZeile = std::min<int64_t>(m_lZeile + m_lZeilenWdh, MAX_ZEILE);
     }
 
-    const std::vector<Blatt*>& m_ziele;
     MappenDaten& m_mappe;
-    const OdsFormate& m_formate;
+    OdsFormate& m_formate;
     Lesebudget& m_budget;
     Blatt* m_pBlatt = nullptr;
-    int64_t m_iLetztes = -1;
     std::unordered_map<std::string, uint32_t> m_stilIndex;
     std::vector<std::string> m_spaltenStile;
     std::vector<ZellEintrag> m_zeile;
     std::string m_text;
     Zelle m_zelle;
-    int64_t m_iTabelle = -1;
     int64_t m_lZeile = 0;
     int64_t m_lZeilenWdh = 1;
     int64_t m_lZellWdh = 1;
     int64_t m_lZellen = 0;
     int32_t m_lSpalte = 0;
     int m_iNotiz = 0;
+    bool m_bInStilen = false;
     bool m_bDrin = false;
     bool m_bInZelle = false;
     bool m_bErsterAbsatz = true;
@@ -301,10 +311,11 @@ class TabellenLeser : public XmlLeser {
     bool m_bVielleichtWahrheit = false;
 };
 
+/// Reads the whole workbook when it is made: all tables live in content.xml, which is parsed
+/// once, and its sheets are handed over when the engine asks for them.
 class OdsLeser : public MappenLeser {
   public:
-    explicit OdsLeser(std::shared_ptr<const ZipArchiv> archiv) : m_archiv(std::move(archiv)) {
-        const ZipArchiv& z = *m_archiv;
+    OdsLeser(const ZipArchiv& z, MappenDaten& mappe, Lesebudget& budget) {
         if (auto manifest = z.Finde("META-INF/manifest.xml")) {
             const std::string s = z.LiesGanz(*manifest, 16 * 1024 * 1024);
             if (s.find("encryption-data") != std::string::npos) {
@@ -312,35 +323,27 @@ class OdsLeser : public MappenLeser {
             }
         }
         if (z.Finde("styles.xml")) {
-            KopfLeser stile(m_formate);
+            StilLeser stile(m_formate);
             stile.LiesEintrag(z, "styles.xml");
         }
-        KopfLeser inhalt(m_formate);
+        InhaltLeser inhalt(mappe, m_formate, budget);
         inhalt.LiesEintrag(z, "content.xml");
         for (const auto& [name, stil] : inhalt.tabellen) {
             m_koepfe.push_back({name, m_formate.IstVersteckt(stil)});
         }
+        m_gelesen = std::move(inhalt.blaetter);
     }
 
     std::vector<BlattKopf> Blaetter() const override { return m_koepfe; }
 
-    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten& mappe, Lesebudget& budget) override {
-        std::vector<Blatt*> ziele(iIndex + 1, nullptr);
-        ziele[iIndex] = &blatt;
-        LiesAlle(ziele, mappe, budget);
-    }
-
-    /// All tables live in one part: it is read once for all of them.
-    void LiesAlle(const std::vector<Blatt*>& blaetter, MappenDaten& mappe,
-                  Lesebudget& budget) override {
-        TabellenLeser leser(blaetter, mappe, m_formate, budget);
-        leser.LiesEintrag(*m_archiv, "content.xml");
+    void LiesBlatt(size_t iIndex, Blatt& blatt, MappenDaten&, Lesebudget&) override {
+        blatt.UebernimmZeilen(*m_gelesen.at(iIndex));
     }
 
   private:
-    std::shared_ptr<const ZipArchiv> m_archiv;
     OdsFormate m_formate;
     std::vector<BlattKopf> m_koepfe;
+    std::vector<std::unique_ptr<Blatt>> m_gelesen;
 };
 
 }  // namespace
@@ -353,8 +356,9 @@ bool gbIstOds(const ZipArchiv& archiv) {
     return s.starts_with(ODS_MIMETYP);
 }
 
-std::shared_ptr<MappenLeser> gOdsLeser(std::shared_ptr<const ZipArchiv> archiv, MappenDaten&) {
-    return std::make_shared<OdsLeser>(std::move(archiv));
+std::shared_ptr<MappenLeser> gOdsLeser(const ZipArchiv& archiv, MappenDaten& mappe,
+                                       Lesebudget& budget) {
+    return std::make_shared<OdsLeser>(archiv, mappe, budget);
 }
 
 }  // namespace rastfang::spreadsheet

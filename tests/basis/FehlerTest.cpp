@@ -16,7 +16,7 @@ TEST(VbCode, HasFiveDecimalDigitsOrHexWithH) {
     for (const auto& [lNummer, sCode] : faelle) EXPECT_EQ(gsVbCode(lNummer), sCode) << lNummer;
 }
 
-TEST(VbFehler, CarriesItsNumberAndGermanDescription) {
+TEST(VbFehler, CarriesTheGermanDescriptionOfItsNumber) {
     EXPECT_EQ(VbFehler(FEHLER_UEBERLAUF).Description(), "Überlauf");
     EXPECT_EQ(VbFehler(FEHLER_INDEX).Description(), "Index außerhalb des gültigen Bereichs");
     EXPECT_EQ(VbFehler(1004, "Die Datei x fehlt").Description(), "Die Datei x fehlt");
@@ -63,7 +63,7 @@ TEST(VbText, ValReadsTheLeadingNumberIgnoringBlanks) {
     EXPECT_THROW(gdVal("0.1e310"), VbFehler);
 }
 
-TEST(NahtTausch, NestedGuardsPutBackWhatWasInstalledBefore) {
+TEST(MauszeigerTausch, NestedGuardsPutBackWhatWasInstalledBefore) {
     Mauszeiger* const vorher = &gMauszeiger();
     MerkenderMauszeiger aussen, innen;
     {

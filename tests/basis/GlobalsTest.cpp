@@ -9,7 +9,7 @@
 
 using namespace rastfang;
 
-TEST(Globals, SplitsFolderAndFileNameAtEitherSeparatorOrTheDriveColon) {
+TEST(Globals, SplitsAPathAtEitherSeparatorOrTheDriveColon) {
     const std::pair<const char*, const char*> ordner[] = {{"C:liste.xls", "C:"},
                                                           {"liste.xls", ""},
                                                           {"C:\\Daten\\alt.xls", "C:\\Daten\\"},
@@ -34,7 +34,7 @@ TEST(Globals, SeparatorIsAppendedOnlyToNonEmptyText) {
     EXPECT_EQ(s, "a\r\n");
 }
 
-TEST(Globals, DateiVorhandenOnlyForPlainVisibleFilesNamedLiterally) {
+TEST(Globals, FindsOnlyPlainVisibleFilesNamedLiterally) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     for (const char* pszName :

@@ -75,7 +75,7 @@ TEST(Platzhalter, ReplacesOnlyWhenItemsAndPlaceholdersFit) {
     }
 }
 
-TEST(Katalog, EveryTextSurvivesSubstitutionAndCodesCompareExactly) {
+TEST(Katalog, HoldsOnlyWellFormedTextsUnderExactCodes) {
     for (const StErrorZeile& z : gStErrorKatalog()) {
         const QString text = QString::fromUtf16(z.sText.data(), z.sText.size());
         EXPECT_NO_THROW(gsStPlatzhalter_Ersetzen(text, "x")) << text.toStdString();

@@ -41,7 +41,7 @@ TEST(QtMeldungsBox, TakesTheIconFromTheStyleNumber) {
     EXPECT_EQ(giAntwortAusKnopf(QMessageBox::NoButton), 2);
 }
 
-TEST(QtMeldungsBox, ShowsTheBoxAndReturnsTheButtonPressed) {
+TEST(QtMeldungsBox, ReturnsTheAnswerOfTheButtonPressed) {
     QtMeldungsBox box;
     QString gesehen;  // title | text | icon | number of buttons
     sobaldOffen([&](QMessageBox& b) {

@@ -52,7 +52,7 @@ TEST(IniProfil, ReplacesAnExistingKeyInPlace) {
               "StZeile=2\nSpPos1=A\n\n; Fenster\n[Fenster]\nLinks=10\n[Neu]\nx=1\n");
 }
 
-TEST(IniProfil, DecodesEachLineOnItsOwnAndKeepsTheBytesOfUntouchedLines) {
+TEST(IniProfil, KeepsTheBytesOfUntouchedLines) {
     // Windows line ends and unknown lines stay; one Windows-1252 comment neither garbles the
     // UTF-8 lines nor is re-encoded; changed and new lines are UTF-8.
     SettingsUmgebung u;

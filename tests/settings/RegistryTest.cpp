@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <new>
+#include <tuple>
 
 #include "SettingsUmgebung.h"
 #include "settings/RegistryDatei.h"
@@ -54,6 +55,7 @@ class FalleSpeicher : public RegistryDatei {
 };
 
 /// The expected box text; a null `rc` means no Return-Code line, an empty `entry` no Entry line.
+/// An unexpected failure's box starts with its description and an empty line.
 QString box(const QString& ersteZeile, const QString& rc, const QString& mainKey,
             const QString& key, const QString& entry, const QString& funktion) {
     QString s = ersteZeile;
@@ -72,7 +74,7 @@ void erwarteBox(SettingsUmgebung& u, const QString& text,
     u.recorder.meldungen.clear();
 }
 
-TEST(Registry, ReadsStringsAndDwordsButRefusesOtherTypes) {
+TEST(Registry, ReadsOnlyStringsAndDwords) {
     SettingsUmgebung u;
     SettingsUmgebung::schreibe(
         u.orte.sHkcuDatei,
@@ -111,9 +113,8 @@ TEST(Registry, ReadsStringsAndDwordsButRefusesOtherTypes) {
     EXPECT_EQ(lies("Nichts", 5), -1);
     EXPECT_EQ(v, Variant(5));
     erwarteBox(u,
-               "Unzulässiger Prozeduraufruf oder ungültiges Argument" + CRLF + CRLF +
-                   "MainKey: HKEY_CURRENT_USER" + CRLF + "Key: " + VORBEL_KEY + CRLF +
-                   "Entry: Nichts" + CRLF + CRLF + "Funktion: RegistryGetValue/CRegistry",
+               box("Unzulässiger Prozeduraufruf oder ungültiges Argument" + CRLF, QString(),
+                   "HKEY_CURRENT_USER", VORBEL_KEY, "Nichts", "RegistryGetValue/CRegistry"),
                "Fehler VB00005");
 
     // Missing value, key or hive: status 2 without a word, the default delivered.
@@ -131,7 +132,7 @@ TEST(Registry, ReadsStringsAndDwordsButRefusesOtherTypes) {
     EXPECT_FALSE(datei.contains("Kaputt") || datei.contains("Fremd"));
 }
 
-TEST(Registry, ReportsRefusedAccessAndKeepsTheDefault) {
+TEST(Registry, ReportsRefusedAccess) {
     SettingsUmgebung u;
     const QString key = QStringLiteral("Software\\Tesmarin\\Rastfang\\IniPfade");
     SettingsUmgebung::schreibe(u.orte.sHklmDatei,
@@ -160,7 +161,7 @@ TEST(Registry, ReportsRefusedAccessAndKeepsTheDefault) {
                       "RegistryGetValue"));
 }
 
-TEST(Registry, WritesTextAndDwordValuesUnderNewlyCreatedKeys) {
+TEST(Registry, WritesOnlyStringsAndDwords) {
     SettingsUmgebung u;
     CRegistry reg(u.orte);
     EXPECT_TRUE(reg.bSchreibeEinstellung("Fenster", "Titel", "abc"));
@@ -193,7 +194,7 @@ TEST(Registry, WritesTextAndDwordValuesUnderNewlyCreatedKeys) {
     EXPECT_EQ(SettingsUmgebung::lies(u.orte.sHkcuDatei), vorher);
 }
 
-TEST(Registry, EveryFailingCallReportsItsApiFunctionAndCode) {
+TEST(Registry, EveryFailingCallNamesItsApiFunctionInTheReport) {
     SettingsUmgebung u;
     auto speicher = std::make_unique<FalleSpeicher>(u.orte.sHkcuDatei, u.orte.sHklmDatei);
     FalleSpeicher& f = *speicher;
@@ -202,41 +203,39 @@ TEST(Registry, EveryFailingCallReportsItsApiFunctionAndCode) {
     ASSERT_TRUE(reg.bSchreibeEinstellung("Vorbel", "Zahl", 5));
     EXPECT_EQ(f.lZugriff, RegZugriff::WERTE_SETZEN);
     reg.sLOCAL_MACHINE_Sektionen("Vorbel");  // writes from here on go to HKEY_LOCAL_MACHINE
-    struct Fall {
-        char op;
-        std::deque<int32_t> fallen;
-        bool lesen;
-        const char *entry, *api, *rc;
-    };
-    const std::vector<Fall> faelle{
-        {'l', {87}, true, "Text", "RegQueryValueExNull", "INVALID_PARAMETERS"},
-        {'l', {0, 1}, true, "Text", "RegQueryValueExString", "BADDB"},
-        {'l', {0, 259}, true, "Zahl", "RegQueryValueExLong", "NO_MORE_ITEMS"},
-        {'l', {0, 2}, true, "Text", nullptr, nullptr},  // status 2 of a read is silent
-        {'o', {2}, false, "Text", "RegOpenKeyEx", "BADKEY"},
-        {'s', {3}, false, "Text", "RegSetValueExString", "CANTOPEN"},
-        {'s', {7}, false, "Zahl", "RegSetValueExLong", "ARENA_TRASHED"},
-    };
-    for (const Fall& fall : faelle) {
-        f.op = fall.op;
-        f.fallen = fall.fallen;
+    // Reads (HKEY_CURRENT_USER) deliver the default; status 2 of a value read is silent.
+    const std::tuple<std::deque<int32_t>, const char*, const char*, const char*> lesen[] = {
+        {{87}, "Text", "RegQueryValueExNull", "INVALID_PARAMETERS"},
+        {{0, 1}, "Text", "RegQueryValueExString", "BADDB"},
+        {{0, 259}, "Zahl", "RegQueryValueExLong", "NO_MORE_ITEMS"},
+        {{0, 2}, "Text", nullptr, nullptr}};
+    f.op = 'l';
+    for (const auto& [fallen, sEntry, sApi, sRc] : lesen) {
+        f.fallen = fallen;
         Variant v;
-        if (fall.lesen) {
-            EXPECT_EQ(reg.gf_RegistryGetValue(HKEY_CURRENT_USER, VORBEL_KEY, fall.entry, v, "d"),
-                      fall.fallen.back());
-            EXPECT_EQ(f.lZugriff, RegZugriff::WERTE_LESEN);
-            EXPECT_EQ(v, Variant("d"));
+        EXPECT_EQ(reg.gf_RegistryGetValue(HKEY_CURRENT_USER, VORBEL_KEY, sEntry, v, "d"),
+                  fallen.back());
+        EXPECT_EQ(f.lZugriff, RegZugriff::WERTE_LESEN);
+        EXPECT_EQ(v, Variant("d"));
+        if (sApi) {
+            erwarteBox(u, box(QStringLiteral("API-Funktion: ") + sApi, sRc, "HKEY_CURRENT_USER",
+                              VORBEL_KEY, sEntry, "RegistryGetValue"));
         } else {
-            const Variant wert = QString(fall.entry) == "Zahl" ? Variant(int16_t{1}) : Variant("x");
-            EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", fall.entry, wert));
-        }
-        if (!fall.api) {
             EXPECT_TRUE(u.bStumm());
-            continue;
         }
-        erwarteBox(u, box(QStringLiteral("API-Funktion: ") + fall.api, fall.rc,
-                          fall.lesen ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE", VORBEL_KEY,
-                          fall.entry, fall.lesen ? "RegistryGetValue" : "RegistrySetValue"));
+    }
+    // Writes (HKEY_LOCAL_MACHINE) give false.
+    const std::tuple<char, int32_t, const char*, const char*, const char*> schreiben[] = {
+        {'o', 2, "Text", "RegOpenKeyEx", "BADKEY"},
+        {'s', 3, "Text", "RegSetValueExString", "CANTOPEN"},
+        {'s', 7, "Zahl", "RegSetValueExLong", "ARENA_TRASHED"}};
+    for (const auto& [op, lStatus, sEntry, sApi, sRc] : schreiben) {
+        f.op = op;
+        f.fallen = {lStatus};
+        const Variant wert = QString(sEntry) == "Zahl" ? Variant(int16_t{1}) : Variant("x");
+        EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", sEntry, wert));
+        erwarteBox(u, box(QStringLiteral("API-Funktion: ") + sApi, sRc, "HKEY_LOCAL_MACHINE",
+                          VORBEL_KEY, sEntry, "RegistrySetValue"));
     }
 
     // Unexpected failures: the error's own number and description, "/CRegistry".
@@ -245,8 +244,8 @@ TEST(Registry, EveryFailingCallReportsItsApiFunctionAndCode) {
     EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", "Zahl", 1));
     const PendingError kein_speicher = gAktuellerFehler(std::make_exception_ptr(std::bad_alloc()));
     erwarteBox(u,
-               kein_speicher.sBeschreibung + CRLF + CRLF + "MainKey: HKEY_LOCAL_MACHINE" + CRLF +
-                   "Key: " + VORBEL_KEY + CRLF + CRLF + "Funktion: RegistryCreateNewKey/CRegistry",
+               box(kein_speicher.sBeschreibung + CRLF, QString(), "HKEY_LOCAL_MACHINE", VORBEL_KEY,
+                   "", "RegistryCreateNewKey/CRegistry"),
                "Fehler " + gsVbCode(kein_speicher.lNummer));
     f.op = 's';
     f.fallen = {-99};
@@ -256,7 +255,7 @@ TEST(Registry, EveryFailingCallReportsItsApiFunctionAndCode) {
                                                        "Funktion: RegistrySetValue/CRegistry"));
 }
 
-TEST(RegistryShowError, NamesKnownCodesAndShowsOthersInDecimal) {
+TEST(RegistryShowError, NamesOnlyTheKnownCodesAndRoots) {
     SettingsUmgebung u;
     const RegistryCallInfo info{HKEY_CLASSES_ROOT, "a\\b", "c", "RegistrySetValue"};
     gRegistryShowError(info, 5, 8);
@@ -267,9 +266,7 @@ TEST(RegistryShowError, NamesKnownCodesAndShowsOthersInDecimal) {
                       "RegistrySetValue"));
     // Another handle value shows no name; a negative error number is shown in hexadecimal.
     gRegistryShowError({12345, "k", "", "RegistryGetValue"}, 0, 0, {-2147221504, "Kaputt"});
-    erwarteBox(u,
-               "Kaputt" + CRLF + CRLF + "MainKey: " + CRLF + "Key: k" + CRLF + CRLF +
-                   "Funktion: RegistryGetValue/CRegistry",
+    erwarteBox(u, box("Kaputt" + CRLF, QString(), "", "k", "", "RegistryGetValue/CRegistry"),
                "Fehler VB80040000H");
     // The silence of reads with return code 2 is not for unexpected failures.
     gRegistryShowError({HKEY_USERS, "k", "e", "RegistryGetValue"}, 0, 2, {2, "Nicht da"});

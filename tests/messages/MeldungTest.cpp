@@ -139,8 +139,6 @@ TEST(Meldung, ShowsThePendingErrorUnlessACodeIsGiven) {
              "Warnung VB00071|52|Das Diskettenlaufwerk ist nicht bereit.\r\n"
              "Wollen Sie den Zugriff wiederholen?");
     u.pruefe("", "", "", {13, "Typen unverträglich"}, "Fehler VB00013|16|Typen unverträglich");
-    u.pruefe("", "", "", {-2147417848, "Automatisierungsfehler"},
-             "Fehler VB80010108H|16|Automatisierungsfehler");
     u.pruefe("", "VLM00125", "x", {13, "Typen unverträglich"},
              "Fehler VLM00125|16|Bitte angeben: x     ");
     u.pruefe("", "VLM99999", "", {}, "Fehler VLM99999|16|Unbekannter Fehler");

@@ -10,12 +10,9 @@
 using namespace rastfang;
 
 TEST(Globals, SplitsAPathAtEitherSeparatorOrTheDriveColon) {
-    const std::pair<const char*, const char*> ordner[] = {{"C:liste.xls", "C:"},
-                                                          {"liste.xls", ""},
-                                                          {"C:\\Daten\\alt.xls", "C:\\Daten\\"},
-                                                          {"/home/a/b.xlsx", "/home/a/"},
-                                                          {"/home\\a/b", "/home\\a/"},
-                                                          {" x ", ""}};
+    const std::pair<const char*, const char*> ordner[] = {
+        {"C:liste.xls", "C:"},          {"liste.xls", ""},           {"C:\\D\\alt.xls", "C:\\D\\"},
+        {"/home/a/b.xlsx", "/home/a/"}, {"/home\\a/b", "/home\\a/"}, {" x ", ""}};
     for (const auto& [sPfad, sErwartet] : ordner)
         EXPECT_EQ(gsVerzeichnisTeil(sPfad), sErwartet) << sPfad;
     const std::pair<const char*, const char*> namen[] = {

@@ -49,6 +49,7 @@ TEST(Platzhalter, ReplacesOnlyWhenItemsAndPlaceholdersFit) {
     // empty last item that must be named; "$$" is one "$", a "$" inside an item stays; too few
     // items, an item not named, an empty list without placeholder, ten items: "". A
     // placeholder beyond the items ends the walk before a later malformed "$".
+    const char* const neun = "$1$2$3$4$5$6$7$8$9";
     const char* const faelle[][3] = {{"[$1][$2]", "  a  ;  b  ", "[a][  b  ]"},
                                      {"[$1]", "  a b  ", "[  a b  ]"},
                                      {"[$1]", "a;", ""},
@@ -58,9 +59,9 @@ TEST(Platzhalter, ReplacesOnlyWhenItemsAndPlaceholdersFit) {
                                      {"$1 $3", "a;b", ""},
                                      {"$1", "a;b", ""},
                                      {"ohne", "", ""},
-                                     {"$1$2$3$4$5$6$7$8$9", "1;2;3;4;5;6;7;8; 9 ", "12345678 9 "},
-                                     {"$1$2$3$4$5$6$7$8$9", "1;2;3;4;5;6;7;8;9;", ""},
-                                     {"$1$2$3$4$5$6$7$8$9", "1;2;3;4;5;6;7;8;9;10;11", ""},
+                                     {neun, "1;2;3;4;5;6;7;8; 9 ", "12345678 9 "},
+                                     {neun, "1;2;3;4;5;6;7;8;9;", ""},
+                                     {neun, "1;2;3;4;5;6;7;8;9;10;11", ""},
                                      {"$5 $", "x", ""}};
     for (const auto& [sText, sListe, sErwartet] : faelle) {
         EXPECT_EQ(gsStPlatzhalter_Ersetzen(sText, sListe), sErwartet) << sText;

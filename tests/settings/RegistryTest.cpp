@@ -143,7 +143,6 @@ TEST(Registry, ReportsRefusedAccess) {
     erwarteBox(u, box("API-Funktion: RegOpenKeyEx", "CANTREAD", "HKEY_LOCAL_MACHINE", key,
                       "Rastfang", "RegistryGetValue"));
     EXPECT_EQ(reg.sIniDateiInGebrauch(), u.iniDatei());
-    Variant v;
 
     // A read-only hive can be read but not written; the key creation fails first.
     ASSERT_TRUE(reg.bSchreibeEinstellung("Fenster", "Titel", "abc"));
@@ -156,6 +155,7 @@ TEST(Registry, ReportsRefusedAccess) {
     EXPECT_EQ(reg.vLeseEinstellung("Fenster", "Titel", ""), Variant("abc"));
 
     // A root this registry does not keep.
+    Variant v;
     EXPECT_EQ(reg.gf_RegistryGetValue(HKEY_USERS, "x", "y", v, "d"), 6);
     erwarteBox(u, box("API-Funktion: RegOpenKeyEx", "OUTOFMEMORY", "HKEY_USERS", "x", "y",
                       "RegistryGetValue"));

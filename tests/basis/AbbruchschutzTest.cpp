@@ -15,7 +15,7 @@
 
 using namespace rastfang;
 
-TEST(Abbruchschutz, SignalEntferntTempdateiUndGibtDenNamenZurueck) {
+TEST(Abbruchschutz, ASignalCleansUpTheSaveInProgress) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     const QString sTemp = tmp.filePath(".~rfTabc123");

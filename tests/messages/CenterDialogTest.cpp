@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
+#include <tuple>
 
 #include "messages/fenster/CCenterDialog.h"
 #include "messages/fenster/CenterDlg.h"
@@ -24,13 +25,16 @@ void setze(QWidget& w, int breite, int hoehe, int x, int y) {
 
 }  // namespace
 
-TEST(CenterDlg, HalvesRoundToEven) {
-    EXPECT_EQ(gZentriertePosition({1024, 768}, {563, 419}), QPoint(230, 174));
-    EXPECT_EQ(gZentriertePosition({800, 600}, {301, 201}), QPoint(250, 200));
-    EXPECT_EQ(gZentriertePosition({800, 600}, {303, 203}), QPoint(248, 198));
-    EXPECT_EQ(gZentriertePosition({800, 600}, {400, 200}), QPoint(200, 200));
+TEST(CenterDlg, RoundsHalvesToEven) {
     // Larger than the screen: the corner goes off-screen, still rounded to even.
-    EXPECT_EQ(gZentriertePosition({800, 600}, {1001, 703}), QPoint(-100, -52));
+    const std::tuple<QSize, QSize, QPoint> faelle[] = {{{1024, 768}, {563, 419}, {230, 174}},
+                                                       {{800, 600}, {301, 201}, {250, 200}},
+                                                       {{800, 600}, {303, 203}, {248, 198}},
+                                                       {{800, 600}, {400, 200}, {200, 200}},
+                                                       {{800, 600}, {1001, 703}, {-100, -52}}};
+    for (const auto& [schirm, dialog, erwartet] : faelle) {
+        EXPECT_EQ(gZentriertePosition(schirm, dialog), erwartet) << dialog.width();
+    }
     // With a window manager's frame: the outer frame is centred, not the client area.
     EXPECT_EQ(gZentrierteRahmenPosition({1024, 768}, {563, 419}, QMargins(1, 24, 1, 1)),
               QPoint(230, 162));
@@ -38,7 +42,7 @@ TEST(CenterDlg, HalvesRoundToEven) {
               QPoint(226, 158));
 }
 
-TEST(CCenterDialog, CentresOnlyTheFirstDialog) {
+TEST(CCenterDialog, CentresOnlyTheFirstDialogShown) {
     QDialog erster, zweiter;
     QWidget keinDialog;
     setze(erster, 301, 201, 10, 10);

@@ -18,7 +18,7 @@ QString lies(const QString& sSektion, const QString& sKey, const QString& sStand
     return s;
 }
 
-TEST(IniProfil, ErsterSchreibvorgangLegtDateiAnMitGenauemInhalt) {
+TEST(IniProfil, FirstWriteCreatesTheFileWithExactlyTheEntries) {
     SettingsUmgebung u;
     const QString ini = u.iniDatei();
     EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini), "");
@@ -30,7 +30,7 @@ TEST(IniProfil, ErsterSchreibvorgangLegtDateiAnMitGenauemInhalt) {
               "[Vorbel]\nBSDatei=/daten/Ergebnis 2026.xlsx\nSpPos6=\nFilterwert=Koch \n");
 }
 
-TEST(IniProfil, VorhandenerSchluesselWirdAnSeinerStelleErsetzt) {
+TEST(IniProfil, ReplacesAnExistingKeyInPlace) {
     SettingsUmgebung u;
     const QString ini = u.iniDatei();
     SettingsUmgebung::schreibe(
@@ -50,10 +50,13 @@ TEST(IniProfil, VorhandenerSchluesselWirdAnSeinerStelleErsetzt) {
     EXPECT_EQ(SettingsUmgebung::lies(ini),
               "; Voreinstellungen\n[Vorbel]\nBSDatei=a.xls\nextraktdatei=neu.xlsx\n"
               "StZeile=2\nSpPos1=A\n\n; Fenster\n[Fenster]\nLinks=10\n[Neu]\nx=1\n");
+}
 
-    // Windows line ends and unknown lines stay; each line is decoded on its own, so one
-    // Windows-1252 comment neither garbles the UTF-8 lines nor is re-encoded: untouched lines
-    // keep their bytes, changed and new ones are UTF-8.
+TEST(IniProfil, KeepsTheBytesOfUntouchedLines) {
+    // Windows line ends and unknown lines stay; one Windows-1252 comment neither garbles the
+    // UTF-8 lines nor is re-encoded; changed and new lines are UTF-8.
+    SettingsUmgebung u;
+    const QString ini = u.iniDatei();
     SettingsUmgebung::schreibe(
         ini,
         "; Gr\xfc\xdf"
@@ -74,7 +77,7 @@ TEST(IniProfil, VorhandenerSchluesselWirdAnSeinerStelleErsetzt) {
     EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini), QStringLiteral("Grüße"));  // UTF-8 with BOM
 }
 
-TEST(IniProfil, LesenOhneRuecksichtAufGrossKleinUndLeerzeichen) {
+TEST(IniProfil, ReadsWithoutRegardToCaseOrSurroundingBlanks) {
     SettingsUmgebung u;
     const QString ini = u.iniDatei();
     SettingsUmgebung::schreibe(
@@ -96,7 +99,7 @@ TEST(IniProfil, LesenOhneRuecksichtAufGrossKleinUndLeerzeichen) {
     EXPECT_EQ(lies("Vorbel", "Fehlt", "abcdefgh", ini, 4), "abc");
 }
 
-TEST(IniProfil, NichtSchreibbarGibtFalschOhneMeldung) {
+TEST(IniProfil, UnwritableFileGivesFalseWithoutAMessage) {
     SettingsUmgebung u;
     // A folder that does not exist, and a "folder" that is a file.
     EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "x", u.pfad("fehlt/Rastfang.ini")));

@@ -65,7 +65,7 @@ class OhneRootRechte {
 
 }  // namespace
 
-TEST(SicheresSchreiben, VollerDatentraegerLaesstIniUndRegWieSieWaren) {
+TEST(SicheresSchreiben, FullDiskLeavesTheSettingsFilesAsTheyWere) {
     KleinerDatentraeger klein(256);
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sIni = klein.Pfad() + "/Rastfang.ini";
@@ -86,7 +86,7 @@ TEST(SicheresSchreiben, VollerDatentraegerLaesstIniUndRegWieSieWaren) {
               (QStringList{"fuellung", "HKCU.reg", "Rastfang.ini"}));
 }
 
-TEST(SicheresSchreiben, GeteilteDateiBehaeltEigentuemerUndWirdImGesperrtenOrdnerErsetzt) {
+TEST(SicheresSchreiben, SharedFileKeepsItsOwnerGroupAndMode) {
     if (::geteuid() != 0) GTEST_SKIP() << "only root can hand a file to another owner";
     // A colleague's file in a writable folder: replaced, with its owner, group and mode.
     SettingsUmgebung u;

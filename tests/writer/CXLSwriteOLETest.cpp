@@ -4,11 +4,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include "Rasterzeile.h"
 #include "TestHilfen.h"
 #include "basis/Plattform.h"
 #include "basis/VbFehler.h"
@@ -19,48 +18,14 @@ using namespace rastfang::test;
 
 namespace {
 
-/// What openpyxl sees in the saved workbook: sheet names, protection flags and password,
-/// column widths, and the rows `sZeilen` ("1,2,57") as 26 cells each, written
-/// "<value repr> [gelb] [fett] [alignment] [<number format>] [offen]" (defaults left out).
-QJsonObject gAusgabe(const QString& sPfad, const QString& sZeilen) {
-    const QString aus = gsPython(QStringLiteral(R"PY(
-import json, sys, openpyxl
-wb = openpyxl.load_workbook(sys.argv[1])
-ws = wb.worksheets[0]
-p = ws.protection
-def zelle(z):
-    f = z.fill.fgColor.rgb if z.fill.fill_type == "solid" else ""
-    t = [repr(z.value), "gelb" if str(f).endswith("FFFFCC") else str(f), "fett" if z.font.b else "",
-         z.alignment.horizontal or "", "" if z.number_format == "General" else "[%s]" % z.number_format,
-         "" if z.protection.locked else "offen"]
-    return " ".join(x for x in t if x)
-aus = {"blaetter": wb.sheetnames, "schutz": [p.sheet, p.objects, p.scenarios, p.password],
-       "breiten": {}, "zeilen": {}}
-for d in list(ws.column_dimensions.values()):
-    for c in range(d.min or 1, (d.max or 0) + 1):
-        aus["breiten"][str(c)] = d.width
-for r in sys.argv[2].split(","):
-    aus["zeilen"][r] = [zelle(ws.cell(int(r), c)) for c in range(1, 27)]
-print(json.dumps(aus))
-)PY"),
-                                 {sPfad, sZeilen});
-    return QJsonDocument::fromJson(aus.toUtf8()).object();
-}
-
-/// Row `r` reads as `zellen` in the first columns, as `sRest` in the others up to 25, and
-/// column 26 is empty.
-void pruefeZeile(const QJsonObject& datei, int r, QStringList zellen, const QString& sRest) {
-    while (zellen.size() < 25) zellen << sRest;
-    zellen << "None";
-    const QJsonArray ist = datei["zeilen"].toObject()[QString::number(r)].toArray();
-    ASSERT_EQ(ist.size(), 26) << r;
-    for (int c = 0; c < 26; ++c) {
-        EXPECT_EQ(ist[c].toString().toStdString(), zellen[c].toStdString())
-            << "Zeile " << r << ", Spalte " << c + 1;
-    }
-}
-
 const QString AZUBI_FACH = QStringLiteral("None right [0.0] offen");
+
+/// Columns F to Y read alike in width: one common width for all subjects.
+void pruefeGemeinsameBreite(const GeleseneMappe& m, char cVon, char cBis) {
+    const QJsonObject breiten = m.Blatt()["widths"].toObject();
+    for (char c = cVon; c <= cBis; ++c)
+        EXPECT_EQ(breiten[QString(QChar(c))], breiten[QString(QChar(cVon))]) << c;
+}
 
 }  // namespace
 
@@ -86,7 +51,8 @@ TEST(CXLSwriteOLE, LinesOfEveryTypeAsReadBackFromTheSavedFile) {
     QStringList kopf;
     for (int c = 1; c <= 17; ++c) {
         schreiber.Feld(c) = c <= 5 ? titel[c - 1] : QStringLiteral("Fach %1").arg(c - 5);
-        kopf << QStringLiteral("'%1' gelb fett").arg(schreiber.Feld(c)) + (c >= 6 ? " center" : "");
+        kopf << QStringLiteral("'%1' FFFFFFCC fett").arg(schreiber.Feld(c)) +
+                    (c >= 6 ? " center" : "");
     }
     EXPECT_TRUE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_KOPF2));
     EXPECT_EQ(schreiber.lZeileGeschrieben(), 1);
@@ -132,34 +98,29 @@ TEST(CXLSwriteOLE, LinesOfEveryTypeAsReadBackFromTheSavedFile) {
     EXPECT_TRUE(meldungen.meldungen.empty());
     ASSERT_TRUE(QFile::exists(sDatei));
 
-    const QJsonObject datei = gAusgabe(sDatei, "1,2,3,4,5,6,7,106,107");
-    EXPECT_EQ(datei["blaetter"].toArray(), QJsonArray{"VELMORA"});
-    EXPECT_EQ(datei["schutz"].toArray(), (QJsonArray{true, false, false, QJsonValue()}));
-    pruefeZeile(datei, 1, kopf, "None gelb fett center");
-    // Regional numbers become numbers.
-    pruefeZeile(datei, 2,
-                {"None gelb [0]", "'Müller' gelb offen", "'Anna' gelb offen",
-                 "'05.03.2005' gelb offen", "'Koch' gelb", "2.3 right [0.0] offen",
-                 "1.8 right [0.0] offen", "'gut' right [0.0] offen"},
-                AZUBI_FACH);
-    pruefeZeile(datei, 3,
-                {"None gelb [0] offen", "None gelb offen", "None gelb offen", "None gelb offen",
-                 "None gelb offen"},
-                AZUBI_FACH);
-    pruefeZeile(datei, 4, {}, "' '");
-    pruefeZeile(datei, 5,
-                {"4711 gelb fett", "None gelb fett", "None gelb fett", "None gelb fett",
-                 "'Beruf' gelb fett right", "'Titel' gelb fett center"},
-                "None gelb fett center");
-    pruefeZeile(datei, 6, {"None", "'Typ sieben'"}, "None");
+    const GeleseneMappe m(sDatei);
+    EXPECT_EQ(m.Blattnamen(), QStringList{"VELMORA"});
+    // Regional numbers become numbers; a blank is kept; unknown types get no look.
+    EXPECT_TRUE(gRasterGleich(
+        m, "A1",
+        {gRasterzeile(kopf, "None FFFFFFCC fett center"),
+         gRasterzeile({"None FFFFFFCC [0]", "'Müller' FFFFFFCC offen", "'Anna' FFFFFFCC offen",
+                       "'05.03.2005' FFFFFFCC offen", "'Koch' FFFFFFCC", "2.3 right [0.0] offen",
+                       "1.8 right [0.0] offen", "'gut' right [0.0] offen"},
+                      AZUBI_FACH),
+         gRasterzeile({"None FFFFFFCC [0] offen", "None FFFFFFCC offen", "None FFFFFFCC offen",
+                       "None FFFFFFCC offen", "None FFFFFFCC offen"},
+                      AZUBI_FACH),
+         gRasterzeile({}, "' '"),
+         gRasterzeile(
+             {"4711 FFFFFFCC fett", "None FFFFFFCC fett", "None FFFFFFCC fett",
+              "None FFFFFFCC fett", "'Beruf' FFFFFFCC fett right", "'Titel' FFFFFFCC fett center"},
+             "None FFFFFFCC fett center"),
+         gRasterzeile({"None", "'Typ sieben'"}, "None"), gRasterzeile({}, "None offen")}));
     // 100 spare rows below the last line are editable, the row after them is not.
-    pruefeZeile(datei, 7, {}, "None offen");
-    pruefeZeile(datei, 106, {}, "None offen");
-    pruefeZeile(datei, 107, {}, "None");
-
-    // Columns 6 to 25 share the width of the widest of them.
-    const QJsonObject breiten = datei["breiten"].toObject();
-    for (int c = 7; c <= 25; ++c) EXPECT_EQ(breiten[QString::number(c)], breiten["6"]) << c;
+    EXPECT_TRUE(
+        gRasterGleich(m, "A106", {gRasterzeile({}, "None offen"), gRasterzeile({}, "None")}));
+    pruefeGemeinsameBreite(m, 'F', 'Y');
 }
 
 TEST(CXLSwriteOLE, SpareRowsBelowLine57AndOneWidthForTheSubjects) {
@@ -189,21 +150,23 @@ TEST(CXLSwriteOLE, SpareRowsBelowLine57AndOneWidthForTheSubjects) {
         EXPECT_EQ(schreiber.iMaxSpalteBisher(), 9);
         schreiber.CloseFile();
     }
-    const QJsonObject datei = gAusgabe(sDatei, "57,58,157,158");
-    // "2,0" is stored as the number 2.
-    pruefeZeile(datei, 57,
-                {"57 gelb [0]", "'Azubi 57' gelb offen", "None gelb offen", "None gelb offen",
-                 "None gelb", AZUBI_FACH, "2 right [0.0] offen", AZUBI_FACH, "1 right [0.0] offen"},
-                AZUBI_FACH);
-    pruefeZeile(datei, 58, {}, "None offen");
-    pruefeZeile(datei, 157, {}, "None offen");
-    pruefeZeile(datei, 158, {}, "None");
+    const GeleseneMappe m(sDatei);
+    // "2,0" is stored as the number 2; the spare rows follow the last line.
+    EXPECT_TRUE(gRasterGleich(
+        m, "A57",
+        {gRasterzeile({"57 FFFFFFCC [0]", "'Azubi 57' FFFFFFCC offen", "None FFFFFFCC offen",
+                       "None FFFFFFCC offen", "None FFFFFFCC", AZUBI_FACH, "2 right [0.0] offen",
+                       AZUBI_FACH, "1 right [0.0] offen"},
+                      AZUBI_FACH),
+         gRasterzeile({}, "None offen")}));
+    EXPECT_TRUE(
+        gRasterGleich(m, "A157", {gRasterzeile({}, "None offen"), gRasterzeile({}, "None")}));
 
-    // Columns 6 to 9 take the width of the long subject name; column 10 keeps its own.
-    const QJsonObject breiten = datei["breiten"].toObject();
-    for (int c = 6; c <= 9; ++c) EXPECT_EQ(breiten[QString::number(c)], breiten["7"]) << c;
-    EXPECT_GT(breiten["7"].toDouble(), 20.0);
-    EXPECT_LT(breiten["10"].toDouble(), 12.0);
+    // Columns F to I take the width of the long subject name; column J keeps its own.
+    pruefeGemeinsameBreite(m, 'F', 'I');
+    const QJsonObject breiten = m.Blatt()["widths"].toObject();
+    EXPECT_GT(breiten["G"].toDouble(), 20.0);
+    EXPECT_LT(breiten["J"].toDouble(), 12.0);
     EXPECT_TRUE(meldungen.meldungen.empty());
 }
 
@@ -226,8 +189,7 @@ TEST(CXLSwriteOLE, FailedSaveRaisesAndLeavesNoFile) {
     }
     const QFileInfo ziel(ordner.filePath("ziel.xlsx"));
     EXPECT_TRUE(ziel.isDir() && QDir(ziel.filePath()).isEmpty());
-    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              QStringList{"ziel.xlsx"});
+    EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{"ziel.xlsx"});
     EXPECT_TRUE(meldungen.meldungen.empty());
 }
 

@@ -3,17 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QFileInfo>
-
 #include <sys/stat.h>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include "Beispiel.h"
 #include "KleinerDatentraeger.h"
 #include "TestHilfen.h"
 #include "basis/VbFehler.h"
@@ -22,7 +19,7 @@
 
 using namespace rastfang;
 using namespace rastfang::spreadsheet;
-using rastfang::test::gDateienIn;
+using namespace rastfang::test;
 
 namespace {
 
@@ -36,17 +33,6 @@ void ErwarteSpeicherfehler(Workbook& mappe, const QString& sPfad, const char* sG
         EXPECT_TRUE(e.Description().contains(sPfad) && e.Description().contains(sGrund))
             << e.Description().toStdString();
     }
-}
-
-/// Puts "alter Inhalt" into `sPfad`, as an earlier output would be there.
-bool AlterInhalt(const QString& sPfad) {
-    QFile f(sPfad);
-    return f.open(QIODevice::WriteOnly) && f.write("alter Inhalt") == 12;
-}
-
-QByteArray Inhalt(const QString& sPfad) {
-    QFile f(sPfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -76,7 +62,7 @@ TEST(SpeichernFehler, MissingFolderFolderAsTargetAndProcGive1004WithReason) {
         EXPECT_FALSE(QFile::exists(sProc));
     }
     ErwarteSpeicherfehler(*mappe, QString());
-    EXPECT_TRUE(gDateienIn(ordner.path()).isEmpty());
+    EXPECT_EQ(gEintraegeIn(ordner.path()), (QStringList{"Ordner.xlsx", "Ordner.xml"}));
     EXPECT_TRUE(mappe->Daten()->sPfad.isEmpty());  // a failed save names no file
 }
 
@@ -84,7 +70,7 @@ TEST(SpeichernFehler, AFailureHalfwayLeavesTheOldFileAndNoTemporaryFile) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     const QString sZiel = ordner.filePath("Ausgabe.xlsx");
-    ASSERT_TRUE(AlterInhalt(sZiel));
+    gSchreibe(sZiel, "alter Inhalt");
     Application app;
     auto mappe = app.GetWorkbooks().Add();
     mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
@@ -92,13 +78,13 @@ TEST(SpeichernFehler, AFailureHalfwayLeavesTheOldFileAndNoTemporaryFile) {
     // temporary file exists.
     mappe->GetSheets()(3).Daten()->SetzeName(QString(40, QLatin1Char('y')));
     ErwarteSpeicherfehler(*mappe, sZiel);
-    EXPECT_EQ(Inhalt(sZiel), "alter Inhalt");
-    EXPECT_EQ(gDateienIn(ordner.path()), QStringList{"Ausgabe.xlsx"});
+    EXPECT_EQ(gInhalt(sZiel), "alter Inhalt");
+    EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{"Ausgabe.xlsx"});
 }
 
 TEST(SpeichernFehler, FullDiskGivesItsReasonAndKeepsTheOldFile) {
     // A 64 KiB file system in a private mount namespace.
-    const rastfang::test::KleinerDatentraeger klein(64);
+    const KleinerDatentraeger klein(64);
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sMount = klein.Pfad();
 
@@ -114,10 +100,10 @@ TEST(SpeichernFehler, FullDiskGivesItsReasonAndKeepsTheOldFile) {
     }
     for (const char* sName : {"Ausgabe.xlsx", "Ausgabe.xml"}) {
         const QString sZiel = sMount + "/" + sName;
-        ASSERT_TRUE(AlterInhalt(sZiel));
+        gSchreibe(sZiel, "alter Inhalt");
         ErwarteSpeicherfehler(*mappe, sZiel, "nicht genug Platz");
-        EXPECT_EQ(Inhalt(sZiel), "alter Inhalt");
-        EXPECT_EQ(gDateienIn(sMount), QStringList{sName});
+        EXPECT_EQ(gInhalt(sZiel), "alter Inhalt");
+        EXPECT_EQ(gEintraegeIn(sMount), QStringList{sName});
         QFile::remove(sZiel);
     }
 }
@@ -145,7 +131,7 @@ TEST(Speichern, ShortTemporaryNamesStaleOnesRemovedModeKept) {
 
     // A replaced file keeps its mode, a new one gets the umask's; a name of 250 bytes saves.
     const QString sZiel = ordner.filePath("Ausgabe.xlsx");
-    ASSERT_TRUE(AlterInhalt(sZiel));
+    gSchreibe(sZiel, "alter Inhalt");
     ASSERT_TRUE(QFile::setPermissions(sZiel, QFile::ReadOwner | QFile::WriteOwner));
     mappe->SaveAs(sZiel);
     const QString sLang = ordner.filePath(QString(245, QChar(u'n')) + ".xlsx");
@@ -157,7 +143,7 @@ TEST(Speichern, ShortTemporaryNamesStaleOnesRemovedModeKept) {
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     ASSERT_EQ(::stat(QFile::encodeName(sLang).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0666u & ~umask);
-    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+    EXPECT_EQ(gEintraegeIn(ordner.path()),
               (QStringList{".~rfAalt.xlsx", ".~rfAghi789", ".~rfTdef456", "Ausgabe.xlsx",
                            QFileInfo(sLang).fileName()}));
 }
@@ -167,8 +153,8 @@ TEST(Speichern, AFullTmpDoesNotMatter) {
     // target lies outside /tmp (/mnt, in the test's own mount namespace), so that a checkout
     // under /tmp is not covered with the full file system.
     if (!QFileInfo(QStringLiteral("/mnt")).isDir()) GTEST_SKIP() << "no folder /mnt to mount on";
-    const rastfang::test::KleinerDatentraeger ziel(4096, QStringLiteral("/mnt"));
-    const rastfang::test::KleinerDatentraeger tmp(64, QStringLiteral("/tmp"));
+    const KleinerDatentraeger ziel(4096, QStringLiteral("/mnt"));
+    const KleinerDatentraeger tmp(64, QStringLiteral("/tmp"));
     if (!ziel.bBereit() || !tmp.bBereit()) GTEST_SKIP() << "mounting a tmpfs is not allowed here";
     tmp.Fuellen();
     Application app;
@@ -180,11 +166,8 @@ TEST(Speichern, AFullTmpDoesNotMatter) {
     }
     const QString sZiel = ziel.Pfad() + "/Ausgabe.xlsx";
     mappe->SaveAs(sZiel);
-    EXPECT_EQ(rastfang::test::gsPython("import sys, openpyxl\n"
-                                       "ws = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
-                                       "print(ws.max_row, ws['A3000'].value, ws['B3000'].value)",
-                                       {sZiel}),
-              "3000 Zeile 3000 1500\n");
+    EXPECT_TRUE(gRasterGleich(GeleseneMappe(sZiel), "A3000", {{"'Zeile 3000'", "1500"}, {"None"}},
+                              Raster::Werte));
 }
 
 TEST(SpeichernFehler, ReasonsAreGerman) {

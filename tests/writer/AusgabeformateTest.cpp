@@ -64,7 +64,7 @@ const std::vector<QStringList> BEISPIEL = {
 
 }  // namespace
 
-TEST(Ausgabeformate, BothFormatsCarryValuesStylesLocksWidthsAndProtection) {
+TEST(Ausgabeformate, BothFormatsCarryTheWholeOutput) {
     // Widths: "Schmidt-Großkopf" fits 16.7 characters, 122 pixels; the standard is 64 pixels.
     // .xlsx states them in characters (1/256 steps), XML Spreadsheet in points.
     const struct {
@@ -108,9 +108,7 @@ QString konvertiert(const QString& sSoffice, const QString& sXml, const QString&
     const QString sAus = sArbeit + "/aus" + (sFilter.isEmpty() ? "1" : "2");
     QStringList args{"-env:UserInstallation=file://" + sArbeit + "/profil", "--headless"};
     if (!sFilter.isEmpty()) args << "--infilter=" + sFilter;
-    args << "--convert-to"
-         << "xlsx"
-         << "--outdir" << sAus << sXml;
+    args += QStringList{"--convert-to", "xlsx", "--outdir", sAus, sXml};
     QProcess soffice;
     soffice.start(sSoffice, args);
     EXPECT_TRUE(soffice.waitForFinished(180000));
@@ -121,7 +119,7 @@ QString konvertiert(const QString& sSoffice, const QString& sXml, const QString&
 
 }  // namespace
 
-TEST(Ausgabeformate, LibreOfficeOpensTheXmlWithContentColoursAndProtection) {
+TEST(Ausgabeformate, LibreOfficeReadsTheXmlOutputAsWritten) {
     const QString sSoffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (sSoffice.isEmpty()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     QTemporaryDir ordner;

@@ -10,7 +10,7 @@
 using namespace rastfang::spreadsheet;
 using namespace rastfang::test;
 
-TEST(XlsxSpeichern, ReplacesAnExistingFileKeepsSheetsTheirStatesAnd1904Dates) {
+TEST(XlsxSpeichern, ReplacesAnExistingFileWithEverySheetAsItIs) {
     QTemporaryDir ordner;
     const QString sPfad = ordner.filePath("Ziel.XLSX");
     gSchreibe(sPfad, "alter Inhalt");
@@ -43,7 +43,7 @@ TEST(XlsxSpeichern, ReplacesAnExistingFileKeepsSheetsTheirStatesAnd1904Dates) {
     EXPECT_EQ(mappe->Daten()->sPfad, sPfad);
 }
 
-TEST(XlsxSpeichern, MarkupLineBreaksAndControlCharactersSurvive) {
+TEST(XlsxSpeichern, SpecialCharactersSurviveInBothFormats) {
     QTemporaryDir ordner;
     Application app;
     auto mappe = app.GetWorkbooks().Add();

@@ -37,9 +37,8 @@ void ErwarteSpeicherfehler(Workbook& mappe, const QString& sPfad, const char* sG
 
 }  // namespace
 
-TEST(SpeichernFehler, MissingFolderFolderAsTargetAndProcGive1004WithReason) {
+TEST(SpeichernFehler, UnwritableTargetsGive1004NamingFileAndReason) {
     QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
     Application app;
     auto mappe = app.GetWorkbooks().Add();
     mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
@@ -47,14 +46,12 @@ TEST(SpeichernFehler, MissingFolderFolderAsTargetAndProcGive1004WithReason) {
     for (const char* sEndung : {"xlsx", "xml"}) {
         const QString sFehlt = ordner.filePath(QStringLiteral("gibtsnicht/Ausgabe.") + sEndung);
         ErwarteSpeicherfehler(*mappe, sFehlt, "existiert nicht");
-        EXPECT_FALSE(QFile::exists(sFehlt));
 
         // A folder of the target's name stays a folder.
         const QString sOrdnerZiel = ordner.filePath(QStringLiteral("Ordner.") + sEndung);
         ASSERT_TRUE(QDir().mkpath(sOrdnerZiel));
         ErwarteSpeicherfehler(*mappe, sOrdnerZiel, "Ordner");
-        EXPECT_TRUE(QFileInfo(sOrdnerZiel).isDir());
-        EXPECT_TRUE(QDir(sOrdnerZiel).isEmpty());
+        EXPECT_TRUE(gEintraegeIn(sOrdnerZiel).isEmpty());
 
         // Not even root may create files in /proc.
         const QString sProc = QStringLiteral("/proc/rastfang-test.") + sEndung;
@@ -66,9 +63,8 @@ TEST(SpeichernFehler, MissingFolderFolderAsTargetAndProcGive1004WithReason) {
     EXPECT_TRUE(mappe->Daten()->sPfad.isEmpty());  // a failed save names no file
 }
 
-TEST(SpeichernFehler, AFailureHalfwayLeavesTheOldFileAndNoTemporaryFile) {
+TEST(SpeichernFehler, AFailureHalfwayLeavesOnlyTheOldFile) {
     QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
     const QString sZiel = ordner.filePath("Ausgabe.xlsx");
     gSchreibe(sZiel, "alter Inhalt");
     Application app;
@@ -82,7 +78,7 @@ TEST(SpeichernFehler, AFailureHalfwayLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{"Ausgabe.xlsx"});
 }
 
-TEST(SpeichernFehler, FullDiskGivesItsReasonAndKeepsTheOldFile) {
+TEST(SpeichernFehler, AFullDiskIsNamedAsReasonAndTheOldFileKept) {
     // A 64 KiB file system in a private mount namespace.
     const KleinerDatentraeger klein(64);
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
@@ -93,10 +89,9 @@ TEST(SpeichernFehler, FullDiskGivesItsReasonAndKeepsTheOldFile) {
     Worksheet blatt = mappe->GetSheets()(1);
     // Text that does not compress: far more than 64 KiB even zipped.
     QRandomGenerator gen(4711);
-    for (int32_t z = 1; z <= 3000; ++z) {
-        QString s;
-        for (int i = 0; i < 40; ++i) s += QChar(u'a' + gen.bounded(26));
-        blatt.Cells(z, 1).SetValue(s);
+    for (int32_t z = 1; z <= 4000; ++z) {
+        for (int32_t s = 1; s <= 3; ++s)
+            blatt.Cells(z, s).SetValue(QString::number(gen.generate64(), 36));
     }
     for (const char* sName : {"Ausgabe.xlsx", "Ausgabe.xml"}) {
         const QString sZiel = sMount + "/" + sName;
@@ -108,26 +103,24 @@ TEST(SpeichernFehler, FullDiskGivesItsReasonAndKeepsTheOldFile) {
     }
 }
 
-TEST(Speichern, ShortTemporaryNamesStaleOnesRemovedModeKept) {
+TEST(Speichern, StaleTemporaryFilesGoAndReplacedFilesKeepTheirMode) {
     QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
     Application app;
     auto mappe = app.GetWorkbooks().Add();
     mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
 
     // Left by killed saves: our temporary files older than an hour go at the next save; a
     // fresh one may belong to a save in progress, and a set-aside old output is never touched.
-    const auto anlegen = [&](const QString& sName, int iStundenAlt) {
+    for (const auto& [sName, iStunden] : {std::pair{".~rfTabc123", 2},
+                                          {".~rfTdef456", 0},
+                                          {".~rfAghi789/Ausgabe.xlsx", 2},
+                                          {".~rfAalt.xlsx", 2}}) {
+        gSchreibe(ordner.filePath(sName), "x");
         QFile f(ordner.filePath(sName));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * iStundenAlt),
-                      QFileDevice::FileModificationTime);
-    };
-    anlegen(".~rfTabc123", 2);
-    anlegen(".~rfTdef456", 0);
-    ASSERT_TRUE(QDir(ordner.path()).mkdir(".~rfAghi789"));
-    anlegen(".~rfAghi789/Ausgabe.xlsx", 2);
-    anlegen(".~rfAalt.xlsx", 2);
+        ASSERT_TRUE(f.open(QIODevice::Append) &&
+                    f.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * iStunden),
+                                  QFileDevice::FileModificationTime));
+    }
 
     // A replaced file keeps its mode, a new one gets the umask's; a name of 250 bytes saves.
     const QString sZiel = ordner.filePath("Ausgabe.xlsx");
@@ -138,11 +131,12 @@ TEST(Speichern, ShortTemporaryNamesStaleOnesRemovedModeKept) {
     mappe->SaveAs(sLang);
     const mode_t umask = ::umask(022);
     ::umask(umask);
-    struct stat st {};
-    ASSERT_EQ(::stat(QFile::encodeName(sZiel).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
-    ASSERT_EQ(::stat(QFile::encodeName(sLang).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0666u & ~umask);
+    const auto modus = [](const QString& sPfad) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(sPfad).constData(), &st) == 0 ? st.st_mode & 0777 : 0u;
+    };
+    EXPECT_EQ(modus(sZiel), 0600u);
+    EXPECT_EQ(modus(sLang), 0666u & ~umask);
     EXPECT_EQ(gEintraegeIn(ordner.path()),
               (QStringList{".~rfAalt.xlsx", ".~rfAghi789", ".~rfTdef456", "Ausgabe.xlsx",
                            QFileInfo(sLang).fileName()}));
@@ -170,10 +164,8 @@ TEST(Speichern, AFullTmpDoesNotMatter) {
                               Raster::Werte));
 }
 
-TEST(SpeichernFehler, ReasonsAreGerman) {
-    EXPECT_TRUE(gsSchreibgrund(ENOENT, "/a").contains("/a"));
-    EXPECT_TRUE(gsSchreibgrund(EACCES, "/a").contains("Berechtigung"));
-    EXPECT_TRUE(gsSchreibgrund(ENOSPC, "/a").contains("nicht genug Platz"));
-    EXPECT_TRUE(gsSchreibgrund(EROFS, "/a").contains("schreibgeschützt"));
-    EXPECT_TRUE(gsSchreibgrund(EISDIR, "/a").contains("Ordner"));
+TEST(SpeichernFehler, ReasonsWithoutATestableCauseAreGerman) {
+    EXPECT_EQ(gsSchreibgrund(EACCES, "/a"),
+              "Im Ordner \"/a\" fehlt die Berechtigung zum Schreiben.");
+    EXPECT_EQ(gsSchreibgrund(EROFS, "/a"), "Der Datenträger ist schreibgeschützt.");
 }

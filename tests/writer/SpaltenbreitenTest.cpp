@@ -11,22 +11,13 @@ TEST(Spaltenbreiten, TheWidestSubjectColumnSetsTheWidthOfAll) {
     spreadsheet::Application app;
     auto mappe = app.GetWorkbooks().Add();
     spreadsheet::Worksheet blatt = mappe->Worksheets().Item(1);
-    const float breiten[] = {8.43f, 12.0f, 9.5f, 10.0f, 7.25f};
-    for (int c = 6; c <= 10; ++c) blatt.Cells(1, c).SetColumnWidth(breiten[c - 6]);
-    blatt.Cells(1, 5).SetColumnWidth(30.0f);
-
+    const float breiten[] = {30.0f, 8.43f, 12.0f, 9.5f, 10.0f, 7.25f};
+    for (int c = 5; c <= 10; ++c) blatt.Cells(1, c).SetColumnWidth(breiten[c - 5]);
     gGemeinsameBreite(blatt, 6, 9);
-    for (int c = 6; c <= 9; ++c) EXPECT_DOUBLE_EQ(blatt.Cells(1, c).ColumnWidth(), 12.0) << c;
-    EXPECT_DOUBLE_EQ(blatt.Cells(1, 10).ColumnWidth(), 7.25);  // after the last subject
-    EXPECT_DOUBLE_EQ(blatt.Cells(1, 5).ColumnWidth(), 30.0);   // before the first
-
-    // One column alone keeps its width, also the standard width read as single precision.
-    gGemeinsameBreite(blatt, 10, 10);
-    EXPECT_DOUBLE_EQ(blatt.Cells(1, 10).ColumnWidth(), 7.25);
-    gGemeinsameBreite(blatt, 11, 11);
-    EXPECT_DOUBLE_EQ(blatt.Cells(1, 11).ColumnWidth(), 8.43);
-    // An empty span changes nothing.
-    gGemeinsameBreite(blatt, 10, 6);
-    EXPECT_DOUBLE_EQ(blatt.Cells(1, 6).ColumnWidth(), 12.0);
-    EXPECT_DOUBLE_EQ(blatt.Cells(1, 10).ColumnWidth(), 7.25);
+    gGemeinsameBreite(blatt, 10, 10);  // one column alone keeps its width
+    gGemeinsameBreite(blatt, 11, 11);  // also the standard width, read as single precision
+    gGemeinsameBreite(blatt, 10, 6);   // an empty span changes nothing
+    const double erwartet[] = {30.0, 12.0, 12.0, 12.0, 12.0, 7.25, 8.43};
+    for (int c = 5; c <= 11; ++c)
+        EXPECT_DOUBLE_EQ(blatt.Cells(1, c).ColumnWidth(), erwartet[c - 5]) << c;
 }

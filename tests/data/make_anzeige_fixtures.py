@@ -126,9 +126,8 @@ def main():
             quelle(q)
             aus = os.path.join(tmp, "aus")
             os.makedirs(aus)
-            soffice(env, q, "ods", aus)
-            soffice(env, q, "xls:MS Excel 97", aus)
-            soffice(env, q, "xlsx:Calc MS Excel 2007 XML", aus)
+            for filter_ in ("ods", "xls:MS Excel 97", "xlsx:Calc MS Excel 2007 XML"):
+                soffice(env, q, filter_, aus)
             # LibreOffice reads Excel 95 (BIFF5) but no longer writes it: Gnumeric does
             subprocess.run(["ssconvert", "--export-type=Gnumeric_Excel:excel_biff7",
                             os.path.join(aus, name + ".xlsx"),

@@ -148,12 +148,12 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         quelle = os.path.join(tmp, "lesen_formeln.xlsx")
         formeln_quelle(quelle)
-        soffice(quelle, "xlsx:Calc MS Excel 2007 XML", "lesen_libre.xlsx")
-        soffice(quelle, "ods", "lesen_formeln.ods")
-        soffice(quelle, "xls:MS Excel 97", "lesen_formeln.xls")
+        for filter_, ziel in (("xlsx:Calc MS Excel 2007 XML", "lesen_libre.xlsx"),
+                              ("ods", "lesen_formeln.ods"), ("xls:MS Excel 97", "lesen_formeln.xls")):
+            soffice(quelle, filter_, ziel)
         reich(tmp)
-    soffice(pfad("lesen_formate.xlsx"), "ods", "lesen_formate.ods")
-    soffice(pfad("lesen_formate.xlsx"), "xls:MS Excel 97", "lesen_formate.xls")
+    for filter_, ziel in (("ods", "lesen_formate.ods"), ("xls:MS Excel 97", "lesen_formate.xls")):
+        soffice(pfad("lesen_formate.xlsx"), filter_, ziel)
 
 
 if __name__ == "__main__":

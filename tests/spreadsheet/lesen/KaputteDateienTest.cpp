@@ -88,10 +88,8 @@ TEST_F(KaputteDateien, EmptyRandomTruncatedAndForeignFilesHaveNoSupportedFormat)
 
     for (const char* quelle : {"lesen_formate.xlsx", "lesen_formate.ods", "lesen_formate.xls"}) {
         const QByteArray ganz = gInhalt(gsTestdatei(QString::fromLatin1(quelle)));
-        ASSERT_FALSE(ganz.isEmpty());
         // the last sectors of a compound file may be unused: cut .xls files deeper
-        const bool bXls = QByteArray(quelle).endsWith(".xls");
-        for (const double anteil : {0.3, 0.7, bXls ? 0.5 : 0.95}) {
+        for (const double anteil : {0.3, 0.7, QByteArray(quelle).endsWith(".xls") ? 0.5 : 0.95}) {
             const QString p = Datei(QStringLiteral("kurz_%1_").arg(anteil) + quelle,
                                     ganz.left(static_cast<qsizetype>(ganz.size() * anteil)));
             EXPECT_EQ(gOeffnenFehler(p).first, 1004) << quelle << " " << anteil;

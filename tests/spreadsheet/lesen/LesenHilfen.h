@@ -16,10 +16,7 @@
 
 namespace rastfang::spreadsheet::test {
 
-using rastfang::test::gInhalt;
-using rastfang::test::gSchreibe;
-using rastfang::test::gsPython;
-using rastfang::test::gsTestdatei;
+using namespace rastfang::test;
 
 /// Cell texts row by row; trailing empty cells and rows left out.
 using Tabelle = std::vector<QStringList>;

@@ -16,88 +16,64 @@ import shutil
 import subprocess
 import tempfile
 
-import openpyxl
 from openpyxl.utils.datetime import CALENDAR_MAC_1904
 
-HIER = os.path.dirname(os.path.abspath(__file__))
+from fixturhilfen import HIER, beschriftet, mappe, zeile
+
 ZIEL = os.path.join(HIER, "anzeige")
 
+D = datetime.date
 # A: what the row shows, B: the value (a "=" text is a formula), C: its number format
 ZEILEN = [
-    ("allgemein", 2.25, "General"),
-    ("drittel", "=1/3", "General"),
-    ("gross", 123456789012, "General"),
-    ("zwei Stellen", 1, "0.00"),
+    ("allgemein", 2.25, "General"),                 ("drittel", "=1/3", "General"),
+    ("gross", 123456789012, "General"),             ("zwei Stellen", 1, "0.00"),
     ("formel zwei Stellen", "=B4*3", "0.00"),
     ("note gerundet", "=ROUND(AVERAGE(2.25,1.5,3),1)", "0.0"),
-    ("tausender", -1234.5, "#,##0.00"),
-    ("prozent", 0.125, "0%"),
-    ("prozent leer", 0.125, "0 %"),
-    ("prozent nbsp", 0.125, "0\u00a0%"),
-    ("prozent2", 0.125, "0.00%"),
-    ("bedingung klein", 0.555, "[<1]0.00;0.0"),
-    ("bedingung gross", 1.555, "[<1]0.00;0.0"),
-    ("verstrichen", 1.25, "[h]:mm"),
-    ("verstrichen sek", 0.0421875, "[mm]:ss"),
-    ("bruch", 1.5, "# ?/?"),
-    ("bruch2", 2.3333333, "# ??/??"),
-    ("bruch echt", 0.75, "?/?"),
-    ("skaliert", 12345678, "0.0,,"),
-    ("skaliert tausend", 1234567, "#,##0,"),
-    ("datum strich", datetime.date(2004, 2, 11), "DD/MM/YYYY"),
-    ("datum", datetime.date(2004, 2, 11), "DD.MM.YYYY"),
-    ("datum14", datetime.date(2024, 1, 15), "mm-dd-yy"),
-    ("langes datum", datetime.date(2004, 2, 11), "[$-F800]dddd, mmmm dd, yyyy"),
+    ("tausender", -1234.5, "#,##0.00"),             ("prozent", 0.125, "0%"),
+    ("prozent leer", 0.125, "0 %"),                 ("prozent nbsp", 0.125, "0\u00a0%"),
+    ("prozent2", 0.125, "0.00%"),                   ("bedingung klein", 0.555, "[<1]0.00;0.0"),
+    ("bedingung gross", 1.555, "[<1]0.00;0.0"),     ("verstrichen", 1.25, "[h]:mm"),
+    ("verstrichen sek", 0.0421875, "[mm]:ss"),      ("bruch", 1.5, "# ?/?"),
+    ("bruch2", 2.3333333, "# ??/??"),               ("bruch echt", 0.75, "?/?"),
+    ("skaliert", 12345678, "0.0,,"),                ("skaliert tausend", 1234567, "#,##0,"),
+    ("datum strich", D(2004, 2, 11), "DD/MM/YYYY"), ("datum", D(2004, 2, 11), "DD.MM.YYYY"),
+    ("datum14", D(2024, 1, 15), "mm-dd-yy"),
+    ("langes datum", D(2004, 2, 11), "[$-F800]dddd, mmmm dd, yyyy"),
     ("lange zeit", datetime.time(13, 45, 30), "[$-F400]h:mm:ss AM/PM"),
-    ("datum lang", datetime.date(2024, 3, 4), "DDDD, D. MMMM YYYY"),
-    ("datum kurz", datetime.date(2024, 3, 4), "DDD, DD. MMM YY"),
+    ("datum lang", D(2024, 3, 4), "DDDD, D. MMMM YYYY"),
+    ("datum kurz", D(2024, 3, 4), "DDD, DD. MMM YY"),
     ("zeit", datetime.time(13, 45, 30), "hh:mm:ss"),
     ("datumzeit", datetime.datetime(2024, 1, 15, 8, 30), "DD.MM.YYYY hh:mm"),
-    ("text", "0815", "@"),
-    ("literal", 2.5, '"Note: "0.0'),
-    ("abschnitte", -3, '0.0;[Red]-0.0;"null"'),
-    ("abschnitte null", 0, '0.0;[Red]-0.0;"null"'),
-    ("waehrung", 1234.5, '#,##0.00 [$€-407]'),
-    ("wissenschaft", 12345, "0.00E+00"),
-    ("wahr", True, "General"),
-    ("formel wahr", "=B1>1", "General"),
-    ("formel fehler", "=1/0", "General"),
-    ("formel text", '="Gr"&"öße"', "General"),
-    ("formel leertext", '=""', "General"),
-    ("formel datum", "=DATE(1999,12,31)", "DD.MM.YYYY"),
+    ("text", "0815", "@"),                          ("literal", 2.5, '"Note: "0.0'),
+    ("abschnitte", -3, '0.0;[Red]-0.0;"null"'),     ("abschnitte null", 0, '0.0;[Red]-0.0;"null"'),
+    ("waehrung", 1234.5, '#,##0.00 [$€-407]'),      ("wissenschaft", 12345, "0.00E+00"),
+    ("wahr", True, "General"),                      ("formel wahr", "=B1>1", "General"),
+    ("formel fehler", "=1/0", "General"),           ("formel text", '="Gr"&"öße"', "General"),
+    ("formel leertext", '=""', "General"),          ("formel datum", "=DATE(1999,12,31)", "DD.MM.YYYY"),
     ("umlaut", "Müller-Lüdenscheidt, Jürgen", "General"),
 ]
 
 
 def quelle_formate(ziel):
-    wb = openpyxl.Workbook()
-    ws = wb.active
-    ws.title = "Formate"
-    for i, (name, wert, fmt) in enumerate(ZEILEN, start=1):
-        ws.cell(row=i, column=1, value=name)
-        c = ws.cell(row=i, column=2, value=wert)
-        c.number_format = fmt
+    wb = mappe("Formate", "Übersicht", "Versteckt", "Texte")
+    ws, ws2, ws3, ws4 = wb.worksheets
+    beschriftet(ws, ZEILEN)
     # apprentices as the extraction reads them: a heading row, names, dates, grades by formula
-    ws2 = wb.create_sheet("Übersicht")
-    ws2.append(["Klasse", "Name", "Geburtsdatum", "Deutsch", "Mathe", "Schnitt"])
-    schueler = [("BK1", "Bäcker, Jörg", datetime.date(2004, 2, 11), 1.75, 2.5),
-                ("BK2", "Öztürk, Ali", datetime.date(2003, 12, 1), 3, 2.25),
-                ("BK1", "Weiß, Anna", datetime.date(2005, 7, 30), 1, 1.5)]
-    for z, (k, n, d, a, b) in enumerate(schueler, start=2):
-        ws2.append([k, n, d, a, b, "=ROUND(AVERAGE(D%d:E%d),1)" % (z, z)])
-        ws2.cell(row=z, column=3).number_format = "DD.MM.YYYY"
+    zeile(ws2, 1, ["Klasse", "Name", "Geburtsdatum", "Deutsch", "Mathe", "Schnitt"])
+    for z, werte in enumerate([("BK1", "Bäcker, Jörg", D(2004, 2, 11), 1.75, 2.5),
+                               ("BK2", "Öztürk, Ali", D(2003, 12, 1), 3, 2.25),
+                               ("BK1", "Weiß, Anna", D(2005, 7, 30), 1, 1.5)], start=2):
+        zeile(ws2, z, werte + ("=ROUND(AVERAGE(D%d:E%d),1)" % (z, z),))
         ws2.cell(row=z, column=4).number_format = "0.00"
         ws2.cell(row=z, column=6).number_format = "0.0"
-    ws3 = wb.create_sheet("Versteckt")
     ws3.sheet_state = "hidden"
     ws3["A1"] = "geheim"
     ws3["B2"] = 7
     # Shared strings beyond one record (8224 bytes): Latin-1 and UTF-16 strings, one of them
     # far longer than a record, so strings are split across CONTINUE records.
-    ws4 = wb.create_sheet("Texte")
     for i in range(1, 101):
-        ws4.cell(row=i, column=1, value="Eintrag %03d mit etwas Text, damit die Tabelle wächst" % i)
-        ws4.cell(row=i, column=2, value="Größe € %d – Ωμέγα" % i)
+        zeile(ws4, i, ["Eintrag %03d mit etwas Text, damit die Tabelle wächst" % i,
+                       "Größe € %d – Ωμέγα" % i])
     ws4["C1"] = "".join("Zeile %04d äöü; " % i for i in range(700))
     ws4["C2"] = "".join("Ω%04d€ " % i for i in range(1500))
     ws4["C3"] = "Ende"
@@ -105,12 +81,10 @@ def quelle_formate(ziel):
 
 
 def quelle_1904(ziel):
-    wb = openpyxl.Workbook()
+    wb = mappe("Mac")
     wb.epoch = CALENDAR_MAC_1904
     ws = wb.active
-    ws.title = "Mac"
-    ws["A1"] = datetime.date(2024, 1, 15)
-    ws["A1"].number_format = "DD.MM.YYYY"
+    zeile(ws, 1, [D(2024, 1, 15)])
     ws["A2"] = 5
     ws["A3"] = datetime.datetime(1904, 1, 2, 6, 0)
     ws["A3"].number_format = "DD.MM.YYYY hh:mm"
@@ -152,9 +126,8 @@ def main():
             quelle(q)
             aus = os.path.join(tmp, "aus")
             os.makedirs(aus)
-            soffice(env, q, "ods", aus)
-            soffice(env, q, "xls:MS Excel 97", aus)
-            soffice(env, q, "xlsx:Calc MS Excel 2007 XML", aus)
+            for filter_ in ("ods", "xls:MS Excel 97", "xlsx:Calc MS Excel 2007 XML"):
+                soffice(env, q, filter_, aus)
             # LibreOffice reads Excel 95 (BIFF5) but no longer writes it: Gnumeric does
             subprocess.run(["ssconvert", "--export-type=Gnumeric_Excel:excel_biff7",
                             os.path.join(aus, name + ".xlsx"),

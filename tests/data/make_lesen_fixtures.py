@@ -12,100 +12,70 @@ import subprocess
 import sys
 import tempfile
 
-import openpyxl
 from openpyxl.utils.datetime import CALENDAR_MAC_1904
 
-HIER = os.path.dirname(os.path.abspath(__file__))
+from fixturhilfen import HIER, beschriftet, mappe
 
 
 def pfad(name):
     return os.path.join(HIER, name)
 
 
+# A: label, B: value, C: its number format
+NOTEN = [
+    ("allgemein", 2.25, "General"),             ("drittel", 1 / 3, "General"),
+    ("gross", 123456789012, "General"),         ("ganz", 42, "General"),
+    ("null", 0, "0"),                           ("eine Stelle", 2.25, "0.0"),
+    ("zwei Stellen", 1.005, "0.00"),            ("tausender", 1234567.891, "#,##0"),
+    ("tausender2", -1234.5, "#,##0.00"),        ("prozent", 0.125, "0%"),
+    ("prozent2", 0.125, "0.00%"),               ("text", "0815", "@"),
+    ("literal", 2.5, '"Note: "0.0'),            ("abschnitte", -3, '0.0;[Red]-0.0;"null"'),
+    ("abschnitte0", 0, '0.0;[Red]-0.0;"null"'), ("datum14", datetime.date(2024, 1, 15), "mm-dd-yy"),
+    ("datum", datetime.date(2005, 3, 7), "DD.MM.YYYY"),
+    ("lang", datetime.date(2024, 3, 4), "DDDD, D. MMMM YYYY"),
+    ("kurz", datetime.date(2024, 3, 4), "DDD, DD. MMM YY"),
+    ("zeit", datetime.time(13, 45, 30), "hh:mm:ss"),
+    ("datumzeit", datetime.datetime(2024, 1, 15, 8, 30), "DD.MM.YYYY hh:mm"),
+    ("wahr", True, "General"),                  ("falsch", False, "General"),
+    ("fehler", "#DIV/0!", "General"),           ("umlaut", "Müller-Lüdenscheidt, Jürgen", "General"),
+    ("locale", 1234.5, "[$-407]#,##0.00"),      ("waehrung", 1234.5, '#,##0.00 [$€-407]'),
+    ("summe", 0.1 + 0.2, "General"),            ("wert", 3276.75, "0.0"),
+]
+
+
 def formate():
-    wb = openpyxl.Workbook()
-    ws = wb.active
-    ws.title = "Noten"
-    zeilen = [
-        # A: label, B: value, C: number format
-        ("allgemein", 2.25, "General"),
-        ("drittel", 1 / 3, "General"),
-        ("gross", 123456789012, "General"),
-        ("ganz", 42, "General"),
-        ("null", 0, "0"),
-        ("eine Stelle", 2.25, "0.0"),
-        ("zwei Stellen", 1.005, "0.00"),
-        ("tausender", 1234567.891, "#,##0"),
-        ("tausender2", -1234.5, "#,##0.00"),
-        ("prozent", 0.125, "0%"),
-        ("prozent2", 0.125, "0.00%"),
-        ("text", "0815", "@"),
-        ("literal", 2.5, '"Note: "0.0'),
-        ("abschnitte", -3, '0.0;[Red]-0.0;"null"'),
-        ("abschnitte0", 0, '0.0;[Red]-0.0;"null"'),
-        ("datum14", datetime.date(2024, 1, 15), "mm-dd-yy"),
-        ("datum", datetime.date(2005, 3, 7), "DD.MM.YYYY"),
-        ("lang", datetime.date(2024, 3, 4), "DDDD, D. MMMM YYYY"),
-        ("kurz", datetime.date(2024, 3, 4), "DDD, DD. MMM YY"),
-        ("zeit", datetime.time(13, 45, 30), "hh:mm:ss"),
-        ("datumzeit", datetime.datetime(2024, 1, 15, 8, 30), "DD.MM.YYYY hh:mm"),
-        ("wahr", True, "General"),
-        ("falsch", False, "General"),
-        ("fehler", "#DIV/0!", "General"),
-        ("umlaut", "Müller-Lüdenscheidt, Jürgen", "General"),
-        ("locale", 1234.5, "[$-407]#,##0.00"),
-        ("waehrung", 1234.5, '#,##0.00 [$€-407]'),
-        ("summe", 0.1 + 0.2, "General"),
-        ("wert", 3276.75, "0.0"),
-    ]
-    for i, (name, wert, fmt) in enumerate(zeilen, start=1):
-        ws.cell(row=i, column=1, value=name)
-        c = ws.cell(row=i, column=2, value=wert)
-        c.number_format = fmt
+    wb = mappe("Noten", "Übersicht", "Versteckt", "Letzte")
+    ws, ws2, ws3, ws4 = wb.worksheets
+    beschriftet(ws, NOTEN)
     ws.column_dimensions["A"].width = 20
     # a gap without r attributes is not possible in openpyxl; a far cell tests sparse rows
     ws.cell(row=40, column=30, value="weit")
-
-    ws2 = wb.create_sheet("Übersicht")
-    ws2["A1"] = "Name"
-    ws2["B1"] = "Deutsch"
-    ws2["A2"] = "Bäcker"
-    ws2["B2"] = 1.75
-    ws3 = wb.create_sheet("Versteckt")
+    ws2.append(["Name", "Deutsch"])
+    ws2.append(["Bäcker", 1.75])
     ws3.sheet_state = "hidden"
     ws3["A1"] = "geheim"
-    ws4 = wb.create_sheet("Letzte")
     ws4["C3"] = "ß"
     wb.save(pfad("lesen_formate.xlsx"))
 
 
 def datum1904():
-    wb = openpyxl.Workbook()
+    wb = mappe("Mac")
     wb.epoch = CALENDAR_MAC_1904
-    ws = wb.active
-    ws.title = "Mac"
-    ws["A1"] = datetime.date(2024, 1, 15)
-    ws["A1"].number_format = "DD.MM.YYYY"
-    ws["A2"] = 5
+    wb.active["A1"] = datetime.date(2024, 1, 15)
+    wb.active["A1"].number_format = "DD.MM.YYYY"
+    wb.active["A2"] = 5
     wb.save(pfad("lesen_1904.xlsx"))
 
 
 def formeln_quelle(ziel):
-    wb = openpyxl.Workbook()
-    ws = wb.active
-    ws.title = "Formeln"
-    ws["A1"] = 1.5
-    ws["A2"] = "=A1*2"
-    ws["A3"] = "=1/0"
-    ws["A4"] = '="Gr"&"öße"'
-    ws["A5"] = "=A1>1"
-    ws["A6"] = "Name"
-    ws["A7"] = "Name"
+    wb = mappe("Formeln", "Zweite")
+    ws, ws2 = wb.worksheets
+    for r, w in enumerate([1.5, "=A1*2", "=1/0", '="Gr"&"öße"', "=A1>1", "Name", "Name"], 1):
+        ws.cell(row=r, column=1, value=w)
     ws["B1"] = datetime.date(1999, 12, 31)
     ws["B1"].number_format = "DD.MM.YYYY"
     ws["B2"] = 2.25
     ws["B2"].number_format = "0.0"
-    ws2 = wb.create_sheet("Zweite")
     ws2["A1"] = "Straße"
     ws2["B1"] = 7
     wb.save(ziel)
@@ -160,14 +130,12 @@ def csv():
               '"Schmidt; Anna";"Zitat ""x""";1.1.99;1.234,5;;FALSCH',
               "Öztürk;Ali;;0815;;"]
     text = "\r\n".join(zeilen) + "\r\n"
-    with open(pfad("lesen_utf8.csv"), "wb") as f:
-        f.write(b"\xef\xbb\xbf" + text.encode("utf-8"))
-    with open(pfad("lesen_cp1252.csv"), "wb") as f:
-        f.write(text.encode("cp1252"))
-    with open(pfad("lesen_tab.txt"), "wb") as f:
-        f.write("Name\tNote\nBäcker\t1,5\n".encode("utf-8"))
-    with open(pfad("lesen_komma.csv"), "wb") as f:
-        f.write("Name,Note\nBecker,2\n".encode("utf-8"))
+    for name, inhalt in (("lesen_utf8.csv", b"\xef\xbb\xbf" + text.encode("utf-8")),
+                         ("lesen_cp1252.csv", text.encode("cp1252")),
+                         ("lesen_tab.txt", "Name\tNote\nBäcker\t1,5\n".encode("utf-8")),
+                         ("lesen_komma.csv", b"Name,Note\nBecker,2\n")):
+        with open(pfad(name), "wb") as f:
+            f.write(inhalt)
 
 
 def main():
@@ -180,12 +148,12 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         quelle = os.path.join(tmp, "lesen_formeln.xlsx")
         formeln_quelle(quelle)
-        soffice(quelle, "xlsx:Calc MS Excel 2007 XML", "lesen_libre.xlsx")
-        soffice(quelle, "ods", "lesen_formeln.ods")
-        soffice(quelle, "xls:MS Excel 97", "lesen_formeln.xls")
+        for filter_, ziel in (("xlsx:Calc MS Excel 2007 XML", "lesen_libre.xlsx"),
+                              ("ods", "lesen_formeln.ods"), ("xls:MS Excel 97", "lesen_formeln.xls")):
+            soffice(quelle, filter_, ziel)
         reich(tmp)
-    soffice(pfad("lesen_formate.xlsx"), "ods", "lesen_formate.ods")
-    soffice(pfad("lesen_formate.xlsx"), "xls:MS Excel 97", "lesen_formate.xls")
+    for filter_, ziel in (("ods", "lesen_formate.ods"), ("xls:MS Excel 97", "lesen_formate.xls")):
+        soffice(pfad("lesen_formate.xlsx"), filter_, ziel)
 
 
 if __name__ == "__main__":

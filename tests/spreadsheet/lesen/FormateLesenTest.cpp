@@ -1,46 +1,161 @@
-// Reading delimited text: separators, encodings, quotes, regional numbers and dates.
+// Reading the fixtures of each format: lesen_formate as .xlsx (openpyxl), .ods and .xls
+// (LibreOffice), .xlsx files by LibreOffice, SpreadsheetML details that writers differ in, and
+// delimited text: sheets, cells, formats, dates, separators and encodings.
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
 
 #include "LesenHilfen.h"
 
-using rastfang::test::gsTestdatei;
-
 namespace rastfang::spreadsheet::test {
 
-TEST(CsvLesen, SemikolonUtf8UndWindows1252) {
-    for (const char* datei : {"lesen_utf8.csv", "lesen_cp1252.csv"}) {
-        Geoeffnet g(gsTestdatei(QString::fromLatin1(datei)));
-        SCOPED_TRACE(datei);
-        ASSERT_EQ(g.Namen(), QStringList{QString::fromLatin1(datei).section(u'.', 0, 0)});
-        EXPECT_EQ(g.Text(0, 1, 1), QStringLiteral("Name"));
-        EXPECT_EQ(g.Text(0, 2, 1), QStringLiteral("Müller"));
-        EXPECT_EQ(g.Text(0, 2, 2), QStringLiteral("Jürgen"));
-        EXPECT_EQ(g.Text(0, 2, 3), QStringLiteral("07.03.2005"));
-        EXPECT_EQ(g.Wert(0, 2, 3), QStringLiteral("07.03.2005"));
-        EXPECT_EQ(g.Text(0, 2, 4), QStringLiteral("2,25"));
-        EXPECT_EQ(g.Text(0, 2, 5), QStringLiteral("12,5%"));
-        EXPECT_EQ(g.Wert(0, 2, 5), QStringLiteral("0,125"));
-        EXPECT_EQ(g.Text(0, 2, 6), QStringLiteral("WAHR"));
-        EXPECT_EQ(g.Text(0, 3, 1), QStringLiteral("Schmidt; Anna"));
-        EXPECT_EQ(g.Text(0, 3, 2), QStringLiteral("Zitat \"x\""));
-        EXPECT_EQ(g.Text(0, 3, 3), QStringLiteral("01.01.1999"));
-        EXPECT_EQ(g.Wert(0, 3, 4), QStringLiteral("1234,5"));
-        EXPECT_EQ(g.Text(0, 3, 5), QString());
-        EXPECT_EQ(g.Text(0, 4, 1), QStringLiteral("Öztürk"));
-        EXPECT_EQ(g.Text(0, 4, 4), QStringLiteral("815"));
-        EXPECT_EQ(g.B(0).AnzahlZeilen(), 4);
+namespace {
+const char* const FORMATE[] = {"lesen_formate.xlsx", "lesen_formate.ods", "lesen_formate.xls"};
+}
+
+TEST(FormateLesen, SheetsInOrderWithUmlautsAndHiddenOnes) {
+    for (const char* sDatei : FORMATE) {
+        SCOPED_TRACE(sDatei);
+        const QString sPfad = gsTestdatei(QString::fromLatin1(sDatei));
+        const Geoeffnet g(sPfad);
+        EXPECT_EQ(g.mappe->sPfad, sPfad);
+        EXPECT_FALSE(g.mappe->b1904);
+        ASSERT_EQ(g.Namen(), (QStringList{"Noten", "Übersicht", "Versteckt", "Letzte"}));
+        EXPECT_FALSE(g.B(1).Versteckt());
+        EXPECT_TRUE(g.B(2).Versteckt());
+        EXPECT_EQ(g.Zellen(1), (Tabelle{{"Name", "Deutsch"}, {"Bäcker", "1,75"}}));
+        EXPECT_EQ(g.Zellen(2), Tabelle{{"geheim"}});
+        EXPECT_EQ(g.Zellen(3), (Tabelle{{}, {}, {"", "", "ß"}}));
+        EXPECT_EQ(g.Text(0, 40, 30), "weit");
     }
 }
 
-TEST(CsvLesen, TabulatorUndKomma) {
-    Geoeffnet tab(gsTestdatei(QStringLiteral("lesen_tab.txt")));
-    EXPECT_EQ(tab.Namen(), QStringList{QStringLiteral("lesen_tab")});
-    EXPECT_EQ(tab.Text(0, 2, 1), QStringLiteral("Bäcker"));
-    EXPECT_EQ(tab.Wert(0, 2, 2), QStringLiteral("1,5"));
-    Geoeffnet komma(gsTestdatei(QStringLiteral("lesen_komma.csv")));
-    EXPECT_EQ(komma.Text(0, 1, 2), QStringLiteral("Note"));
-    EXPECT_EQ(komma.Text(0, 2, 1), QStringLiteral("Becker"));
-    EXPECT_EQ(komma.Wert(0, 2, 2), QStringLiteral("2"));
+TEST(FormateLesen, TextAndValueOfTheSameCellsInEveryFormat) {
+    // clang-format off
+    const struct { const char *name, *text, *wert; } faelle[] = {
+        {"allgemein", "2,25", "2,25"},            {"drittel", "0,3333333333", "0,333333333333333"},
+        {"gross", "1,23457E+11", "123456789012"}, {"ganz", "42", "42"},
+        {"null", "0", "0"},                       {"eine Stelle", "2,3", "2,25"},
+        {"zwei Stellen", "1,01", "1,005"},        {"tausender", "1.234.568", "1234567,891"},
+        {"tausender2", "-1.234,50", "-1234,5"},   {"prozent", "13%", "0,125"},
+        {"prozent2", "12,50%", "0,125"},          {"text", "0815", "0815"},
+        {"literal", "Note: 2,5", "2,5"},          {"abschnitte", "-3,0", "-3"},
+        {"abschnitte0", "null", "0"},
+        {"datum14", "15.01.2024", "15.01.2024"},  // builtin 14; LibreOffice stores M/D/YYYY
+        {"datum", "07.03.2005", "07.03.2005"},    {"lang", "Montag, 4. März 2024", "04.03.2024"},
+        {"kurz", "Mo, 04. Mrz 24", "04.03.2024"}, {"zeit", "13:45:30", "13:45:30"},
+        {"datumzeit", "15.01.2024 08:30", "15.01.2024 08:30:00"},
+        {"wahr", "WAHR", "Wahr"},                 {"falsch", "FALSCH", "Falsch"},
+        {"fehler", "#DIV/0!", "#DIV/0!"},
+        {"umlaut", "Müller-Lüdenscheidt, Jürgen", "Müller-Lüdenscheidt, Jürgen"},
+        {"locale", "1.234,50", "1234,5"},         {"waehrung", "1.234,50 €", "1234,5"},
+        {"summe", "0,3", "0,3"},                  {"wert", "3276,8", "3276,75"},
+    };
+    // clang-format on
+    for (const char* sDatei : FORMATE) {
+        const Geoeffnet g(gsTestdatei(QString::fromLatin1(sDatei)));
+        int32_t z = 0;
+        for (const auto& f : faelle) {
+            ASSERT_EQ(g.Text(0, ++z, 1), QString::fromUtf8(f.name)) << sDatei;
+            // LibreOffice saved it as "M/D/YYYY" in .ods and .xls under English settings
+            if (!QByteArray(sDatei).endsWith(".xlsx") && qstrcmp(f.name, "datum14") == 0) continue;
+            EXPECT_EQ(g.Text(0, z, 2), QString::fromUtf8(f.text)) << sDatei << " " << f.name;
+            EXPECT_EQ(g.Wert(0, z, 2), QString::fromUtf8(f.wert)) << sDatei << " " << f.name;
+        }
+    }
+    const Geoeffnet g(gsTestdatei(QStringLiteral("lesen_formate.xlsx")));
+    EXPECT_DOUBLE_EQ(g.B(0).Spaltenbreite(1), 20);
+
+    const Geoeffnet mac(gsTestdatei(QStringLiteral("lesen_1904.xlsx")));
+    EXPECT_TRUE(mac.mappe->b1904);
+    EXPECT_EQ(mac.Zellen(0), (Tabelle{{"15.01.2024"}, {"5"}}));
+    EXPECT_EQ(mac.Zellen(0, true), (Tabelle{{"15.01.2024"}, {"5"}}));
+}
+
+TEST(FormelnLesen, LibreOfficeFilesWithSharedTextsAndCachedFormulaResults) {
+    for (const char* sDatei : {"lesen_libre.xlsx", "lesen_formeln.ods"}) {
+        SCOPED_TRACE(sDatei);
+        const Geoeffnet g(gsTestdatei(QString::fromLatin1(sDatei)));
+        EXPECT_EQ(g.Namen(), (QStringList{"Formeln", "Zweite"}));
+        EXPECT_EQ(g.Zellen(0), (Tabelle{{"1,5", "31.12.1999"},
+                                        {"3", "2,3"},
+                                        {"#DIV/0!"},
+                                        {"Größe"},
+                                        {"WAHR"},
+                                        {"Name"},
+                                        {"Name"}}));
+        EXPECT_EQ(g.Wert(0, 2, 2), "2,25");
+        EXPECT_EQ(g.Zellen(1, true), (Tabelle{{"Straße", "7"}}));
+    }
+}
+
+TEST(XlsxBesonderheiten, RichTextRepeatedBlanksAndParagraphsFromLibreOffice) {
+    for (const char* sDatei : {"lesen_reich.xlsx", "lesen_reich.ods"}) {
+        const Geoeffnet g(gsTestdatei(QString::fromLatin1(sDatei)));
+        // repeated cells and rows; the note in A2 is not cell text
+        EXPECT_EQ(
+            g.Zellen(0),
+            (Tabelle{
+                {"Fettgedruckt und normal", "zwei   Leer\nZeilen", "4", "4"}, {"Wdh"}, {"Wdh"}}))
+            << sDatei;
+    }
+}
+
+TEST(XlsxBesonderheiten, CellsWithoutReferencePrefixedNamesAndEscapes) {
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("besonders.xlsm"));
+    gsPython(ZIP_PY + QStringLiteral(R"(
+NS = 'xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"'
+R = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
+zip_(sys.argv[1], {
+    "_rels/.rels": '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="r1" Type="%s/officeDocument" Target="/mappe/haupt.xml"/></Relationships>' % R,
+    "mappe/_rels/haupt.xml.rels": '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships"><Relationship Id="a" Type="%s/worksheet" Target="/mappe/b/eins.xml"/><Relationship Id="b" Type="%s/sharedStrings" Target="texte.xml"/><Relationship Id="c" Type="%s/styles" Target="../mappe/stile.xml"/><Relationship Id="d" Type="%s/chartsheet" Target="diagramm.xml"/></Relationships>' % (R, R, R, R),
+    "mappe/haupt.xml": '<x:workbook %s><x:workbookPr date1904="true"/><x:sheets><x:sheet name="Eins" sheetId="1" r:id="a"/><x:sheet name="Diagramm" sheetId="2" r:id="d"/></x:sheets></x:workbook>' % NS,
+    "mappe/texte.xml": '<x:sst %s><x:si><x:r><x:t>Ge</x:t></x:r><x:r><x:t>teilt</x:t></x:r><x:rPh><x:t>PHON</x:t></x:rPh></x:si><x:si><x:t>A_x000D_B</x:t></x:si></x:sst>' % NS,
+    "mappe/stile.xml": '<x:styleSheet %s><x:numFmts><x:numFmt numFmtId="164" formatCode="0.000"/></x:numFmts><x:cellStyleXfs><x:xf numFmtId="14"/></x:cellStyleXfs><x:cellXfs><x:xf numFmtId="0"/><x:xf numFmtId="164"/><x:xf numFmtId="14"/></x:cellXfs></x:styleSheet>' % NS,
+    "mappe/b/eins.xml": '<x:worksheet %s><x:sheetData>'
+        '<x:row><x:c t="s"><x:v>0</x:v></x:c><x:c s="1"><x:v>1.5</x:v></x:c><x:c t="s"><x:v>1</x:v></x:c></x:row>'
+        '<x:row><x:c r="C2" t="inlineStr"><x:is><x:t>in</x:t><x:r><x:t>line</x:t></x:r></x:is></x:c><x:c t="b"><x:v>1</x:v></x:c></x:row>'
+        '<x:row r="5"><x:c r="A5" t="d" s="2"><x:v>2024-01-15T00:00:00</x:v></x:c><x:c s="2"><x:v>0</x:v></x:c><x:c t="e"><x:v>#NV</x:v></x:c><x:c t="str"><x:f>A1</x:f><x:v>Formel</x:v></x:c></x:row>'
+        '<x:row><x:c s="1"/><x:c t="n"><x:v>-2</x:v></x:c></x:row>'
+        '</x:sheetData></x:worksheet>' % NS})
+)"),
+             {pfad});
+    const Geoeffnet g(pfad);
+    EXPECT_EQ(g.Namen(), QStringList{"Eins"});  // chart sheets are no worksheets
+    EXPECT_TRUE(g.mappe->b1904);
+    // A6 is formatted without a value
+    EXPECT_EQ(g.Zellen(0), (Tabelle{{"Geteilt", "1,500", "A\rB"},
+                                    {"", "", "inline", "WAHR"},
+                                    {},
+                                    {},
+                                    {"15.01.2024", "01.01.1904", "#NV", "Formel"},
+                                    {"", "-2"}}));
+    EXPECT_EQ(g.Wert(0, 5, 1), "15.01.2024");
+    EXPECT_EQ(g.B(0).AnzahlZeilen(), 6);
+}
+
+TEST(CsvLesen, SeparatorsEncodingsQuotesAndGermanNumbers) {
+    for (const char* sDatei : {"lesen_utf8.csv", "lesen_cp1252.csv"}) {
+        SCOPED_TRACE(sDatei);
+        const Geoeffnet g(gsTestdatei(QString::fromLatin1(sDatei)));
+        EXPECT_EQ(g.Namen(), QStringList{QString::fromLatin1(sDatei).section(u'.', 0, 0)});
+        EXPECT_EQ(
+            gsUnterschiede(g.Zellen(0, true),
+                           {{"Name", "Vorname", "Geburtsdatum", "Note", "Anteil", "Aktiv"},
+                            {"Müller", "Jürgen", "07.03.2005", "2,25", "0,125", "Wahr"},
+                            {"Schmidt; Anna", "Zitat \"x\"", "01.01.1999", "1234,5", "", "Falsch"},
+                            {"Öztürk", "Ali", "", "815"}}),
+            "");
+        EXPECT_EQ(g.Zellen(0).at(1),
+                  (QStringList{"Müller", "Jürgen", "07.03.2005", "2,25", "12,5%", "WAHR"}));
+        EXPECT_EQ(g.B(0).AnzahlZeilen(), 4);
+    }
+    const Geoeffnet tab(gsTestdatei(QStringLiteral("lesen_tab.txt")));
+    EXPECT_EQ(tab.Namen(), QStringList{"lesen_tab"});
+    EXPECT_EQ(tab.Zellen(0, true), (Tabelle{{"Name", "Note"}, {"Bäcker", "1,5"}}));
+    const Geoeffnet komma(gsTestdatei(QStringLiteral("lesen_komma.csv")));
+    EXPECT_EQ(komma.Zellen(0, true), (Tabelle{{"Name", "Note"}, {"Becker", "2"}}));
 }
 
 }  // namespace rastfang::spreadsheet::test

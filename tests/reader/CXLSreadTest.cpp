@@ -1,17 +1,30 @@
-// The reader over fixture workbooks: headings, groups, gaps, grades, start row, filter and the
-// per-worksheet summary.
+// The reader: its two pure rules (column letters, grade rounding) and reading fixture
+// workbooks: headings, groups, gaps, grades, start row, filter and the per-worksheet summary.
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "TestHilfen.h"
 #include "basis/Plattform.h"
 #include "basis/VbFehler.h"
 #include "reader/CXLSread.h"
+#include "reader/Notenrundung.h"
 #include "reader/Statuszeile.h"
 
 using namespace rastfang;
 using namespace rastfang::test;
 
 namespace {
+
+/// The number of the error `f` raises; 0 when it raises none.
+int32_t giFehler(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const VbFehler& e) {
+        return e.Number();
+    }
+    return 0;
+}
 
 /// A reader with its field columns set (0 = not used), started, before OpenFile.
 std::unique_ptr<CXLSread> gLeser(int16_t name, int16_t vorname, int16_t gebDat, int16_t beruf,
@@ -51,6 +64,50 @@ struct StatusRecorder : Statuszeile {
 
 }  // namespace
 
+TEST(Spaltenbuchstaben, LettersToNumbersAndBack) {
+    const CXLSread leser;
+    const std::pair<const char*, int16_t> faelle[] = {
+        {" a ", 1},  {"Z", 26},   {"AA", 27},      {"az", 52}, {"BA", 53}, {"dn", 118},
+        {"HZ", 234}, {"IA", 235}, {"  IV  ", 256}, {"IW", 0},  {"IZ", 0},  {"JA", 0},
+        {"ZZ", 0},   {"A1", 0},   {"1", 0},        {"ABC", 0}, {"", 0},    {"   ", 0},
+        {"\tA", 0},  {"Ä", 0},    {"A B", 0},      {"-", 0},   {"ß", 0},  // "ß" upper-cases to "SS"
+    };
+    for (const auto& [s, n] : faelle) {
+        EXPECT_EQ(leser.ErmittleSpaltenNr(QString::fromUtf8(s)), n) << s;
+    }
+    const std::pair<int16_t, const char*> buchstaben[] = {
+        {1, "A"}, {26, "Z"}, {27, "AA"}, {28, "AB"},  {234, "HZ"},  {256, "IV"},
+        {0, ""},  {-1, ""},  {257, ""},  {32767, ""}, {-32768, ""},
+    };
+    for (const auto& [n, s] : buchstaben) EXPECT_EQ(leser.ErmittleSpaltenBuchstaben(n), s) << n;
+    // Every column survives the round trip, in upper case.
+    for (int16_t n = 1; n <= 256; ++n) {
+        const QString s = leser.ErmittleSpaltenBuchstaben(n);
+        EXPECT_EQ(s, s.toUpper());
+        EXPECT_EQ(leser.ErmittleSpaltenNr(s.toLower()), n) << s.toStdString();
+    }
+}
+
+TEST(Notenrundung, OneDecimalHalvesUpWithGermanComma) {
+    // Whatever reads as zero comes back as it was; a leading comma is a decimal point too.
+    const std::pair<const char*, const char*> faelle[] = {
+        {"2,25", "2,3"},   {"1,75", "1,8"},    {"1.04", "1,0"},
+        {"-1,25", "-1,2"}, {"-0,3", "-0,3"},   {"2", "2,0"},
+        {"0,04", "0,0"},   {"-0,04", "0,0"},   {"2,5 Pkt", "2,5"},
+        {" 3,14 ", "3,1"}, {"1e1", "10,0"},    {"3276,74", "3276,7"},
+        {",5x", "0,5"},    {"", ""},           {"-3276,8", "-3276,8"},
+        {"  ", "  "},      {"0", "0"},         {"0,0", "0,0"},
+        {"-", "-"},        {"gut", "gut"},     {"2,", "2,0"},
+        {"-2,96", "-3,0"}, {"12,349", "12,3"}, {"3,-1", "3,0"},
+    };
+    for (const auto& [s, soll] : faelle) EXPECT_EQ(gsNoteRunden(QString::fromUtf8(s)), soll) << s;
+    for (const char* zuGross : {"3276,75", "5000", "-3276,9", "1e300"}) {
+        EXPECT_EQ(giFehler([&] { (void)gsNoteRunden(QString::fromUtf8(zuGross)); }),
+                  FEHLER_UEBERLAUF)
+            << zuGross;
+    }
+}
+
 TEST(CXLSread, HeadingsGroupsGapsAndGradesOverThreeWorksheets) {
     MeldungsRecorder meldungen;
     MeldungsBoxTausch tausch(meldungen);
@@ -73,11 +130,9 @@ TEST(CXLSread, HeadingsGroupsGapsAndGradesOverThreeWorksheets) {
     // Five empty rows are bridged; 3276.75 does not fit and comes back with one report.
     EXPECT_EQ(gsNaechster(*leser), "Weber|Carla||Maler|-|Deutsch=-1,2|Mathe=2,0|Englisch=3276,75");
     ASSERT_EQ(meldungen.meldungen.size(), 1u);
-    EXPECT_EQ(meldungen.meldungen[0].sTitel, "Fehler VB00006");
-    EXPECT_TRUE(meldungen.meldungen[0].sText.startsWith("Überlauf"));
-    EXPECT_TRUE(meldungen.meldungen[0].sText.endsWith("Funktion: wf_Runden/CXlsExtract"))
-        << meldungen.meldungen[0].sText.toStdString();
-    EXPECT_EQ(meldungen.meldungen[0].iStil, MsgBox::CRITICAL);
+    const GezeigteMeldung& m = meldungen.meldungen[0];
+    EXPECT_EQ(m.sTitel + m.sText, "Fehler VB00006Überlauf\r\n\r\nFunktion: wf_Runden/CXlsExtract");
+    EXPECT_EQ(m.iStil, MsgBox::CRITICAL);
 
     // Second group after two empty rows; entries above the new subject count stay. "Name"
     // directly below apprentices is an apprentice of that name.
@@ -102,12 +157,7 @@ TEST(CXLSread, HeadingsGroupsGapsAndGradesOverThreeWorksheets) {
     EXPECT_EQ(gsBlaetter(*leser), "Klasse A=7, Klasse B=2, Klasse C=0");
     EXPECT_EQ(status.texte, (QStringList{"Tabelle: Klasse A ...", "Tabelle: Klasse B ...",
                                          "Tabelle: Klasse C ..."}));
-    try {
-        leser->ReadLine();
-        ADD_FAILURE() << "no error 91";
-    } catch (const VbFehler& e) {
-        EXPECT_EQ(e.Number(), 91);
-    }
+    EXPECT_EQ(giFehler([&] { leser->ReadLine(); }), 91);
     leser->CloseFile();
     leser->CloseFile();
     EXPECT_EQ(gsBlaetter(*leser), "Klasse A=7, Klasse B=2, Klasse C=0");
@@ -126,11 +176,12 @@ TEST(CXLSread, StartRowOnEveryWorksheetWithoutStatusLine) {
     ASSERT_TRUE(leser->OpenFile(gsTestdatei("reader_startzeile.xlsx")));
     // Rows 1 and 2 are never looked at; row 3 holds two headings, then a gap. "Ohne" has an
     // empty first result cell in row 3: nothing of it is read.
-    EXPECT_EQ(gsNaechster(*leser), "Adam|Axel||Koch|+|Deutsch=1,3|Mathe=2,0");
-    EXPECT_EQ(gsNaechster(*leser), "Bauer|Bea||Koch|-|Deutsch=3,0|Mathe=4,0");
-    EXPECT_EQ(gsNaechster(*leser), "Conrad|Cem||Koch|-|Deutsch=5,0|Mathe=6,0");
-    EXPECT_EQ(gsNaechster(*leser), "Emil|Eva||Koch|+|Chemie=2,5");
-    EXPECT_EQ(gsNaechster(*leser), "ReadLine -1");
+    for (const char* sAzubi :
+         {"Adam|Axel||Koch|+|Deutsch=1,3|Mathe=2,0", "Bauer|Bea||Koch|-|Deutsch=3,0|Mathe=4,0",
+          "Conrad|Cem||Koch|-|Deutsch=5,0|Mathe=6,0", "Emil|Eva||Koch|+|Chemie=2,5",
+          "ReadLine -1"}) {
+        EXPECT_EQ(gsNaechster(*leser), sAzubi);
+    }
     leser->CloseFile();
     EXPECT_EQ(gsBlaetter(*leser), "Start=3, Ohne=0, Weiter=1");
     EXPECT_TRUE(meldungen.meldungen.empty());
@@ -161,58 +212,45 @@ TEST(CXLSread, FilterTakesOnlyTheExactShownText) {
 TEST(CXLSread, FailuresToOpenAreReportedOnceAndWrongIndexesRaise) {
     MeldungsRecorder meldungen;
     MeldungsBoxTausch tausch(meldungen);
-    {
-        auto leser = gLeser(1, 2, 3, 4, 5);
-        EXPECT_FALSE(leser->OpenFile(gsTestdatei("reader_kaputt.xlsx")));
-        ASSERT_EQ(meldungen.meldungen.size(), 1u);
-        EXPECT_TRUE(meldungen.meldungen[0].sTitel.startsWith("Fehler VB"));
-        EXPECT_TRUE(meldungen.meldungen[0].sText.endsWith("\r\n\r\nFunktion: OpenFile/CXlsExtract"))
-            << meldungen.meldungen[0].sText.toStdString();
-        EXPECT_EQ(leser->iWorksheetMaxIndex(), 0);
-        leser->CloseFile();  // nothing is open: nothing happens
-        EXPECT_FALSE(leser->OpenFile(gsTestdatei("reader_gibt_es_nicht.xlsx")));
-        ASSERT_EQ(meldungen.meldungen.size(), 2u);
-        EXPECT_TRUE(meldungen.meldungen[1].sText.endsWith("Funktion: OpenFile/CXlsExtract"));
+    auto leser = gLeser(1, 2, 3, 4, 5);
+    EXPECT_FALSE(leser->OpenFile(gsTestdatei("reader_kaputt.xlsx")));
+    EXPECT_EQ(leser->iWorksheetMaxIndex(), 0);
+    leser->CloseFile();  // nothing is open: nothing happens
+    EXPECT_FALSE(leser->OpenFile(gsTestdatei("reader_gibt_es_nicht.xlsx")));
+    // Without Init there is no application to open with.
+    CXLSread ohneInit;
+    EXPECT_FALSE(ohneInit.OpenFile(gsTestdatei("reader_filter.xlsx")));
+    ASSERT_EQ(meldungen.meldungen.size(), 3u);
+    for (const GezeigteMeldung& m : meldungen.meldungen) {
+        EXPECT_TRUE(m.sTitel.startsWith("Fehler VB")) << m.sTitel.toStdString();
+        EXPECT_TRUE(m.sText.endsWith("\r\n\r\nFunktion: OpenFile/CXlsExtract"))
+            << m.sText.toStdString();
     }
-    {
-        // Without Init there is no application to open with.
-        CXLSread leser;
-        EXPECT_FALSE(leser.OpenFile(gsTestdatei("reader_filter.xlsx")));
-        ASSERT_EQ(meldungen.meldungen.size(), 3u);
-        EXPECT_EQ(meldungen.meldungen[2].sTitel, "Fehler VB00091");
-        for (const auto& f : std::initializer_list<std::function<void()>>{
-                 [&] { leser.iSpaltenPos(6, 1); }, [&] { leser.iSpaltenPos(-1, 1); },
-                 [&] { leser.sNoten(0); }, [&] { leser.sNoten(21); },
-                 [&] { leser.sBSFaecher(21); }}) {
-            try {
-                f();
-                ADD_FAILURE() << "no error";
-            } catch (const VbFehler& e) {
-                EXPECT_EQ(e.Number(), FEHLER_INDEX);
-            }
-        }
-        EXPECT_EQ(leser.sNoten(20), "");
-        EXPECT_EQ(CXLSread::SPALTE_Datenfilter, 5);
+    EXPECT_EQ(meldungen.meldungen[2].sTitel, "Fehler VB00091");
+    for (const auto& f : std::initializer_list<std::function<void()>>{
+             [&] { ohneInit.iSpaltenPos(6, 1); }, [&] { ohneInit.iSpaltenPos(-1, 1); },
+             [&] { (void)ohneInit.sNoten(0); }, [&] { (void)ohneInit.sNoten(21); },
+             [&] { (void)ohneInit.sBSFaecher(21); }}) {
+        EXPECT_EQ(giFehler(f), FEHLER_INDEX);
     }
-    {
-        // A status line that fails does not stop the reading.
-        struct KaputteStatuszeile : Statuszeile {
-            void ZeigeText(const QString&) override { throw VbFehler(FEHLER_ANWENDUNG); }
-        } kaputt;
-        auto leser = gLeser(1, 2, 0, 4, 5);
-        leser->oTextbox(&kaputt);
-        leser->iStartzeile(3);
-        ASSERT_TRUE(leser->OpenFile(gsTestdatei("reader_startzeile.xlsx")));
-        int n = 0;
-        while (leser->ReadLine() == 0) ++n;
-        EXPECT_EQ(n, 4);
-        EXPECT_EQ(leser->iWorksheetMaxIndex(), 3);
-    }
-    {
-        // A mandatory column left at 0 fails on reading, to the caller.
-        auto leser = gLeser(0, 2, 3, 4, 5);
-        ASSERT_TRUE(leser->OpenFile(gsTestdatei("reader_gruppen.xlsx")));
-        EXPECT_THROW(leser->ReadLine(), VbFehler);
-    }
+    EXPECT_EQ(ohneInit.sNoten(20), "");
+
+    // A status line that fails does not stop the reading.
+    struct KaputteStatuszeile : Statuszeile {
+        void ZeigeText(const QString&) override { throw VbFehler(FEHLER_ANWENDUNG); }
+    } kaputt;
+    leser = gLeser(1, 2, 0, 4, 5);
+    leser->oTextbox(&kaputt);
+    leser->iStartzeile(3);
+    ASSERT_TRUE(leser->OpenFile(gsTestdatei("reader_startzeile.xlsx")));
+    int n = 0;
+    while (leser->ReadLine() == 0) ++n;
+    EXPECT_EQ(n, 4);
+    EXPECT_EQ(leser->iWorksheetMaxIndex(), 3);
+
+    // A mandatory column left at 0 fails on reading, to the caller.
+    leser = gLeser(0, 2, 3, 4, 5);
+    ASSERT_TRUE(leser->OpenFile(gsTestdatei("reader_gruppen.xlsx")));
+    EXPECT_NE(giFehler([&] { leser->ReadLine(); }), 0);
     EXPECT_EQ(meldungen.meldungen.size(), 3u);
 }

@@ -1,0 +1,32 @@
+"""What the fixture scripts here share: openpyxl workbooks written row by row."""
+import datetime
+import os
+
+from openpyxl import Workbook
+
+HIER = os.path.dirname(os.path.abspath(__file__))
+
+
+def mappe(*titel):
+    """A new workbook with worksheets of these titles, in this order."""
+    wb = Workbook()
+    wb.active.title = titel[0]
+    for t in titel[1:]:
+        wb.create_sheet(t)
+    return wb
+
+
+def zeile(ws, r, werte, spalte=1):
+    """Row r from column `spalte` on; None leaves the cell out, a date is shown DD.MM.YYYY."""
+    for c, w in enumerate(werte, start=spalte):
+        if w is not None:
+            zelle = ws.cell(row=r, column=c, value=w)
+            if isinstance(w, datetime.date):
+                zelle.number_format = "DD.MM.YYYY"
+
+
+def beschriftet(ws, zeilen):
+    """One row per (label in A, value in B, number format of B)."""
+    for r, (name, wert, fmt) in enumerate(zeilen, start=1):
+        ws.cell(row=r, column=1, value=name)
+        ws.cell(row=r, column=2, value=wert).number_format = fmt

@@ -25,30 +25,25 @@ namespace {
 const QStringList FILTER{QStringLiteral("Ergebnisdatei (*.xls *.xlsx *.xlsm *.ods *.csv)"),
                          QStringLiteral("alle Dateien (*)")};
 
-class Dateiauswahl : public test::FensterTest, public DateiDialog {
+class Dateiauswahl : public test::FensterTest {
   protected:
-    std::optional<QString> Zeige(const DateiDialogOptionen& o) override {
-        aufrufe.push_back(o);
-        return antwort;
-    }
     /// Clicks the three-dot button while the entry holds `sEintrag`; the dialog answers `a`.
     DateiDialogOptionen waehle(const char* pszKnopf, const char* pszFeld, const QString& sEintrag,
                                std::optional<QString> a) {
-        aufrufe.clear();
-        antwort = std::move(a);
+        dialog.gefragt.clear();
+        dialog.antworten = {std::move(a)};
         feld(pszFeld)->setText(sEintrag);
         QTest::mouseClick(knopf(pszKnopf), Qt::LeftButton);
         QTest::qWait(10);
-        EXPECT_EQ(aufrufe.size(), 1u);
-        return aufrufe.empty() ? DateiDialogOptionen{} : aufrufe[0];
+        EXPECT_EQ(dialog.gefragt.size(), 1u);
+        return dialog.gefragt.empty() ? DateiDialogOptionen{} : dialog.gefragt[0];
     }
 
-    std::optional<QString> antwort;
-    std::vector<DateiDialogOptionen> aufrufe;
-    const DateiDialogTausch tausch{*this};
+    test::DialogAntworten dialog;
+    const DateiDialogTausch tausch{dialog};
 };
 
-TEST_F(Dateiauswahl, EndungStartordnerFokusUndMarkierung) {
+TEST_F(Dateiauswahl, ChosenFileGetsItsEndingTheFocusAndTheSelection) {
     struct Fall {
         const char *pszKnopf, *pszFeld, *pszEintrag, *pszAntwort, *pszErgebnis, *pszOrdner,
             *pszName;
@@ -63,8 +58,6 @@ TEST_F(Dateiauswahl, EndungStartordnerFokusUndMarkierung) {
                   "", ""},
              Fall{"cmdPfeil_0", "txtErgebnisdatei", "C:\\Daten\\alt.xls", "/daten/noten",
                   "/daten/noten.xls", "C:\\Daten\\", "alt.xls"},
-             Fall{"cmdPfeil_0", "txtErgebnisdatei", "", "/daten/noten.xlsx", "/daten/noten.xlsx",
-                  "", ""},
              Fall{"cmdPfeil_0", "txtErgebnisdatei", "", "/home/a.b/noten", "/home/a.b/noten", "",
                   ""},
          }) {
@@ -80,7 +73,7 @@ TEST_F(Dateiauswahl, EndungStartordnerFokusUndMarkierung) {
     }
 }
 
-TEST_F(Dateiauswahl, TitelFilterUndSchalter) {
+TEST_F(Dateiauswahl, DialogsAskWithTheirTitlesAndFilters) {
     const DateiDialogOptionen o = waehle("cmdPfeil_0", "txtErgebnisdatei", {}, std::nullopt);
     const DateiDialogOptionen s = waehle("cmdPfeil_1", "txtErgebnisWorkfile", {}, std::nullopt);
     EXPECT_EQ(o.art, DateiDialogOptionen::Art::Oeffnen);
@@ -96,7 +89,7 @@ TEST_F(Dateiauswahl, TitelFilterUndSchalter) {
     }
 }
 
-TEST_F(Dateiauswahl, AbbruchLaesstEintragUndFokus) {
+TEST_F(Dateiauswahl, CancelKeepsEntryAndFocus) {
     for (const auto& [pszKnopf, pszFeld] :
          {std::pair{"cmdPfeil_0", "txtErgebnisdatei"}, {"cmdPfeil_1", "txtErgebnisWorkfile"}}) {
         waehle(pszKnopf, pszFeld, QStringLiteral("/daten/alt.xls"), std::nullopt);
@@ -137,7 +130,22 @@ std::optional<QString> MitQtDialog(const DateiDialogOptionen& o,
     return gewaehlt;
 }
 
-TEST(QtDateiDialog, AbbruchUndWahl) {
+// The visible texts of a file dialog: its labels and its visible buttons, in order.
+QStringList beschriftungen(const QFileDialog& dialog) {
+    QStringList texte;
+    for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"}) {
+        const auto* lbl = dialog.findChild<QLabel*>(QString::fromLatin1(name));
+        texte << (lbl ? lbl->text() : QString());
+    }
+    for (const QPushButton* knopf : dialog.findChildren<QPushButton*>()) {
+        if (knopf->isVisible()) texte << knopf->text();
+    }
+    return texte;
+}
+
+// The real dialogs, in German whatever the desktop's language: open one, look, cancel; save
+// one, typed over an existing file, which it replaces without asking.
+TEST(QtDateiDialog, OpenAndSaveSpeakGermanAndReturnTheChoice) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
     DateiDialogOptionen o;
@@ -147,12 +155,16 @@ TEST(QtDateiDialog, AbbruchUndWahl) {
     o.sStartordner = ordner.path() + u'/';
     o.sDateiName = QStringLiteral("alt.xls");
     o.bMussExistieren = true;
-    {
-        QFile f(ordner.filePath(QStringLiteral("Ergebnis Müller [1].xlsx")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(11550, 'x')) == 11550);
-    }
+    const QString sNoten = ordner.filePath(QStringLiteral("Ergebnis Müller [1].xlsx"));
+    test::gSchreibe(sNoten, QByteArray(6456, 'x'));
+    QFile datei(sNoten);
+    ASSERT_TRUE(datei.open(QIODevice::Append) &&
+                datei.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(14, 5)),
+                                  QFileDevice::FileModificationTime));
+    datei.close();
+    QStringList texte;
     const auto abbrechen = [&](QFileDialog& dialog) {
-        // The detail columns show their German texts whole ("11,28 KiB", the type's name).
+        texte = beschriftungen(dialog);
         auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
         ASSERT_NE(liste, nullptr);
         const QAbstractItemModel* modell = liste->model();
@@ -161,8 +173,13 @@ TEST(QtDateiDialog, AbbruchUndWahl) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         ASSERT_EQ(modell->rowCount(liste->rootIndex()), 1);
         for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        // The detail columns show their German texts whole.
+        const QModelIndex zeile = modell->index(0, 0, liste->rootIndex());
+        EXPECT_EQ(zeile.siblingAtColumn(1).data().toString() + " | " +
+                      zeile.siblingAtColumn(3).data().toString(),
+                  "6,30 KiB | 01.03.26 14:05");
         for (int i = 1; i < modell->columnCount(liste->rootIndex()); ++i) {
-            const QString sText = modell->index(0, i, liste->rootIndex()).data().toString();
+            const QString sText = zeile.siblingAtColumn(i).data().toString();
             EXPECT_GT(liste->header()->sectionSize(i),
                       liste->fontMetrics().horizontalAdvance(sText))
                 << sText.toStdString();
@@ -177,14 +194,16 @@ TEST(QtDateiDialog, AbbruchUndWahl) {
         dialog.reject();
     };
     EXPECT_EQ(MitQtDialog(o, abbrechen), std::nullopt);
+    EXPECT_EQ(texte, QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "&Öffnen",
+                                  "Abbrechen"}));
 
-    // The save dialog replaces an existing file without asking and returns the full path.
     const QString sVorhanden = ordner.filePath(QStringLiteral("extrakt.xlsx"));
-    ASSERT_TRUE(QFile(sVorhanden).open(QIODevice::WriteOnly));
+    test::gSchreibe(sVorhanden, {});
     o.art = DateiDialogOptionen::Art::Speichern;
     o.bMussExistieren = false;
     o.bKeineUeberschreibFrage = true;
     const auto waehlen = [&](QFileDialog& dialog) {
+        texte = beschriftungen(dialog);
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
         EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         // Typed as a user would: selectFile() leaves a focused name field alone.
@@ -194,70 +213,14 @@ TEST(QtDateiDialog, AbbruchUndWahl) {
         static_cast<QDialog&>(dialog).accept();  // public in QDialog
     };
     const std::optional<QString> gewaehlt = MitQtDialog(o, waehlen);
+    EXPECT_EQ(texte, QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "S&peichern",
+                                  "Abbrechen"}));
     ASSERT_TRUE(gewaehlt.has_value());
     EXPECT_EQ(QFileInfo(*gewaehlt).canonicalFilePath(), QFileInfo(sVorhanden).canonicalFilePath());
 }
 
-}  // namespace
-}  // namespace rastfang
-
-namespace rastfang {
-namespace {
-
-// The visible texts of a file dialog: its labels and its visible buttons, in order.
-QStringList beschriftungen(const QFileDialog& dialog) {
-    QStringList texte;
-    for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"}) {
-        const auto* lbl = dialog.findChild<QLabel*>(QString::fromLatin1(name));
-        texte << (lbl ? lbl->text() : QString());
-    }
-    for (const QPushButton* knopf : dialog.findChildren<QPushButton*>()) {
-        if (knopf->isVisible()) texte << knopf->text();
-    }
-    return texte;
-}
-
-}  // namespace
-
-// Qt's own texts are German whatever the desktop's language: the labels, buttons, sizes and dates
-// of both file dialogs, and the context menu of an entry.
-TEST_F(Dateiauswahl, QtSprichtDeutsch) {
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    QFile datei(ordner.filePath(QStringLiteral("noten.xls")));
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(datei.write(QByteArray(6456, 'x')) == 6456 && datei.flush());
-    ASSERT_TRUE(datei.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(14, 5)),
-                                  QFileDevice::FileModificationTime));
-    datei.close();
-
-    DateiDialogOptionen o;
-    o.filter = FILTER;
-    o.sStartordner = ordner.path();
-    QStringList texte;
-    QString sDatum;
-    const auto lesen = [&](QFileDialog& dialog) {
-        texte = beschriftungen(dialog);
-        const auto* liste = dialog.findChild<QAbstractItemView*>(QStringLiteral("treeView"));
-        ASSERT_NE(liste, nullptr);
-        // The folder is read in the background.
-        for (int i = 0; i < 250 && liste->model()->rowCount(liste->rootIndex()) < 1; ++i)
-            QTest::qWait(20);
-        const QModelIndex zeile = liste->model()->index(0, 0, liste->rootIndex());
-        sDatum = zeile.siblingAtColumn(1).data().toString() + " | " +
-                 zeile.siblingAtColumn(3).data().toString();
-        dialog.reject();
-    };
-    MitQtDialog(o, lesen);
-    EXPECT_EQ(texte, QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "&Öffnen",
-                                  "Abbrechen"}));
-    EXPECT_EQ(sDatum, "6,30 KiB | 01.03.26 14:05");
-
-    o.art = DateiDialogOptionen::Art::Speichern;
-    MitQtDialog(o, lesen);
-    EXPECT_EQ(texte, QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "S&peichern",
-                                  "Abbrechen"}));
-
+// Qt's own texts in the context menu of an entry are German too.
+TEST_F(Dateiauswahl, EntryContextMenuSpeaksGerman) {
     const std::unique_ptr<QMenu> menue(feld("txtZeile")->createStandardContextMenu());
     QStringList punkte;
     for (const QAction* punkt : menue->actions()) {
@@ -267,4 +230,5 @@ TEST_F(Dateiauswahl, QtSprichtDeutsch) {
                                    "Einf&ügen", "Löschen", "Alles auswählen"}));
 }
 
+}  // namespace
 }  // namespace rastfang

@@ -1,17 +1,17 @@
 // Reading the command line: the extract form, its options, the derived columns, usage errors.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 
+#include "TestHilfen.h"
 #include "app/Kommandozeile.h"
 
 using rastfang::Befehlszeile;
 using rastfang::gBefehlszeileLesen;
 using Spalten = std::array<QString, 6>;
 
-TEST(Kommandozeile, ExtractMitOptionen) {
+TEST(Kommandozeile, ExtractTakesItsOptionsAndDerivesTheColumns) {
     EXPECT_EQ(gBefehlszeileLesen({}).art, Befehlszeile::Art::Fenster);
 
     const Befehlszeile b =
@@ -36,7 +36,7 @@ TEST(Kommandozeile, ExtractMitOptionen) {
     EXPECT_FALSE(c.bUeberschreiben);
 }
 
-TEST(Kommandozeile, FensterMitDateiUndDoppelstrich) {
+TEST(Kommandozeile, DoubleDashMakesEverythingAfterItAFile) {
     const std::vector<std::pair<QStringList, QString>> faelle{
         {{"Ergebnisse 2024 [alt].xlsx"}, "Ergebnisse 2024 [alt].xlsx"},
         {{"--", "-x.xlsx"}, "-x.xlsx"},
@@ -58,7 +58,7 @@ TEST(Kommandozeile, FensterMitDateiUndDoppelstrich) {
     EXPECT_FALSE(e.bUeberschreiben);
 }
 
-TEST(Kommandozeile, Aufruffehler) {
+TEST(Kommandozeile, UsageErrorsNameWhatIsWrong) {
     EXPECT_EQ(gBefehlszeileLesen({"--help"}).art, Befehlszeile::Art::Hilfe);
     EXPECT_EQ(gBefehlszeileLesen({"extract", "a", "--help"}).art, Befehlszeile::Art::Hilfe);
     EXPECT_EQ(gBefehlszeileLesen({"a.xlsx", "--version"}).art, Befehlszeile::Art::Version);
@@ -83,7 +83,7 @@ TEST(Kommandozeile, Aufruffehler) {
 }
 
 // Every option the usage text names is in the manual page, and the page names no other.
-TEST(Kommandozeile, HandbuchseiteNenntDieselbenOptionen) {
+TEST(Kommandozeile, ManualPageNamesTheSameOptionsAsTheUsageText) {
     const auto optionen = [](QString sText) {
         sText.remove(QLatin1Char('\\'));  // groff writes "\-\-name"
         QSet<QString> menge;
@@ -93,10 +93,9 @@ TEST(Kommandozeile, HandbuchseiteNenntDieselbenOptionen) {
         liste.sort();
         return liste.join(u' ').toStdString();
     };
-    QFile seite(QStringLiteral(RASTFANG_HANDBUCHSEITE));
-    ASSERT_TRUE(seite.open(QIODevice::ReadOnly));
     const std::string inDerHilfe = optionen(rastfang::gsAufrufhilfe());
-    EXPECT_EQ(optionen(QString::fromUtf8(seite.readAll())), inDerHilfe);
+    EXPECT_EQ(optionen(QString::fromUtf8(rastfang::test::gInhalt(RASTFANG_HANDBUCHSEITE))),
+              inDerHilfe);
     EXPECT_NE(inDerHilfe.find("-- --beruf"), std::string::npos);
     EXPECT_NE(inDerHilfe.find("--version"), std::string::npos);
 }

@@ -54,10 +54,7 @@ class Vorbelegung : public ::testing::Test {
         gVorbelegungLesen(e);
         return e;
     }
-    QString Inhalt() const {
-        QFile datei(sIni());
-        return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
-    }
+    QString Inhalt() const { return QString::fromUtf8(test::gInhalt(sIni())); }
 
     QTemporaryDir ordner;
     test::MeldungsRecorder meldungen;
@@ -66,7 +63,7 @@ class Vorbelegung : public ::testing::Test {
     const QString m_sIniVorher = goRegistry().sIniDateiInGebrauch();
 };
 
-TEST_F(Vorbelegung, ErsterStartUndDieDateiNachDemSchliessen) {
+TEST_F(Vorbelegung, FirstStartReadsEmptyClosingWritesTheFile) {
     IniVerwenden();
     // Without an INI file every entry comes back empty, whatever it held before.
     Eingaben e = Beispiel();
@@ -83,15 +80,11 @@ TEST_F(Vorbelegung, ErsterStartUndDieDateiNachDemSchliessen) {
     EXPECT_TRUE(meldungen.meldungen.empty());
 }
 
-TEST_F(Vorbelegung, KleingeschriebenerSchluesselWirdGelesenUndErsetzt) {
+TEST_F(Vorbelegung, LowerCaseKeyIsReadAndReplacedInItsLine) {
     IniVerwenden();
-    {
-        QFile datei(sIni());
-        ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-        datei.write(
-            "[Andere]\nextraktdatei=/nicht/diese.xls\n\n[Vorbel]\nBSDatei=/daten/ein.xls\n"
-            "extraktdatei=/daten/alt.xml\nStZeile=2\n");
-    }
+    test::gSchreibe(sIni(),
+                    "[Andere]\nextraktdatei=/nicht/diese.xls\n\n[Vorbel]\nBSDatei=/daten/ein.xls\n"
+                    "extraktdatei=/daten/alt.xml\nStZeile=2\n");
     Eingaben e = Gelesen();
     EXPECT_EQ(e.sErgebnisdatei, "/daten/ein.xls");
     EXPECT_EQ(e.sErgebnisWorkfile, "/daten/alt.xml");
@@ -109,7 +102,7 @@ TEST_F(Vorbelegung, KleingeschriebenerSchluesselWirdGelesenUndErsetzt) {
     EXPECT_EQ(Gelesen().sErgebnisWorkfile, "/daten/neu.xml");
 }
 
-TEST_F(Vorbelegung, LeereUndUeberlangeWerte) {
+TEST_F(Vorbelegung, EmptyValuesStayEmptyLongOnesAreCut) {
     IniVerwenden();
     Gelesen();  // loading routes "Vorbel" to the INI file, as the window does
     gVorbelegungSchreiben(Beispiel());
@@ -130,10 +123,10 @@ TEST_F(Vorbelegung, LeereUndUeberlangeWerte) {
     EXPECT_EQ(Gelesen().sErgebnisWorkfile, e.sErgebnisWorkfile);
 }
 
-TEST_F(Vorbelegung, UnbeschreibbarerOrtVerliertDieVorbelegungStill) {
+TEST_F(Vorbelegung, UnwritablePlaceLosesThePresetsSilently) {
     // The INI file's folder is a regular file: nothing can be created there, not even as root.
     const QString sKeinOrdner = ordner.filePath(QStringLiteral("datei"));
-    ASSERT_TRUE(QFile(sKeinOrdner).open(QIODevice::WriteOnly));
+    test::gSchreibe(sKeinOrdner, {});
     IniVerwenden(sKeinOrdner + QStringLiteral("/Rastfang.ini"));
     Gelesen();
     gVorbelegungSchreiben(Beispiel());

@@ -61,16 +61,15 @@ std::optional<QString> deutscheLocale() {
         freelocale(l);
         return QString();
     }
-    const QString sOrdner = QStringLiteral(RASTFANG_BINARY_DIR "/locale");
-    const QString sLocale = sOrdner + QStringLiteral("/de_DE.UTF-8");
+    const QString sLocale = QStringLiteral(RASTFANG_BINARY_DIR "/locale/de_DE.UTF-8");
     if (!QFileInfo::exists(sLocale + QStringLiteral("/LC_NUMERIC"))) {
-        QDir().mkpath(sOrdner);
+        QDir().mkpath(sLocale);
         QProcess::execute(QStringLiteral("localedef"),
                           {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"),
                            QStringLiteral("UTF-8"), sLocale});
     }
     if (!QFileInfo::exists(sLocale + QStringLiteral("/LC_NUMERIC"))) return std::nullopt;
-    return sOrdner;
+    return QFileInfo(sLocale).path();
 }
 
 QByteArray alsText(const QJsonObject& o) {
@@ -268,24 +267,24 @@ TEST(ExtractProzess, ExampleGivesTheSameWorkbookUnderCAndGermanLocale) {
     const QString sBeispiel =
         QStringLiteral(RASTFANG_TESTDATA "/../../examples/berufsschule_ergebnisse.xlsx");
     const QStringList optionen{"--name", "C", "--datenfilter", "B", "--filterwert", "IHK"};
-    QProcessEnvironment c;
-    c.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    QProcessEnvironment deutsch;
-    deutsch.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-    deutsch.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
-    if (!sLocpath->isEmpty()) deutsch.insert(QStringLiteral("LOCPATH"), *sLocpath);
-
-    const QString sC = tmp.filePath(QStringLiteral("c.xlsx"));
-    const QString sDe = tmp.filePath(QStringLiteral("de.xlsx"));
-    const Lauf laufC = starte(QStringList{"extract", sBeispiel, sC} + optionen, tmp.path(), c);
-    const Lauf laufDe =
-        starte(QStringList{"extract", sBeispiel, sDe} + optionen, tmp.path(), deutsch);
+    const auto laufMit = [&](const QString& sLocale) {
+        QProcessEnvironment umgebung;
+        umgebung.insert(QStringLiteral("LC_ALL"), sLocale);
+        umgebung.insert(QStringLiteral("LANG"), sLocale);
+        if (sLocale.startsWith(u'd') && !sLocpath->isEmpty()) {
+            umgebung.insert(QStringLiteral("LOCPATH"), *sLocpath);
+        }
+        return starte(QStringList{"extract", sBeispiel, tmp.filePath(sLocale + ".xlsx")} + optionen,
+                      tmp.path(), umgebung);
+    };
+    const Lauf laufC = laufMit(QStringLiteral("C.UTF-8"));
+    const Lauf laufDe = laufMit(QStringLiteral("de_DE.UTF-8"));
     EXPECT_EQ(laufC.iExit, 0) << laufC.sFehler.toStdString();
     EXPECT_EQ(laufDe.iExit, 0) << laufDe.sFehler.toStdString();
     EXPECT_EQ(laufDe.sAus, laufC.sAus);
 
-    const QJsonObject blattC = GeleseneMappe(sC).Blatt();
-    const QJsonObject blattDe = GeleseneMappe(sDe).Blatt();
+    const QJsonObject blattC = GeleseneMappe(tmp.filePath("C.UTF-8.xlsx")).Blatt();
+    const QJsonObject blattDe = GeleseneMappe(tmp.filePath("de_DE.UTF-8.xlsx")).Blatt();
     EXPECT_FALSE(blattC[QStringLiteral("cells")].toObject().isEmpty());
     EXPECT_EQ(alsText(blattDe), alsText(blattC));
     // Grades keep their decimal (2.25 would become 2 with a comma-reading strtod).

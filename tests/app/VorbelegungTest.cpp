@@ -41,13 +41,11 @@ class Vorbelegung : public ::testing::Test {
 
     QString sIni() const { return ordner.filePath(QStringLiteral("Rastfang.ini")); }
     static Eingaben Beispiel() {
-        Eingaben e;
-        e.sErgebnisdatei = QStringLiteral("/daten/Noten 2026.xls");
-        e.sErgebnisWorkfile = QStringLiteral("/daten/extrakt.xml");
-        e.sZeile = QStringLiteral("3");
-        e.sSpalte = {"A", "B", "C", "D", "E", "F"};
-        e.sFilterWert = QStringLiteral("Köche");
-        return e;
+        return {"/daten/Noten 2026.xls",
+                "3",
+                {"A", "B", "C", "D", "E", "F"},
+                "Köche",
+                "/daten/extrakt.xml"};
     }
     static Eingaben Gelesen() {
         Eingaben e;

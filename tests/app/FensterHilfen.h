@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <deque>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "TestHilfen.h"
@@ -89,11 +89,7 @@ class FensterTest : public ::testing::Test {
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
-    QStringList spalten() const {
-        QStringList l;
-        for (int i = 0; i < 6; ++i) l << feld(("txtSpalte_" + std::to_string(i)).c_str())->text();
-        return l;
-    }
+    std::array<QString, 6> spalten() const { return fenster->eingaben().sSpalte; }
     /// Clicks "&Start" with the mouse, as the user would (the button takes the focus).
     void start() { QTest::mouseClick(knopf("cmdOK"), Qt::LeftButton); }
 

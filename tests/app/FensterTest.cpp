@@ -59,7 +59,7 @@ TEST_F(FensterTest, LeavingTheNameColumnFillsTheFourAfterIt) {
     tippe(feld("txtSpalte_0"), QStringLiteral("d"));
     QTest::keyClick(feld("txtSpalte_0"), Qt::Key_Tab);
     EXPECT_EQ(fokusName(), QStringLiteral("txtSpalte_1"));
-    EXPECT_EQ(spalten(), (QStringList{"d", "E", "F", "G", "H", ""}));
+    EXPECT_EQ(spalten(), (std::array<QString, 6>{"d", "E", "F", "G", "H", ""}));
 
     // One of the four holding text: nothing is filled; once it is empty, leaving fills again.
     fenster->setzeEingaben({});
@@ -67,11 +67,11 @@ TEST_F(FensterTest, LeavingTheNameColumnFillsTheFourAfterIt) {
     fokusAuf("txtSpalte_0");
     tippe(feld("txtSpalte_0"), QStringLiteral("AZ"));
     fokusAuf("txtZeile");
-    EXPECT_EQ(spalten(), (QStringList{"AZ", "", "", "K", "", ""}));
+    EXPECT_EQ(spalten(), (std::array<QString, 6>{"AZ", "", "", "K", "", ""}));
     feld("txtSpalte_3")->clear();
     fokusAuf("txtSpalte_0");
     QTest::mouseClick(feld("txtFilterWert"), Qt::LeftButton);
-    EXPECT_EQ(spalten(), (QStringList{"AZ", "BA", "BB", "BC", "BD", ""}));
+    EXPECT_EQ(spalten(), (std::array<QString, 6>{"AZ", "BA", "BB", "BC", "BD", ""}));
 }
 
 // Esc (which presses "&Beenden"), the close box and SIGTERM all close the window the ordinary

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
+#include <algorithm>
 
 #include "AppHilfen.h"
 #include "FensterHilfen.h"

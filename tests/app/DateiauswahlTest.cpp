@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
 #include <QTimer>
 #include <QTreeView>
 #include <functional>
@@ -207,17 +206,6 @@ TEST(QtDateiDialog, OpenAndSaveSpeakGermanAndReturnTheChoice) {
                                   "Abbrechen"}));
     ASSERT_TRUE(gewaehlt.has_value());
     EXPECT_EQ(QFileInfo(*gewaehlt).canonicalFilePath(), QFileInfo(sVorhanden).canonicalFilePath());
-}
-
-// Qt's own texts in the context menu of an entry are German too.
-TEST_F(Dateiauswahl, EntryContextMenuSpeaksGerman) {
-    const std::unique_ptr<QMenu> menue(feld("txtZeile")->createStandardContextMenu());
-    QStringList punkte;
-    for (const QAction* punkt : menue->actions()) {
-        if (!punkt->isSeparator()) punkte << punkt->text().section(QLatin1Char('\t'), 0, 0);
-    }
-    EXPECT_EQ(punkte, QStringList({"&Rückgängig", "Wieder&herstellen", "&Ausschneiden", "&Kopieren",
-                                   "Einf&ügen", "Löschen", "Alles auswählen"}));
 }
 
 }  // namespace

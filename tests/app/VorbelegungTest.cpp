@@ -1,5 +1,5 @@
 // The presets against a real INI file in a temporary folder: first start, the file written at
-// closing, the old key spelling, an INI file that cannot be written.
+// closing, an INI file that cannot be written (the INI file's own rules are the settings' tests).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -82,19 +82,6 @@ TEST_F(Vorbelegung, ClosingWritesEveryEntryUnderItsKey) {
     gVorbelegungSchreiben(e);
     EXPECT_TRUE(Gelesen() == e);
     EXPECT_TRUE(meldungen.meldungen.empty());
-}
-
-TEST_F(Vorbelegung, OldLowerCaseKeyIsReadAndReplacedInItsLine) {
-    IniVerwenden();
-    test::gSchreibe(sIni(), "[Vorbel]\nBSDatei=/daten/ein.xls\nextraktdatei=/daten/alt.xml\n");
-    Eingaben e = Gelesen();
-    EXPECT_EQ(e.sErgebnisdatei, "/daten/ein.xls");
-    EXPECT_EQ(e.sErgebnisWorkfile, "/daten/alt.xml");
-    e.sErgebnisWorkfile = QStringLiteral("/daten/neu.xml");
-    gVorbelegungSchreiben(e);
-    EXPECT_TRUE(Inhalt().startsWith(
-        "[Vorbel]\nBSDatei=/daten/ein.xls\nextraktdatei=/daten/neu.xml\nStZeile=\n"))
-        << Inhalt().toStdString();
 }
 
 TEST_F(Vorbelegung, UnwritablePlaceLosesThePresetsSilently) {

@@ -7,17 +7,18 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "TestHilfen.h"
 #include "app/AlteAusgabe.h"
 #include "basis/VbFehler.h"
 
 using namespace rastfang;
 
-TEST(AlteAusgabe, OhneKorbGeloeschtSonstFehler) {
-    // (Into the trash where one exists: driven from the window in StartTest.)
+TEST(AlteAusgabe, WithoutTrashItIsDeletedAndAFailedRemovalIsAnError) {
+    // (Into the trash where one exists: driven by the command line in ExtractProzess.)
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     const QString sDatei = tmp.filePath(QStringLiteral("alt.xlsx"));
-    ASSERT_TRUE(QFile(sDatei).open(QIODevice::WriteOnly));
+    test::gSchreibe(sDatei, {});
 
     // No data folder: deleted, and no trash folders appear in the current directory.
     setenv("XDG_DATA_HOME", tmp.filePath(QStringLiteral("fehlt")).toLocal8Bit().constData(), 1);
@@ -28,13 +29,13 @@ TEST(AlteAusgabe, OhneKorbGeloeschtSonstFehler) {
     QDir::setCurrent(sVorher);
     unsetenv("XDG_DATA_HOME");
     EXPECT_FALSE(QFile::exists(sDatei));
-    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    EXPECT_EQ(test::gEintraegeIn(tmp.path()), QStringList());
 
     // With a trash: a name too long for the trash's info file is deleted instead of looping.
     ASSERT_TRUE(QDir().mkpath(tmp.filePath(QStringLiteral("daten"))));
     setenv("XDG_DATA_HOME", tmp.filePath(QStringLiteral("daten")).toLocal8Bit().constData(), 1);
     const QString sLang = tmp.filePath(QString(245, QChar(u'n')) + QStringLiteral(".xlsx"));
-    ASSERT_TRUE(QFile(sLang).open(QIODevice::WriteOnly));
+    test::gSchreibe(sLang, {});
     gAlteAusgabeEntfernen(sLang);
     unsetenv("XDG_DATA_HOME");
     EXPECT_FALSE(QFile::exists(sLang));

@@ -8,9 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QLabel>
-#include <QMenu>
 #include <QTimer>
 #include <QTreeView>
 #include <functional>
@@ -25,30 +23,25 @@ namespace {
 const QStringList FILTER{QStringLiteral("Ergebnisdatei (*.xls *.xlsx *.xlsm *.ods *.csv)"),
                          QStringLiteral("alle Dateien (*)")};
 
-class Dateiauswahl : public test::FensterTest, public DateiDialog {
+class Dateiauswahl : public test::FensterTest {
   protected:
-    std::optional<QString> Zeige(const DateiDialogOptionen& o) override {
-        aufrufe.push_back(o);
-        return antwort;
-    }
     /// Clicks the three-dot button while the entry holds `sEintrag`; the dialog answers `a`.
     DateiDialogOptionen waehle(const char* pszKnopf, const char* pszFeld, const QString& sEintrag,
                                std::optional<QString> a) {
-        aufrufe.clear();
-        antwort = std::move(a);
+        dialog.gefragt.clear();
+        dialog.antworten = {std::move(a)};
         feld(pszFeld)->setText(sEintrag);
         QTest::mouseClick(knopf(pszKnopf), Qt::LeftButton);
         QTest::qWait(10);
-        EXPECT_EQ(aufrufe.size(), 1u);
-        return aufrufe.empty() ? DateiDialogOptionen{} : aufrufe[0];
+        EXPECT_EQ(dialog.gefragt.size(), 1u);
+        return dialog.gefragt.empty() ? DateiDialogOptionen{} : dialog.gefragt[0];
     }
 
-    std::optional<QString> antwort;
-    std::vector<DateiDialogOptionen> aufrufe;
-    const DateiDialogTausch tausch{*this};
+    test::DialogAntworten dialog;
+    const DateiDialogTausch tausch{dialog};
 };
 
-TEST_F(Dateiauswahl, EndungStartordnerFokusUndMarkierung) {
+TEST_F(Dateiauswahl, ChosenFileGetsItsEndingTheFocusAndTheSelection) {
     struct Fall {
         const char *pszKnopf, *pszFeld, *pszEintrag, *pszAntwort, *pszErgebnis, *pszOrdner,
             *pszName;
@@ -63,8 +56,6 @@ TEST_F(Dateiauswahl, EndungStartordnerFokusUndMarkierung) {
                   "", ""},
              Fall{"cmdPfeil_0", "txtErgebnisdatei", "C:\\Daten\\alt.xls", "/daten/noten",
                   "/daten/noten.xls", "C:\\Daten\\", "alt.xls"},
-             Fall{"cmdPfeil_0", "txtErgebnisdatei", "", "/daten/noten.xlsx", "/daten/noten.xlsx",
-                  "", ""},
              Fall{"cmdPfeil_0", "txtErgebnisdatei", "", "/home/a.b/noten", "/home/a.b/noten", "",
                   ""},
          }) {
@@ -80,7 +71,8 @@ TEST_F(Dateiauswahl, EndungStartordnerFokusUndMarkierung) {
     }
 }
 
-TEST_F(Dateiauswahl, TitelFilterUndSchalter) {
+// Each picker asks with its own title and the same filters; Cancel leaves entry and focus.
+TEST_F(Dateiauswahl, PickersAskWithTheirTitlesAndCancelChangesNothing) {
     const DateiDialogOptionen o = waehle("cmdPfeil_0", "txtErgebnisdatei", {}, std::nullopt);
     const DateiDialogOptionen s = waehle("cmdPfeil_1", "txtErgebnisWorkfile", {}, std::nullopt);
     EXPECT_EQ(o.art, DateiDialogOptionen::Art::Oeffnen);
@@ -94,9 +86,6 @@ TEST_F(Dateiauswahl, TitelFilterUndSchalter) {
         EXPECT_EQ(p->filter, FILTER);
         EXPECT_EQ(p->sGewaehlterFilter, FILTER.first());
     }
-}
-
-TEST_F(Dateiauswahl, AbbruchLaesstEintragUndFokus) {
     for (const auto& [pszKnopf, pszFeld] :
          {std::pair{"cmdPfeil_0", "txtErgebnisdatei"}, {"cmdPfeil_1", "txtErgebnisWorkfile"}}) {
         waehle(pszKnopf, pszFeld, QStringLiteral("/daten/alt.xls"), std::nullopt);
@@ -137,73 +126,6 @@ std::optional<QString> MitQtDialog(const DateiDialogOptionen& o,
     return gewaehlt;
 }
 
-TEST(QtDateiDialog, AbbruchUndWahl) {
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    DateiDialogOptionen o;
-    o.sTitel = QStringLiteral("Öffnen");
-    o.filter = FILTER;
-    o.sGewaehlterFilter = FILTER.first();
-    o.sStartordner = ordner.path() + u'/';
-    o.sDateiName = QStringLiteral("alt.xls");
-    o.bMussExistieren = true;
-    {
-        QFile f(ordner.filePath(QStringLiteral("Ergebnis Müller [1].xlsx")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(11550, 'x')) == 11550);
-    }
-    const auto abbrechen = [&](QFileDialog& dialog) {
-        // The detail columns show their German texts whole ("11,28 KiB", the type's name).
-        auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
-        ASSERT_NE(liste, nullptr);
-        const QAbstractItemModel* modell = liste->model();
-        QDeadlineTimer frist(3000);  // the folder is read in the background
-        while (modell->rowCount(liste->rootIndex()) == 0 && !frist.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        ASSERT_EQ(modell->rowCount(liste->rootIndex()), 1);
-        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        for (int i = 1; i < modell->columnCount(liste->rootIndex()); ++i) {
-            const QString sText = modell->index(0, i, liste->rootIndex()).data().toString();
-            EXPECT_GT(liste->header()->sectionSize(i),
-                      liste->fontMetrics().horizontalAdvance(sText))
-                << sText.toStdString();
-        }
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Öffnen"));
-        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
-        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
-        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
-        EXPECT_EQ(dialog.nameFilters(), FILTER);
-        EXPECT_EQ(dialog.selectedNameFilter(), FILTER.first());
-        EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(ordner.path()).canonicalPath());
-        dialog.reject();
-    };
-    EXPECT_EQ(MitQtDialog(o, abbrechen), std::nullopt);
-
-    // The save dialog replaces an existing file without asking and returns the full path.
-    const QString sVorhanden = ordner.filePath(QStringLiteral("extrakt.xlsx"));
-    ASSERT_TRUE(QFile(sVorhanden).open(QIODevice::WriteOnly));
-    o.art = DateiDialogOptionen::Art::Speichern;
-    o.bMussExistieren = false;
-    o.bKeineUeberschreibFrage = true;
-    const auto waehlen = [&](QFileDialog& dialog) {
-        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
-        // Typed as a user would: selectFile() leaves a focused name field alone.
-        auto* txtName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(txtName, nullptr);
-        txtName->setText(sVorhanden);
-        static_cast<QDialog&>(dialog).accept();  // public in QDialog
-    };
-    const std::optional<QString> gewaehlt = MitQtDialog(o, waehlen);
-    ASSERT_TRUE(gewaehlt.has_value());
-    EXPECT_EQ(QFileInfo(*gewaehlt).canonicalFilePath(), QFileInfo(sVorhanden).canonicalFilePath());
-}
-
-}  // namespace
-}  // namespace rastfang
-
-namespace rastfang {
-namespace {
-
 // The visible texts of a file dialog: its labels and its visible buttons, in order.
 QStringList beschriftungen(const QFileDialog& dialog) {
     QStringList texte;
@@ -217,54 +139,74 @@ QStringList beschriftungen(const QFileDialog& dialog) {
     return texte;
 }
 
-}  // namespace
-
-// Qt's own texts are German whatever the desktop's language: the labels, buttons, sizes and dates
-// of both file dialogs, and the context menu of an entry.
-TEST_F(Dateiauswahl, QtSprichtDeutsch) {
+// The real dialogs, in German whatever the desktop's language: open one, look, cancel; save
+// one, typed over an existing file, which it replaces without asking.
+TEST(QtDateiDialog, OpenAndSaveSpeakGermanAndReturnTheChoice) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
-    QFile datei(ordner.filePath(QStringLiteral("noten.xls")));
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(datei.write(QByteArray(6456, 'x')) == 6456 && datei.flush());
-    ASSERT_TRUE(datei.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(14, 5)),
+    DateiDialogOptionen o;
+    o.sTitel = QStringLiteral("Öffnen");
+    o.filter = FILTER;
+    o.sGewaehlterFilter = FILTER.first();
+    o.sStartordner = ordner.path() + u'/';
+    o.sDateiName = QStringLiteral("alt.xls");
+    o.bMussExistieren = true;
+    const QString sNoten = ordner.filePath(QStringLiteral("Ergebnis Müller [1].xlsx"));
+    test::gSchreibe(sNoten, QByteArray(6456, 'x'));
+    QFile datei(sNoten);
+    ASSERT_TRUE(datei.open(QIODevice::Append) &&
+                datei.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(14, 5)),
                                   QFileDevice::FileModificationTime));
     datei.close();
-
-    DateiDialogOptionen o;
-    o.filter = FILTER;
-    o.sStartordner = ordner.path();
     QStringList texte;
-    QString sDatum;
-    const auto lesen = [&](QFileDialog& dialog) {
+    const auto abbrechen = [&](QFileDialog& dialog) {
         texte = beschriftungen(dialog);
-        const auto* liste = dialog.findChild<QAbstractItemView*>(QStringLiteral("treeView"));
+        auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
         ASSERT_NE(liste, nullptr);
-        // The folder is read in the background.
-        for (int i = 0; i < 250 && liste->model()->rowCount(liste->rootIndex()) < 1; ++i)
-            QTest::qWait(20);
-        const QModelIndex zeile = liste->model()->index(0, 0, liste->rootIndex());
-        sDatum = zeile.siblingAtColumn(1).data().toString() + " | " +
-                 zeile.siblingAtColumn(3).data().toString();
+        const QAbstractItemModel* modell = liste->model();
+        QDeadlineTimer frist(3000);  // the folder is read in the background
+        while (modell->rowCount(liste->rootIndex()) == 0 && !frist.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        ASSERT_EQ(modell->rowCount(liste->rootIndex()), 1);
+        // Size and date in German.
+        const QModelIndex zeile = modell->index(0, 0, liste->rootIndex());
+        EXPECT_EQ(zeile.siblingAtColumn(1).data().toString() + " | " +
+                      zeile.siblingAtColumn(3).data().toString(),
+                  "6,30 KiB | 01.03.26 14:05");
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Öffnen"));
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog.nameFilters(), FILTER);
+        EXPECT_EQ(dialog.selectedNameFilter(), FILTER.first());
+        EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(ordner.path()).canonicalPath());
         dialog.reject();
     };
-    MitQtDialog(o, lesen);
+    EXPECT_EQ(MitQtDialog(o, abbrechen), std::nullopt);
     EXPECT_EQ(texte, QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "&Öffnen",
                                   "Abbrechen"}));
-    EXPECT_EQ(sDatum, "6,30 KiB | 01.03.26 14:05");
 
+    const QString sVorhanden = ordner.filePath(QStringLiteral("extrakt.xlsx"));
+    test::gSchreibe(sVorhanden, {});
     o.art = DateiDialogOptionen::Art::Speichern;
-    MitQtDialog(o, lesen);
+    o.bMussExistieren = false;
+    o.bKeineUeberschreibFrage = true;
+    const auto waehlen = [&](QFileDialog& dialog) {
+        texte = beschriftungen(dialog);
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+        // Typed as a user would: selectFile() leaves a focused name field alone.
+        auto* txtName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(txtName, nullptr);
+        txtName->setText(sVorhanden);
+        static_cast<QDialog&>(dialog).accept();  // public in QDialog
+    };
+    const std::optional<QString> gewaehlt = MitQtDialog(o, waehlen);
     EXPECT_EQ(texte, QStringList({"Suchen in:", "Datei&name:", "Dateien des Typs:", "S&peichern",
                                   "Abbrechen"}));
-
-    const std::unique_ptr<QMenu> menue(feld("txtZeile")->createStandardContextMenu());
-    QStringList punkte;
-    for (const QAction* punkt : menue->actions()) {
-        if (!punkt->isSeparator()) punkte << punkt->text().section(QLatin1Char('\t'), 0, 0);
-    }
-    EXPECT_EQ(punkte, QStringList({"&Rückgängig", "Wieder&herstellen", "&Ausschneiden", "&Kopieren",
-                                   "Einf&ügen", "Löschen", "Alles auswählen"}));
+    ASSERT_TRUE(gewaehlt.has_value());
+    EXPECT_EQ(QFileInfo(*gewaehlt).canonicalFilePath(), QFileInfo(sVorhanden).canonicalFilePath());
 }
 
+}  // namespace
 }  // namespace rastfang

@@ -1,6 +1,7 @@
 #pragma once
 // The fixture of the window tests: a shown, active main window with empty entries and presets in
-// a private INI file, a recording message box and pointer, the summary caught instead of shown.
+// a private INI file, a recording message box and pointer, the summary caught instead of shown;
+// and a file dialog that answers from a script.
 
 #include <gtest/gtest.h>
 
@@ -9,11 +10,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <deque>
 #include <memory>
-#include <string>
+#include <optional>
 #include <vector>
 
 #include "TestHilfen.h"
+#include "app/DateiDialog.h"
 #include "app/frmRasterfang.h"
 #include "basis/Plattform.h"
 #include "settings/CRegistry.h"
@@ -27,6 +31,19 @@ struct ProtokollZeiger : MerkenderMauszeiger {
         werte.push_back(iZeiger);
     }
     std::vector<int16_t> werte;
+};
+
+/// A file dialog that answers from a list (then Cancel) and keeps what it was asked.
+struct DialogAntworten : DateiDialog {
+    std::optional<QString> Zeige(const DateiDialogOptionen& o) override {
+        gefragt.push_back(o);
+        if (antworten.empty()) return std::nullopt;
+        std::optional<QString> a = antworten.front();
+        antworten.pop_front();
+        return a;
+    }
+    std::deque<std::optional<QString>> antworten;
+    std::vector<DateiDialogOptionen> gefragt;
 };
 
 class FensterTest : public ::testing::Test {
@@ -72,11 +89,7 @@ class FensterTest : public ::testing::Test {
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
-    QStringList spalten() const {
-        QStringList l;
-        for (int i = 0; i < 6; ++i) l << feld(("txtSpalte_" + std::to_string(i)).c_str())->text();
-        return l;
-    }
+    std::array<QString, 6> spalten() const { return fenster->eingaben().sSpalte; }
     /// Clicks "&Start" with the mouse, as the user would (the button takes the focus).
     void start() { QTest::mouseClick(knopf("cmdOK"), Qt::LeftButton); }
 

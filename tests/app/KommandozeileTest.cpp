@@ -1,17 +1,18 @@
 // Reading the command line: the extract form, its options, the derived columns, usage errors.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <tuple>
 
+#include "TestHilfen.h"
 #include "app/Kommandozeile.h"
 
 using rastfang::Befehlszeile;
 using rastfang::gBefehlszeileLesen;
 using Spalten = std::array<QString, 6>;
 
-TEST(Kommandozeile, ExtractMitOptionen) {
+TEST(Kommandozeile, ExtractTakesItsOptionsAndDerivesTheColumns) {
     EXPECT_EQ(gBefehlszeileLesen({}).art, Befehlszeile::Art::Fenster);
 
     const Befehlszeile b =
@@ -34,56 +35,50 @@ TEST(Kommandozeile, ExtractMitOptionen) {
     EXPECT_EQ(c.eingaben.sSpalte, (Spalten{"D", "", "", "X", "", ""}));
     EXPECT_EQ(c.eingaben.sFilterWert, QStringLiteral("--help"));
     EXPECT_FALSE(c.bUeberschreiben);
-}
 
-TEST(Kommandozeile, FensterMitDateiUndDoppelstrich) {
-    const std::vector<std::pair<QStringList, QString>> faelle{
-        {{"Ergebnisse 2024 [alt].xlsx"}, "Ergebnisse 2024 [alt].xlsx"},
-        {{"--", "-x.xlsx"}, "-x.xlsx"},
-        {{"--", "--help"}, "--help"},
-        {{"--", "extract"}, "extract"},
-        {{"-"}, "-"},
-    };
-    for (const auto& [argumente, sDatei] : faelle) {
-        const Befehlszeile b = gBefehlszeileLesen(argumente);
-        EXPECT_EQ(b.art, Befehlszeile::Art::Fenster) << argumente.join(u' ').toStdString();
-        EXPECT_EQ(b.sDatei, sDatei);
-    }
-    // After "--" only files follow, in extract as well.
+    // After "--" only files follow.
     const Befehlszeile e =
         gBefehlszeileLesen({"extract", "--name", "D", "--", "-ein.xlsx", "--ueberschreiben"});
-    ASSERT_EQ(e.art, Befehlszeile::Art::Extract);
     EXPECT_EQ(e.eingaben.sErgebnisdatei, QStringLiteral("-ein.xlsx"));
     EXPECT_EQ(e.eingaben.sErgebnisWorkfile, QStringLiteral("--ueberschreiben"));
     EXPECT_FALSE(e.bUeberschreiben);
 }
 
-TEST(Kommandozeile, Aufruffehler) {
-    EXPECT_EQ(gBefehlszeileLesen({"--help"}).art, Befehlszeile::Art::Hilfe);
-    EXPECT_EQ(gBefehlszeileLesen({"extract", "a", "--help"}).art, Befehlszeile::Art::Hilfe);
-    EXPECT_EQ(gBefehlszeileLesen({"a.xlsx", "--version"}).art, Befehlszeile::Art::Version);
-    EXPECT_EQ(gBefehlszeileLesen({"extract", "--version"}).art, Befehlszeile::Art::Version);
+// The window form takes one file, also one that looks like an option after "--"; help and
+// version win over everything else; wrong calls name what is wrong.
+TEST(Kommandozeile, EveryCallFindsItsForm) {
+    using Art = Befehlszeile::Art;
     const QString ZWEI = QStringLiteral("extract braucht genau zwei Dateien: EINGABE und AUSGABE.");
-    const std::vector<std::pair<QStringList, QString>> faelle{
-        {{"extrakt", "a", "b"}, "Das Fenster öffnet nur eine DATEI; zu viel: a"},
-        {{"-x.xlsx"}, "Unbekannte Option: -x.xlsx"},
-        {{"--name", "D"}, "Unbekannte Option: --name"},
-        {{"extract", "a", "-b.xlsx"}, "Unbekannte Option: -b.xlsx"},
-        {{"extract", "a", "b", "--spalte", "D"}, "Unbekannte Option: --spalte"},
-        {{"extract", "a", "b", "--name"}, "Der Option --name fehlt ihr Wert."},
-        {{"extract"}, ZWEI},
-        {{"extract", "a"}, ZWEI},
-        {{"extract", "a", "b", "c"}, ZWEI},
+    const std::vector<std::tuple<QStringList, Art, QString>> faelle{
+        {{"Ergebnisse 2024 [alt].xlsx"}, Art::Fenster, "Ergebnisse 2024 [alt].xlsx"},
+        {{"--", "-x.xlsx"}, Art::Fenster, "-x.xlsx"},
+        {{"--", "--help"}, Art::Fenster, "--help"},
+        {{"--", "extract"}, Art::Fenster, "extract"},
+        {{"-"}, Art::Fenster, "-"},
+        {{"--help"}, Art::Hilfe, ""},
+        {{"extract", "a", "--help"}, Art::Hilfe, ""},
+        {{"a.xlsx", "--version"}, Art::Version, ""},
+        {{"extract", "--version"}, Art::Version, ""},
+        {{"extrakt", "a", "b"}, Art::Fehler, "Das Fenster öffnet nur eine DATEI; zu viel: a"},
+        {{"-x.xlsx"}, Art::Fehler, "Unbekannte Option: -x.xlsx"},
+        {{"--name", "D"}, Art::Fehler, "Unbekannte Option: --name"},
+        {{"extract", "a", "-b.xlsx"}, Art::Fehler, "Unbekannte Option: -b.xlsx"},
+        {{"extract", "a", "b", "--spalte", "D"}, Art::Fehler, "Unbekannte Option: --spalte"},
+        {{"extract", "a", "b", "--name"}, Art::Fehler, "Der Option --name fehlt ihr Wert."},
+        {{"extract"}, Art::Fehler, ZWEI},
+        {{"extract", "a"}, Art::Fehler, ZWEI},
+        {{"extract", "a", "b", "c"}, Art::Fehler, ZWEI},
     };
-    for (const auto& [argumente, sFehler] : faelle) {
+    for (const auto& [argumente, art, sText] : faelle) {
+        SCOPED_TRACE(argumente.join(u' ').toStdString());
         const Befehlszeile b = gBefehlszeileLesen(argumente);
-        EXPECT_EQ(b.art, Befehlszeile::Art::Fehler) << argumente.join(u' ').toStdString();
-        EXPECT_EQ(b.sFehler, sFehler);
+        EXPECT_EQ(b.art, art);
+        EXPECT_EQ(art == Art::Fehler ? b.sFehler : b.sDatei, sText);
     }
 }
 
 // Every option the usage text names is in the manual page, and the page names no other.
-TEST(Kommandozeile, HandbuchseiteNenntDieselbenOptionen) {
+TEST(Kommandozeile, ManualPageNamesTheSameOptionsAsTheUsageText) {
     const auto optionen = [](QString sText) {
         sText.remove(QLatin1Char('\\'));  // groff writes "\-\-name"
         QSet<QString> menge;
@@ -93,10 +88,9 @@ TEST(Kommandozeile, HandbuchseiteNenntDieselbenOptionen) {
         liste.sort();
         return liste.join(u' ').toStdString();
     };
-    QFile seite(QStringLiteral(RASTFANG_HANDBUCHSEITE));
-    ASSERT_TRUE(seite.open(QIODevice::ReadOnly));
     const std::string inDerHilfe = optionen(rastfang::gsAufrufhilfe());
-    EXPECT_EQ(optionen(QString::fromUtf8(seite.readAll())), inDerHilfe);
+    EXPECT_EQ(optionen(QString::fromUtf8(rastfang::test::gInhalt(RASTFANG_HANDBUCHSEITE))),
+              inDerHilfe);
     EXPECT_NE(inDerHilfe.find("-- --beruf"), std::string::npos);
     EXPECT_NE(inDerHilfe.find("--version"), std::string::npos);
 }

@@ -6,7 +6,7 @@
 
 using Spalten = std::array<QString, 6>;
 
-TEST(Spaltenfuellung, NurNachGueltigemNamenUndLeerenFeldern) {
+TEST(Spaltenfuellung, FillsOnlyAfterAValidNameIntoEmptyEntries) {
     const std::vector<std::pair<Spalten, Spalten>> gefuellt{
         {{" d ", "", "", "", "", ""}, {" d ", "E", "F", "G", "H", ""}},
         {{"az", "  ", "", "", "", "A"}, {"az", "BA", "BB", "BC", "BD", "A"}},

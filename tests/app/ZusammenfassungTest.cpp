@@ -1,35 +1,35 @@
 // The summary text: header lines, filter line, 26-column names and 4-column counts.
 #include <gtest/gtest.h>
 
+#include "AppHilfen.h"
 #include "app/Zusammenfassung.h"
 
 using rastfang::gsZusammenfassung;
+using rastfang::test::gsErwarteteZusammenfassung;
 
-TEST(Zusammenfassung, KopfUndFilterzeile) {
-    const QString sRest = QStringLiteral(
-        "\r\nTabelle             Anzahl Azubis\r\n---------------------------------");
+TEST(Zusammenfassung, FilterLineShowsTheValueAsTyped) {
     // Without a filter column the value typed does not matter; with one it shows as typed,
     // blanks kept, in single quotes, an empty value as ''. No line break at the end.
-    EXPECT_EQ(gsZusammenfassung(false, QStringLiteral("BK1"), {}),
-              "Extraktionsergebnisse\r\nDatenfilter: ohne" + sRest);
-    EXPECT_EQ(gsZusammenfassung(true, QStringLiteral(" bk1 "), {}),
-              "Extraktionsergebnisse\r\nDatenfilter: ' bk1 '" + sRest);
-    EXPECT_EQ(gsZusammenfassung(true, QString(), {}),
-              "Extraktionsergebnisse\r\nDatenfilter: ''" + sRest);
+    const std::vector<rastfang::TabellenAnzahl> zwei{{"Klasse 10a", "4"}, {"Klasse 10b", "3"}};
+    EXPECT_EQ(gsZusammenfassung(false, QStringLiteral("BK1"), zwei),
+              gsErwarteteZusammenfassung(QStringLiteral("ohne"), 4, 3));
+    EXPECT_EQ(gsZusammenfassung(true, QStringLiteral(" bk1 "), zwei),
+              gsErwarteteZusammenfassung(QStringLiteral("' bk1 '"), 4, 3));
+    EXPECT_EQ(gsZusammenfassung(true, QString(), zwei),
+              gsErwarteteZusammenfassung(QStringLiteral("''"), 4, 3));
 }
 
-TEST(Zusammenfassung, TabellenzeilenSpaltenbreiten) {
+TEST(Zusammenfassung, NamesFillTwentySixColumnsCountsFour) {
     const QStringList zeilen = gsZusammenfassung(false, QString(),
-                                                 {{"Klasse 10a", "17"},
-                                                  {"Leer", "0"},
+                                                 {{"Leer", "0"},
                                                   {"Genau fünfundzwanzig Zeic", "1234"},
                                                   {"Ein Name mit dreißig Zeichen..", "5"},
                                                   {"Viele", "123456"}})
                                    .split(QStringLiteral("\r\n"));
     // Names filled to 26 (a longer one keeps one blank), counts right-aligned in 4, more than
     // four digits lose the leading ones.
-    EXPECT_EQ(zeilen.mid(4),
-              (QStringList{"Klasse 10a                  17", "Leer                         0",
-                           "Genau fünfundzwanzig Zeic 1234", "Ein Name mit dreißig Zeichen..    5",
-                           "Viele                     3456"}));
+    EXPECT_EQ(
+        zeilen.mid(4),
+        (QStringList{"Leer                         0", "Genau fünfundzwanzig Zeic 1234",
+                     "Ein Name mit dreißig Zeichen..    5", "Viele                     3456"}));
 }

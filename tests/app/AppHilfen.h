@@ -1,0 +1,25 @@
+#pragma once
+// The summary that the fixture workbook app_ergebnisse.xlsx gives, as every face of it shows.
+
+#include <QString>
+
+namespace rastfang::test {
+
+/// The summary of app_ergebnisse.xlsx (worksheets "Klasse 10a" and "Klasse 10b") with the
+/// filter line `sFilter` ("ohne", "'BK1'") as the window gets it: CRLF, no final line break.
+inline QString gsErwarteteZusammenfassung(const QString& sFilter, int i10a, int i10b) {
+    return QStringLiteral(
+               "Extraktionsergebnisse\r\nDatenfilter: %1\r\nTabelle             Anzahl Azubis\r\n"
+               "---------------------------------\r\nKlasse 10a                %2\r\n"
+               "Klasse 10b                %3")
+        .arg(sFilter)
+        .arg(i10a, 4)
+        .arg(i10b, 4);
+}
+
+/// The same as "rastfang extract" prints it on stdout: LF, one final line break.
+inline QString gsAlsStdout(QString sZusammenfassung) {
+    return sZusammenfassung.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'\n';
+}
+
+}  // namespace rastfang::test

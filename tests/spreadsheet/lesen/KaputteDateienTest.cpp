@@ -20,12 +20,14 @@ const QString ZU_GROSS = QStringLiteral("ist zu groß");
 const QString VERSCHLUESSELT = QStringLiteral("ist verschlüsselt");
 
 /// Copies zip argv[1] to argv[2], its entry argv[3] replaced by hostile content of kind argv[4]
-/// (the two bombs stream 1 GiB).
+/// (the two bombs stream 1 GiB, "tag" one start tag of 40 MiB).
 const QString UMBAU = ZIP_PY + QStringLiteral(R"(
 quelle, ziel, eintrag, art = sys.argv[1:5]
 def bombe(f):
-    if art == "leerzeichen": f.write(b"<worksheet><sheetData>")
-    for _ in range(1024): f.write((b"\0" if art == "nullen" else b" ") * (1 << 20))
+    f.write({"leerzeichen": b"<worksheet><sheetData>",
+             "tag": b'<worksheet><sheetData><row r="1" x="'}.get(art, b""))
+    for _ in range(40 if art == "tag" else 1024):
+        f.write((b"\0" if art == "nullen" else b" ") * (1 << 20))
 weit = "".join('<row r="%d"><c r="XFD%d"><v>1</v></c></row>' % (i, i) for i in range(1, 301))
 zip_(ziel, {eintrag: {
     "doctype": b'<?xml version="1.0"?><!DOCTYPE lol [<!ENTITY a "aaaaaaaaaa">'
@@ -100,6 +102,8 @@ TEST_F(KaputteDateien, EmptyRandomTruncatedAndForeignFilesHaveNoSupportedFormat)
 TEST_F(KaputteDateien, ZipBombsEntitiesAndSparseSheetsOutToTheEdge) {
     ErwarteFehler(Umbau("nullen"), ZU_GROSS);
     ErwarteFehler(Umbau("leerzeichen"), ZU_GROSS);
+    // The parser would hold one enormous tag whole, outside any budget.
+    ErwarteFehler(Umbau("tag"), ZU_GROSS);
     ErwarteFehler(Umbau("doctype"));
     ErwarteFehler(Umbau("zeile"));
     ErwarteFehler(Umbau("doctype", "xl/workbook.xml"));

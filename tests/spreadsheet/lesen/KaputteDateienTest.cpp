@@ -20,14 +20,20 @@ const QString ZU_GROSS = QStringLiteral("ist zu groß");
 const QString VERSCHLUESSELT = QStringLiteral("ist verschlüsselt");
 
 /// Copies zip argv[1] to argv[2], its entry argv[3] replaced by hostile content of kind argv[4]
-/// (the two bombs stream 1 GiB, "tag" one start tag of 40 MiB).
+/// (the two bombs stream 1 GiB; "tag" is one start tag of 20 MiB that packs only about 150:1, so
+/// that no inflate ratio refuses it first).
 const QString UMBAU = ZIP_PY + QStringLiteral(R"(
+import random
 quelle, ziel, eintrag, art = sys.argv[1:5]
 def bombe(f):
-    f.write({"leerzeichen": b"<worksheet><sheetData>",
-             "tag": b'<worksheet><sheetData><row r="1" x="'}.get(art, b""))
-    for _ in range(40 if art == "tag" else 1024):
+    f.write(b"<worksheet><sheetData>" if art == "leerzeichen" else b"")
+    for _ in range(1024):
         f.write((b"\0" if art == "nullen" else b" ") * (1 << 20))
+def tag(f):
+    zufall = random.Random(1)
+    f.write(b'<worksheet><sheetData><row r="1" x="')
+    for _ in range(20 * 1024):
+        f.write(b"a" * 1020 + bytes(zufall.choice(b"bcdefghijk") for _ in range(4)))
 weit = "".join('<row r="%d"><c r="XFD%d"><v>1</v></c></row>' % (i, i) for i in range(1, 301))
 zip_(ziel, {eintrag: {
     "doctype": b'<?xml version="1.0"?><!DOCTYPE lol [<!ENTITY a "aaaaaaaaaa">'
@@ -35,7 +41,8 @@ zip_(ziel, {eintrag: {
                b'<worksheet><sheetData><row><c t="inlineStr"><is><t>&b;</t></is></c>'
                b'</row></sheetData></worksheet>',
     "zeile": b'<worksheet><sheetData><row r="1048577"><c><v>1</v></c></row></sheetData></worksheet>',
-    "weit": "<worksheet><sheetData>%s</sheetData></worksheet>" % weit}.get(art, bombe)}, quelle)
+    "weit": "<worksheet><sheetData>%s</sheetData></worksheet>" % weit,
+    "tag": tag}.get(art, bombe)}, quelle)
 )");
 
 class KaputteDateien : public ::testing::Test {

@@ -16,7 +16,7 @@ namespace {
 /// The longest stretch of a streamed document without one parsing event: a tag, a comment or a
 /// piece of text. The parser holds an unfinished token whole, so a part of one enormous tag
 /// would take memory no budget sees; no real workbook comes near this.
-constexpr long long kLaengsterAbschnitt = 16 * 1024 * 1024;
+constexpr long long kLaengsterAbschnitt = 4 * 1024 * 1024;
 
 std::string_view gsLokal(const char* pName) {
     const char* p = std::strrchr(pName, ':');

@@ -37,55 +37,57 @@ int64_t glWiederholung(const char* p) {
     return n;
 }
 
-/// The styles of styles.xml: number and cell styles.
+/// The number and cell styles of a part (styles.xml, and the automatic ones of content.xml).
 class StilLeser : public XmlLeser {
   public:
     explicit StilLeser(OdsFormate& formate) : XmlLeser(true), m_formate(formate) {}
 
   protected:
-    void Anfang(std::string_view q, const char** a) override {
+    void Anfang(std::string_view q, const char** a) override { StilAnfang(q, a); }
+    void Ende(std::string_view q) override { StilEnde(q); }
+    void Zeichen(const char* p, int n) override { StilZeichen(p, n); }
+
+    /// Each takes an event that belongs to the style sections; false for any other.
+    bool StilAnfang(std::string_view q, const char** a) {
         if (q == "office:styles" || q == "office:automatic-styles") {
             m_bInStilen = true;
         } else if (m_bInStilen) {
             m_formate.Anfang(q, a);
         }
+        return m_bInStilen;
     }
-    void Ende(std::string_view q) override {
+    bool StilEnde(std::string_view q) {
         if (q == "office:styles" || q == "office:automatic-styles") {
             m_bInStilen = false;
-        } else if (m_bInStilen) {
-            m_formate.Ende(q);
+            return true;
         }
+        if (m_bInStilen) m_formate.Ende(q);
+        return m_bInStilen;
     }
-    void Zeichen(const char* p, int n) override {
+    bool StilZeichen(const char* p, int n) {
         if (m_bInStilen) m_formate.Zeichen(p, n);
+        return m_bInStilen;
     }
 
-  private:
     OdsFormate& m_formate;
+
+  private:
     bool m_bInStilen = false;
 };
 
 /// The one pass over content.xml: its automatic styles, which come before the body, then
 /// every table into a sheet of its own, in order.
-class InhaltLeser : public XmlLeser {
+class InhaltLeser : public StilLeser {
   public:
     InhaltLeser(MappenDaten& mappe, OdsFormate& formate, Lesebudget& budget)
-        : XmlLeser(true), m_mappe(mappe), m_formate(formate), m_budget(budget) {}
+        : StilLeser(formate), m_mappe(mappe), m_budget(budget) {}
 
     std::vector<std::pair<QString, std::string>> tabellen;  // name, table style
     std::vector<std::unique_ptr<Blatt>> blaetter;           // the cells of each table
 
   protected:
     void Anfang(std::string_view q, const char** a) override {
-        if (q == "office:styles" || q == "office:automatic-styles") {
-            m_bInStilen = true;
-            return;
-        }
-        if (m_bInStilen) {
-            m_formate.Anfang(q, a);
-            return;
-        }
+        if (StilAnfang(q, a)) return;
         if (q == "table:table") {
             if (tabellen.size() >= 65535) gLesefehler(Lesegrund::ZuGross);
             const char* name = gpQ(a, "table:name");
@@ -135,14 +137,7 @@ class InhaltLeser : public XmlLeser {
     }
 
     void Ende(std::string_view q) override {
-        if (q == "office:styles" || q == "office:automatic-styles") {
-            m_bInStilen = false;
-            return;
-        }
-        if (m_bInStilen) {
-            m_formate.Ende(q);
-            return;
-        }
+        if (StilEnde(q)) return;
         if (q == "table:table") {
             m_bDrin = false;
             return;
@@ -158,9 +153,8 @@ class InhaltLeser : public XmlLeser {
     }
 
     void Zeichen(const char* p, int n) override {
-        if (m_bInStilen) {
-            m_formate.Zeichen(p, n);
-        } else if (m_bInZelle && m_iNotiz == 0) {
+        if (StilZeichen(p, n)) return;
+        if (m_bInZelle && m_iNotiz == 0) {
             if (m_text.size() + static_cast<size_t>(n) > MAX_ZELLTEXT) {
                 gLesefehler(Lesegrund::ZuGross);
             }
@@ -289,7 +283,6 @@ class InhaltLeser : public XmlLeser {
     }
 
     MappenDaten& m_mappe;
-    OdsFormate& m_formate;
     Lesebudget& m_budget;
     Blatt* m_pBlatt = nullptr;
     std::unordered_map<std::string, uint32_t> m_stilIndex;
@@ -303,7 +296,6 @@ class InhaltLeser : public XmlLeser {
     int64_t m_lZellen = 0;
     int32_t m_lSpalte = 0;
     int m_iNotiz = 0;
-    bool m_bInStilen = false;
     bool m_bDrin = false;
     bool m_bInZelle = false;
     bool m_bErsterAbsatz = true;

@@ -12,6 +12,7 @@
 #include "spreadsheet/Palette.h"
 #include "spreadsheet/schreiben/Packstufe.h"
 #include "spreadsheet/schreiben/XlsxPruefung.h"
+#include "spreadsheet/schreiben/Zellendruck.h"
 
 namespace rastfang::spreadsheet {
 
@@ -184,6 +185,8 @@ void gSchreibeXlsx(MappenDaten& mappe, Zieldatei& ziel) {
     ziel.SchliesseHandle();
     // The library reports its failures on stderr in English; ours come as a message.
     const StderrStumm stumm;
+    // In the constant-memory mode, the library prints a row's cells when the next row begins.
+    const SchnellerZahldruck zahldruck;
     // The library's streamed parts go beside the target, not to a possibly full /tmp: the
     // space the workbook needs is then checked where it will be stored.
     QByteArray ordner = QFile::encodeName(QFileInfo(ziel.Pfad()).absolutePath());

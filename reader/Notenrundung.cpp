@@ -1,6 +1,8 @@
 #include "reader/Notenrundung.h"
 
+#include <array>
 #include <charconv>
+#include <cstdlib>
 #include <optional>
 
 #include "basis/Int16.h"
@@ -39,6 +41,25 @@ std::optional<double> gdSchlichteNote(const QString& s) {
     return d;
 }
 
+/// "2,3" for 23 tenths. The texts of the usual grades are made once and shared, for they are
+/// read by the thousand.
+QString csZehntel(int16_t n) {
+    constexpr int GEMERKT = 1000;
+    thread_local std::array<QString, 2 * GEMERKT + 1> tl_texte;
+    QString* pGemerkt = std::abs(n) <= GEMERKT ? &tl_texte[n + GEMERKT] : nullptr;
+    if (pGemerkt != nullptr && !pGemerkt->isNull()) return *pGemerkt;
+    const int betrag = n < 0 ? -static_cast<int>(n) : n;
+    char aus[16];
+    char* p = aus;
+    if (n < 0) *p++ = '-';
+    p = std::to_chars(p, aus + sizeof aus - 2, betrag / 10).ptr;
+    *p++ = ',';
+    *p++ = static_cast<char>('0' + betrag % 10);
+    QString sText = QString::fromLatin1(aus, p - aus);
+    if (pGemerkt != nullptr) *pGemerkt = sText;
+    return sText;
+}
+
 }  // namespace
 
 QString gsNoteRunden(const QString& sNote) {
@@ -57,14 +78,7 @@ QString gsNoteRunden(const QString& sNote) {
 
     // The tenths are kept as an Integer, which is what limits the grades to below 3276.75.
     const int16_t n = giFloorInt16(d * 10 + 0.5);
-    const int betrag = n < 0 ? -static_cast<int>(n) : n;
-    char aus[16];
-    char* p = aus;
-    if (n < 0) *p++ = '-';
-    p = std::to_chars(p, aus + sizeof aus - 2, betrag / 10).ptr;
-    *p++ = ',';
-    *p++ = static_cast<char>('0' + betrag % 10);
-    return QString::fromLatin1(aus, p - aus);
+    return csZehntel(n);
 }
 
 }  // namespace rastfang

@@ -1,5 +1,8 @@
 #include "spreadsheet/Anzeige.h"
 
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <utility>
 
 #include "spreadsheet/Datum.h"
@@ -8,6 +11,24 @@
 #include "spreadsheet/Zahlformat.h"
 
 namespace rastfang::spreadsheet {
+
+namespace {
+
+/// VB's CStr of a Double: 15 significant digits, scientific from 1E+15 and below 1E-04.
+/// A results sheet repeats few numbers (grades), and the reader asks for every one of them:
+/// the texts of the numbers seen last are kept by their bits and shared.
+QString csCStr(double d) {
+    thread_local std::array<std::pair<uint64_t, QString>, 509> tl_gedaechtnis;
+    const auto bits = std::bit_cast<uint64_t>(d);
+    auto& [schluessel, text] = tl_gedaechtnis[(bits ^ (bits >> 29) ^ (bits >> 47)) % 509];
+    if (text.isNull() || schluessel != bits) {
+        schluessel = bits;
+        text = gsKurzform(d, 15, -4, 15, 15);
+    }
+    return text;
+}
+
+}  // namespace
 
 bool gbIstDatumsformat(const QString& sFormat) {
     if (gbIstAllgemein(sFormat)) return false;
@@ -62,8 +83,7 @@ QString gsWertText(const Zelle& zelle, const Stil& stil, bool b1904) {
         // A date cell's value is a date; the text is what VB's CStr makes of it.
         if (auto sDatum = gsDatumWert(gdSeriell1900(zelle.zahl, b1904))) return *std::move(sDatum);
     }
-    // VB's CStr of a Double: 15 significant digits, scientific from 1E+15 and below 1E-04.
-    return gsKurzform(zelle.zahl, 15, -4, 15, 15);
+    return csCStr(zelle.zahl);
 }
 
 }  // namespace rastfang::spreadsheet

@@ -10,9 +10,8 @@
 
 #include "spreadsheet/Anzeige.h"
 #include "spreadsheet/Palette.h"
-#include "spreadsheet/schreiben/Packstufe.h"
+#include "spreadsheet/schreiben/Stellvertreter.h"
 #include "spreadsheet/schreiben/XlsxPruefung.h"
-#include "spreadsheet/schreiben/Zellendruck.h"
 
 namespace rastfang::spreadsheet {
 
@@ -185,8 +184,8 @@ void gSchreibeXlsx(MappenDaten& mappe, Zieldatei& ziel) {
     ziel.SchliesseHandle();
     // The library reports its failures on stderr in English; ours come as a message.
     const StderrStumm stumm;
-    // In the constant-memory mode, the library prints a row's cells when the next row begins.
-    const SchnellerZahldruck zahldruck;
+    // The library prints a row's cells when the next row begins, in the constant-memory mode.
+    const EigenesSpeichern eigenesSpeichern;
     // The library's streamed parts go beside the target, not to a possibly full /tmp: the
     // space the workbook needs is then checked where it will be stored.
     QByteArray ordner = QFile::encodeName(QFileInfo(ziel.Pfad()).absolutePath());
@@ -219,7 +218,6 @@ void gSchreibeXlsx(MappenDaten& mappe, Zieldatei& ziel) {
     }
 
     errno = 0;
-    const SchnellePackung schnell;
     const lxw_error fehler = workbook_close(wb.release());  // frees the workbook in any case
     if (fehler != LXW_NO_ERROR) {
         const int iErrno = errno;

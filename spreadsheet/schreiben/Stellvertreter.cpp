@@ -1,6 +1,8 @@
-#include "spreadsheet/schreiben/Zellendruck.h"
+#include "spreadsheet/schreiben/Stellvertreter.h"
 
+#include <dlfcn.h>
 #include <xlsxwriter/utility.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <array>
@@ -17,7 +19,9 @@ namespace rastfang::spreadsheet {
 
 namespace {
 
-thread_local bool tl_bSchnell = false;
+thread_local bool tl_bEigenesSpeichern = false;
+
+constexpr int SCHNELLE_STUFE = 1;
 
 // libxlsxwriter 1.1.4's number cells, without and with a style (worksheet.c).
 constexpr const char* NUMMERZELLE = "<c r=\"%s\"><v>%.16G</v></c>";
@@ -90,27 +94,36 @@ char* gZahlDrucken(double dZahl, char* pZiel) {
     return pEnde;
 }
 
-SchnellerZahldruck::SchnellerZahldruck() : m_bVorher(tl_bSchnell) {
-    tl_bSchnell = true;
+EigenesSpeichern::EigenesSpeichern() : m_bVorher(tl_bEigenesSpeichern) {
+    tl_bEigenesSpeichern = true;
 }
 
-SchnellerZahldruck::~SchnellerZahldruck() {
-    tl_bSchnell = m_bVorher;
+EigenesSpeichern::~EigenesSpeichern() {
+    tl_bEigenesSpeichern = m_bVorher;
 }
 
 }  // namespace rastfang::spreadsheet
 
+extern "C" int deflateInit2_(z_streamp strm, int iStufe, int iMethode, int iFenster, int iSpeicher,
+                             int iStrategie, const char* sVersion, int iGroesse) {
+    using Echt = int (*)(z_streamp, int, int, int, int, int, const char*, int);
+    static const auto echt = reinterpret_cast<Echt>(dlsym(RTLD_NEXT, "deflateInit2_"));
+    if (echt == nullptr) return Z_VERSION_ERROR;
+    if (rastfang::spreadsheet::tl_bEigenesSpeichern && iStufe == Z_DEFAULT_COMPRESSION) {
+        iStufe = rastfang::spreadsheet::SCHNELLE_STUFE;
+    }
+    return echt(strm, iStufe, iMethode, iFenster, iSpeicher, iStrategie, sVersion, iGroesse);
+}
+
 // glibc's checked vfprintf, which the stand-in hands every other call to.
 extern "C" int __vfprintf_chk(FILE* datei, int iPruefung, const char* sFormat, va_list argumente);
 
-// The program's definitions come first in the dynamic linker's search, so the calls from inside
-// libxlsxwriter land here (see Packstufe.cpp).
 extern "C" int __fprintf_chk(FILE* datei, int iPruefung, const char* sFormat, ...) {
     va_list argumente;
     va_start(argumente, sFormat);
     std::array<char, 128> zeile{};
     const char* pEnde =
-        rastfang::spreadsheet::tl_bSchnell
+        rastfang::spreadsheet::tl_bEigenesSpeichern
             ? rastfang::spreadsheet::nummerzelle(sFormat, argumente, zeile.data(), zeile.size())
             : nullptr;
     int iErgebnis = 0;

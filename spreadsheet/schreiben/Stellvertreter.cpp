@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 #include <xlsxwriter/utility.h>
+#include <xlsxwriter/worksheet.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -140,8 +141,15 @@ extern "C" int __fprintf_chk(FILE* datei, int iPruefung, const char* sFormat, ..
 }
 
 extern "C" void lxw_rowcol_to_cell(char* sName, lxw_row_t iZeile, lxw_col_t iSpalte) {
+    if (iZeile >= LXW_ROW_MAX || iSpalte >= LXW_COL_MAX) {
+        // Never asked for by the library's writing; its own answer, whatever it is.
+        using Echt = void (*)(char*, lxw_row_t, lxw_col_t);
+        static const auto echt = reinterpret_cast<Echt>(dlsym(RTLD_NEXT, "lxw_rowcol_to_cell"));
+        if (echt != nullptr) echt(sName, iZeile, iSpalte);
+        return;
+    }
     // Bijective base 26: A–Z, AA–ZZ, AAA–XFD; written from the last letter backwards.
-    std::array<char, 4> buchstaben{};
+    std::array<char, 3> buchstaben{};
     auto pAnfang = buchstaben.end();
     for (unsigned n = iSpalte + 1U; n > 0; n = (n - 1) / 26) {
         *--pAnfang = static_cast<char>('A' + (n - 1) % 26);

@@ -146,8 +146,9 @@ TEST(Stellvertreter, CellNamesAreTheLibrarysOwn) {
     using Name = void (*)(char*, lxw_row_t, lxw_col_t);
     const auto bibliothek = reinterpret_cast<Name>(dlsym(RTLD_NEXT, "lxw_rowcol_to_cell"));
     ASSERT_NE(bibliothek, nullptr);
-    for (const lxw_row_t iZeile : {0U, 8U, 9U, 99U, 32767U, 1048575U}) {
-        for (lxw_col_t iSpalte = 0; iSpalte < 16384; ++iSpalte) {
+    // Beyond the sheet's last row and column too, where the stand-in hands over to the library.
+    for (const lxw_row_t iZeile : {0U, 8U, 9U, 99U, 32767U, 1048575U, 1048576U, 4000000000U}) {
+        for (lxw_col_t iSpalte = 0; iSpalte <= 16400; ++iSpalte) {
             char unser[LXW_MAX_CELL_NAME_LENGTH];
             char ihr[LXW_MAX_CELL_NAME_LENGTH];
             lxw_rowcol_to_cell(unser, iZeile, iSpalte);

@@ -2,6 +2,7 @@
 // workbooks: headings, groups, gaps, grades, start row, filter and the per-worksheet summary.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 #include "TestHilfen.h"
@@ -101,6 +102,16 @@ TEST(Notenrundung, OneDecimalHalvesUpWithGermanComma) {
         {"-2,96", "-3,0"}, {"12,349", "12,3"}, {"3,-1", "3,0"},
     };
     for (const auto& [s, soll] : faelle) EXPECT_EQ(gsNoteRunden(QString::fromUtf8(s)), soll) << s;
+    // Every grade of one decimal comes back as it was, also the second time (texts are reused).
+    for (int iDurchgang = 0; iDurchgang < 2; ++iDurchgang) {
+        for (int n = -3000; n <= 3000; n += 7) {
+            const QString s = QStringLiteral("%1%2,%3")
+                                  .arg(n < 0 ? "-" : "")
+                                  .arg(std::abs(n) / 10)
+                                  .arg(std::abs(n) % 10);
+            ASSERT_EQ(gsNoteRunden(s), s);
+        }
+    }
     for (const char* zuGross : {"3276,75", "5000", "-3276,9", "1e300"}) {
         EXPECT_EQ(giFehler([&] { (void)gsNoteRunden(QString::fromUtf8(zuGross)); }),
                   FEHLER_UEBERLAUF)

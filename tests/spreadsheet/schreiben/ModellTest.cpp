@@ -101,6 +101,12 @@ TEST(Zellen, ValueWriteStoresPlainRegionalNumbersAsNumbersOnly) {
         EXPECT_EQ(blatt.Daten()->Lies(2, 2).typ, ZellTyp::Text) << s;
         EXPECT_EQ(blatt.Cells(2, 2).Value(), QString::fromUtf8(s));
     }
+    // Many numbers, read back twice: each keeps its own text (texts of numbers are reused).
+    for (int32_t z = 1; z <= 2000; ++z) blatt.Cells(z, 9).SetValue(QStringLiteral("%1,25").arg(z));
+    for (int iDurchgang = 0; iDurchgang < 2; ++iDurchgang) {
+        for (int32_t z = 1; z <= 2000; ++z)
+            ASSERT_EQ(blatt.Cells(z, 9).Value(), QStringLiteral("%1,25").arg(z));
+    }
     // Numbers read back in their regional form, shown rounded by the format, kept exact.
     Range zelle = blatt.Cells(3, 6);
     zelle.SetValue("2,25");

@@ -80,6 +80,19 @@ class Blatt {
     }
     /// Takes the rows of `quelle`, a sheet a reader filled before this one existed.
     void UebernimmZeilen(Blatt& quelle) { m_zeilen.swap(quelle.m_zeilen); }
+    /// Moves the rows of `quelle` here, where none of them is stored yet; false, and nothing
+    /// moved, when a row is stored in both.
+    bool UebernimmNeueZeilen(Blatt& quelle) {
+        for (size_t i = 0; i < quelle.m_zeilen.size() && i < m_zeilen.size(); ++i) {
+            if (!quelle.m_zeilen[i].empty() && !m_zeilen[i].empty()) return false;
+        }
+        if (quelle.m_zeilen.size() > m_zeilen.size()) m_zeilen.resize(quelle.m_zeilen.size());
+        for (size_t i = 0; i < quelle.m_zeilen.size(); ++i) {
+            if (!quelle.m_zeilen[i].empty()) m_zeilen[i] = std::move(quelle.m_zeilen[i]);
+        }
+        quelle.m_zeilen.clear();
+        return true;
+    }
     /// Room for `n` rows without reallocation (readers reserve what their budget allowed).
     void Reserviere(int32_t n) { m_zeilen.reserve(static_cast<size_t>(n)); }
     /// The rows there is room for.

@@ -17,6 +17,16 @@ void Lesebudget::Belaste(int64_t lBytes) {
     } while (!m_lBelegt.compare_exchange_weak(lAlt, lAlt + lBytes, std::memory_order_relaxed));
 }
 
+bool Lesebudget::BelasteWennFrei(int64_t lBytes) {
+    int64_t lAlt = m_lBelegt.load(std::memory_order_relaxed);
+    do {
+        if (m_bErschoepft.load(std::memory_order_relaxed) || lBytes > m_lGrenze - lAlt) {
+            return false;
+        }
+    } while (!m_lBelegt.compare_exchange_weak(lAlt, lAlt + lBytes, std::memory_order_relaxed));
+    return true;
+}
+
 void Lesebudget::PlatzFuerZeile(Blatt& blatt, int32_t lZeile) {
     const size_t nAlt = blatt.ZeilenKapazitaet();
     if (static_cast<size_t>(lZeile) <= nAlt) return;

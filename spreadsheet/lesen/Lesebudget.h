@@ -31,6 +31,9 @@ class Lesebudget {
     /// then stays as it was, and every later charge is refused too, so that readers working
     /// in parallel stop at their next charge.
     void Belaste(int64_t lBytes);
+    /// Charges `lBytes` when they fit and returns true; otherwise charges nothing and returns
+    /// false, and later charges are not refused for it.
+    bool BelasteWennFrei(int64_t lBytes);
     /// Returns bytes charged for a buffer that is freed again.
     void Entlaste(int64_t lBytes) { m_lBelegt.fetch_sub(lBytes, std::memory_order_relaxed); }
     /// Charges a text of `nZeichen` UTF-16 characters (with its allocation).

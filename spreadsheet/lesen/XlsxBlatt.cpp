@@ -1,14 +1,18 @@
 #include <charconv>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/Parallel.h"
 #include "spreadsheet/lesen/Seriell.h"
 #include "spreadsheet/lesen/XlsxTeile.h"
 #include "spreadsheet/lesen/XlsxTeileLesen.h"
+#include "spreadsheet/lesen/XlsxTeilung.h"
 #include "spreadsheet/lesen/XmlLeser.h"
+#include "spreadsheet/lesen/ZipArchiv.h"
 
 namespace rastfang::spreadsheet {
 
@@ -84,6 +88,7 @@ class BlattLeser : public XmlLeser {
             schutz.bZeichnungsobjekte = gbWahr(gpAttribut(a, "objects"));
             schutz.bSzenarien = gbWahr(gpAttribut(a, "scenarios"));
             m_blatt.SetzeSchutz(schutz);
+            m_bSchutzGelesen = true;
         }
     }
 
@@ -217,6 +222,9 @@ class BlattLeser : public XmlLeser {
         m_budget.SetzeZeile(m_blatt, m_lPufferZeile, std::move(zeile));
     }
 
+    /// Whether the document set the sheet's protection.
+    bool SchutzGelesen() const { return m_bSchutzGelesen; }
+
   private:
     void Spalten(const char** a) {
         const char* pMin = gpAttribut(a, "min");
@@ -255,12 +263,76 @@ class BlattLeser : public XmlLeser {
     bool m_bSammeln = false;
     bool m_bInInline = false;
     bool m_bInPhonetik = false;
+    bool m_bSchutzGelesen = false;
+};
+
+/// Parses worksheet document `sXml` into `blatt` as two halves at the same time, charging
+/// `teil`. False when it cannot be read so (no safe point, rows of one number in both halves,
+/// a half its parser refuses, or `teil` exhausted); `blatt` then holds no rows.
+bool gbInHaelften(std::string_view sXml, const XlsxKontext& k, Blatt& blatt, Lesebudget& teil) {
+    const std::optional<Blatthaelften> haelften = gBlatthaelften(sXml);
+    if (!haelften) return false;
+    Blatt zweites(blatt.Name());
+    BlattLeser erster(k, blatt, teil);
+    BlattLeser zweiter(k, zweites, teil);
+    try {
+        gParallel(2, 2, [&](size_t iHaelfte) {
+            if (iHaelfte == 0) {
+                erster.LiesTexte({sXml.substr(0, haelften->nZweiteAb), haelften->sSchluss});
+                erster.Leeren();
+            } else {
+                zweiter.LiesTexte({haelften->sVorspann, sXml.substr(haelften->nZweiteAb)});
+                zweiter.Leeren();
+            }
+        });
+        if (blatt.UebernimmNeueZeilen(zweites)) {
+            // What follows the sheet data comes after what precedes it, as in one pass.
+            for (int32_t s = 1; s <= MAX_SPALTE; ++s) {
+                if (zweites.HatSpaltenbreite(s)) {
+                    blatt.SetzeSpaltenbreite(s, zweites.Spaltenbreite(s));
+                }
+            }
+            if (zweiter.SchutzGelesen()) blatt.SetzeSchutz(zweites.Schutz());
+            return true;
+        }
+    } catch (const Lesefehler&) {
+        // Read as one below: its error, if any, is the one to report.
+    }
+    Blatt leer(blatt.Name());
+    blatt.UebernimmZeilen(leer);
+    return false;
+}
+
+/// Gives back a charge when it goes out of scope.
+struct Rueckgabe {
+    Lesebudget& budget;
+    int64_t lBytes;
+    ~Rueckgabe() { budget.Entlaste(lBytes); }
 };
 
 }  // namespace
 
 void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxKontext& k,
-                    Blatt& blatt, Lesebudget& budget) {
+                    Blatt& blatt, Lesebudget& budget, uint64_t lHaelftenAb) {
+    const std::optional<uint64_t> lGroesse =
+        lHaelftenAb > 0 ? archiv.Groesse(sTeil) : std::optional<uint64_t>();
+    if (lGroesse && *lGroesse >= lHaelftenAb && *lGroesse <= MAX_HAELFTEN_BLATT &&
+        budget.BelasteWennFrei(static_cast<int64_t>(*lGroesse))) {
+        // The halves charge a budget of their own, so that a sheet they cannot hold beside its
+        // document can still be streamed; only the whole result is charged, once the document
+        // is given back.
+        Lesebudget teil(budget.Grenze() - budget.Belegt());
+        bool bGelesen = false;
+        {
+            const Rueckgabe rueckgabe{budget, static_cast<int64_t>(*lGroesse)};
+            const std::string sXml = archiv.LiesGanz(sTeil, static_cast<size_t>(*lGroesse));
+            bGelesen = gbInHaelften(sXml, k, blatt, teil);
+        }
+        if (bGelesen) {
+            budget.Belaste(teil.Belegt());
+            return;
+        }
+    }
     BlattLeser leser(k, blatt, budget);
     leser.LiesEintrag(archiv, sTeil);
     leser.Leeren();

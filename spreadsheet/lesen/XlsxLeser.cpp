@@ -16,6 +16,9 @@ namespace rastfang::spreadsheet {
 
 namespace {
 
+/// Below this size a worksheet part is parsed faster than a thread is started.
+constexpr uint64_t HAELFTEN_AB = 4 * 1024 * 1024;
+
 /// The workbook part: the package's officeDocument relationship, else the usual name.
 std::string gsMappenTeil(const ZipArchiv& archiv) {
     for (const Beziehung& b : gBeziehungen(archiv, "")) {
@@ -113,6 +116,7 @@ class XlsxLeser : public MappenLeser {
         if (!m_sTexte.empty() && z.Finde(m_sTexte)) {
             m_texte = gLiesGeteilteTexte(z, m_sTexte, budget);
         }
+        m_iHaelftenBlatt = groessesAlleinBlatt(z);
         // One handle for every thread that may read sheets; the first is the one open already.
         for (size_t i = 0; i < gnLeseThreads(); ++i) m_plaetze.push_back(std::make_unique<Platz>());
         m_plaetze.front()->archiv = m_archiv;
@@ -153,10 +157,31 @@ class XlsxLeser : public MappenLeser {
             archiv = eigenes.get();
         }
         const XlsxKontext k{m_texte, m_stile, m_b1904};
-        gLiesXlsxBlatt(*archiv, m_blaetter.at(iIndex).sTeil, k, blatt, budget);
+        const uint64_t lHaelftenAb = iIndex == m_iHaelftenBlatt ? HAELFTEN_AB : 0;
+        gLiesXlsxBlatt(*archiv, m_blaetter.at(iIndex).sTeil, k, blatt, budget, lHaelftenAb);
     }
 
   private:
+    /// The sheet that may be parsed in halves: the one large sheet of a workbook whose other
+    /// sheets together are small, so that the second core would otherwise wait, and what the
+    /// others hold in memory stays small while the halves are read (XlsxTeileLesen.h);
+    /// m_blaetter.size() when there is none.
+    size_t groessesAlleinBlatt(const ZipArchiv& z) const {
+        if (gnLeseThreads() < 2) return m_blaetter.size();
+        size_t iGross = m_blaetter.size();
+        uint64_t lAndere = 0;
+        for (size_t i = 0; i < m_blaetter.size(); ++i) {
+            const std::optional<uint64_t> lGroesse = z.Groesse(m_blaetter[i].sTeil);
+            if (!lGroesse) return m_blaetter.size();
+            if (*lGroesse >= HAELFTEN_AB && iGross == m_blaetter.size()) {
+                iGross = i;
+            } else {
+                lAndere += *lGroesse;
+            }
+        }
+        return lAndere < HAELFTEN_AB ? iGross : m_blaetter.size();
+    }
+
     /// A zip handle and whether a sheet reader holds it.
     struct Platz {
         std::atomic<bool> bBelegt{false};
@@ -172,6 +197,7 @@ class XlsxLeser : public MappenLeser {
     std::vector<uint32_t> m_stile;
     std::vector<QString> m_texte;
     bool m_b1904 = false;
+    size_t m_iHaelftenBlatt = 0;
 };
 
 }  // namespace

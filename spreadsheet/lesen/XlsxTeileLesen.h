@@ -34,9 +34,18 @@ struct XlsxKontext {
     bool b1904 = false;
 };
 
-/// Streams worksheet part `sTeil` into `blatt` within `budget`: cells by their cached values,
-/// column widths, sheet protection.
+/// The largest worksheet part read whole into memory to be parsed in two halves. The densest
+/// sheet XML ("<c><v>1</v></c>", 15 bytes a cell) makes under three times its size in cells:
+/// the document and all it can hold fit into the workbook's budget together.
+inline constexpr uint64_t MAX_HAELFTEN_BLATT = 48 * 1024 * 1024;
+
+/// Reads worksheet part `sTeil` into `blatt` within `budget`: cells by their cached values,
+/// column widths, sheet protection. A part of at least `lHaelftenAb` bytes (and at most
+/// MAX_HAELFTEN_BLATT) is held whole, when the budget has room for it, and parsed in two
+/// halves on two threads (XlsxTeilung.h), which may take what the budget has left at their
+/// start, whatever other sheets read at the same time take; when the halves cannot be read,
+/// the part is streamed through one parser. 0 streams every part so.
 void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxKontext& k,
-                    Blatt& blatt, Lesebudget& budget);
+                    Blatt& blatt, Lesebudget& budget, uint64_t lHaelftenAb);
 
 }  // namespace rastfang::spreadsheet

@@ -61,6 +61,13 @@ void XmlLeser::LiesText(std::string_view sXml) {
     if (Futter(sXml.data(), sXml.size(), false)) Futter(nullptr, 0, true);
 }
 
+void XmlLeser::LiesTexte(std::initializer_list<std::string_view> stuecke) {
+    for (const std::string_view stueck : stuecke) {
+        if (!Futter(stueck.data(), stueck.size(), false)) return;
+    }
+    Futter(nullptr, 0, true);
+}
+
 void XmlLeser::Anhalten() {
     m_bAngehalten = true;
     XML_StopParser(m_parser, XML_FALSE);

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <exception>
+#include <initializer_list>
 #include <string_view>
 
 struct XML_ParserStruct;
@@ -35,6 +36,8 @@ class XmlLeser {
     void LiesEintrag(const ZipArchiv& archiv, std::string_view sName);
     /// Parses a document held in memory.
     void LiesText(std::string_view sXml);
+    /// Parses a document held in memory in pieces, one after the other.
+    void LiesTexte(std::initializer_list<std::string_view> stuecke);
 
   protected:
     /// An element begins; `sName` without prefix (unless prefixes were asked for),

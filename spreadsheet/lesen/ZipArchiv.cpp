@@ -96,6 +96,16 @@ void ZipArchiv::Lies(std::string_view sName,
     }
 }
 
+std::optional<uint64_t> ZipArchiv::Groesse(std::string_view sName) const {
+    const std::optional<std::string> name = Finde(sName);
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (!name || zip_stat(m_zip, name->c_str(), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) {
+        return std::nullopt;
+    }
+    return st.size;
+}
+
 std::string ZipArchiv::LiesGanz(std::string_view sName, size_t nMax) const {
     std::string s;
     Lies(sName, [&s, nMax](const char* p, size_t n) {

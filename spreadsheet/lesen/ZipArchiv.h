@@ -40,6 +40,10 @@ class ZipArchiv {
     void Lies(std::string_view sName,
               const std::function<bool(const char* pDaten, size_t nLaenge)>& senke) const;
 
+    /// The size entry `sName` declares for itself inflated (it may be forged: Lies checks it),
+    /// or nothing when the entry is missing or declares none.
+    std::optional<uint64_t> Groesse(std::string_view sName) const;
+
     /// The whole entry as bytes, at most `nMax` of them (Lesefehler(ZuGross) beyond).
     std::string LiesGanz(std::string_view sName, size_t nMax) const;
 

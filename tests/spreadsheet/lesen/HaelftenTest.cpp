@@ -1,0 +1,127 @@
+// The sole sheet of a workbook may be parsed in two halves at the same time: whatever the
+// document holds, the sheet must come out as one parser reads it.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <optional>
+
+#include "LesenHilfen.h"
+#include "spreadsheet/lesen/Lesefehler.h"
+#include "spreadsheet/lesen/XlsxTeileLesen.h"
+#include "spreadsheet/lesen/XlsxTeilung.h"
+#include "spreadsheet/lesen/ZipArchiv.h"
+
+namespace rastfang::spreadsheet::test {
+
+namespace {
+
+/// Sheet 1 of `sPfad` read by gLiesXlsxBlatt with `lHaelftenAb`, or the reason it was refused.
+struct Gelesen {
+    std::optional<Lesegrund> fehler;
+    std::unique_ptr<Blatt> blatt = std::make_unique<Blatt>(QStringLiteral("B"));
+};
+
+Gelesen lies(const QString& sPfad, uint64_t lHaelftenAb) {
+    const ZipArchiv archiv(sPfad);
+    MappenDaten mappe;
+    Lesebudget budget;
+    const std::vector<QString> texte =
+        archiv.Finde("xl/sharedStrings.xml")
+            ? gLiesGeteilteTexte(archiv, "xl/sharedStrings.xml", budget)
+            : std::vector<QString>();
+    const std::vector<uint32_t> stile = gLiesXlsxStile(archiv, "xl/styles.xml", mappe, budget);
+    Gelesen g;
+    try {
+        gLiesXlsxBlatt(archiv, "xl/worksheets/sheet1.xml", {texte, stile, false}, *g.blatt, budget,
+                       lHaelftenAb);
+    } catch (const Lesefehler& e) {
+        g.fehler = e.grund;
+    }
+    return g;
+}
+
+/// Every difference between two sheets' cells, widths and protection, one per line.
+std::string unterschiede(const Blatt& a, const Blatt& b) {
+    std::string s;
+    const int32_t nZeilen = std::max(a.AnzahlZeilen(), b.AnzahlZeilen());
+    for (int32_t z = 1; z <= nZeilen; ++z) {
+        const Zellzeile &x = a.Zeile(z), &y = b.Zeile(z);
+        const bool bGleich =
+            std::equal(x.begin(), x.end(), y.begin(), y.end(), [](auto& p, auto& q) {
+                return p.typ == q.typ && p.spalte == q.spalte && p.stil == q.stil &&
+                       p.zahl == q.zahl && p.text == q.text;
+            });
+        if (!bGleich) s += "row " + std::to_string(z) + "\n";
+    }
+    for (int32_t sp = 1; sp <= 30; ++sp) {
+        if (a.Spaltenbreite(sp) != b.Spaltenbreite(sp)) s += "width " + std::to_string(sp) + "\n";
+    }
+    if (a.Schutz().bAktiv != b.Schutz().bAktiv) s += "protection\n";
+    return s;
+}
+
+}  // namespace
+
+TEST(Haelften, HalvesGiveWhatOneParserGives) {
+    QTemporaryDir dir;
+    // One sheet of texts, numbers, dates and truth values with widths and protection, then the
+    // same document changed the ways that make halves unsafe: every variant must read alike.
+    gsPython(QStringLiteral(R"PY(
+import datetime, re, sys, zipfile
+from openpyxl import Workbook
+wb = Workbook()
+ws = wb.active
+for z in range(1, 1500):
+    for s in range(1, 9):
+        w = (z * 31 + s * 7) % 7
+        ws.cell(z, s, "Text %d" % (z % 23) if w < 2 else datetime.date(2001, 1, 1) if w == 2 else
+                (z % 2 == 0) if w == 3 else None if w == 4 else (z * s) / 8)
+ws.column_dimensions["B"].width = 31
+ws.protection.sheet = True
+wb.save(sys.argv[1] + "/glatt.xlsx")
+with zipfile.ZipFile(sys.argv[1] + "/glatt.xlsx") as z:
+    teile = {n: z.read(n) for n in z.namelist()}
+xml = teile["xl/worksheets/sheet1.xml"].decode()
+kommentar = "<!-- " + "x" * 400 + ' <row r="1"><c r="A1" t="inlineStr"><is><t>falsch</t></is></c></row> -->'
+varianten = {
+    "praefix": re.sub(r"<(/?)(?![?!])([A-Za-z])", r"<\1x:\2", xml.replace(' xmlns="', ' xmlns:x="', 1)),
+    "kommentar": xml.replace("</row>", "</row>" + kommentar),
+    "doppelt": xml.replace("</sheetData>", '<row r="1"><c r="T1" t="inlineStr"><is><t>spät</t></is></c></row></sheetData>'),
+    "ohne_nummern": re.sub(r'<row r="(7[0-9]{2}|[89][0-9]{2}|1[0-9]{3})"(.*?)</row>',
+                           lambda m: "<row" + re.sub(r' r="[A-Z]+[0-9]+"', "", m.group(2)) + "</row>", xml),
+    "kaputt": xml.replace('<row r="1400"', '<row r="1400"><c><v>1</c>', 1),
+}
+for name, text in varianten.items():
+    with zipfile.ZipFile(sys.argv[1] + "/" + name + ".xlsx", "w") as z:
+        for n, daten in teile.items():
+            z.writestr(n, text if n == "xl/worksheets/sheet1.xml" else daten)
+)PY"),
+             {dir.path()});
+    for (const char* sName : {"glatt", "praefix", "kommentar", "doppelt", "ohne_nummern"}) {
+        const QString sPfad = dir.filePath(QStringLiteral("%1.xlsx").arg(sName));
+        const Gelesen ganz = lies(sPfad, 0), haelften = lies(sPfad, 1);
+        ASSERT_FALSE(ganz.fehler) << sName;
+        ASSERT_FALSE(haelften.fehler) << sName;
+        EXPECT_EQ(unterschiede(*ganz.blatt, *haelften.blatt), "") << sName;
+        EXPECT_GT(ganz.blatt->AnzahlZeilen(), 1400) << sName;
+        EXPECT_TRUE(haelften.blatt->Schutz().bAktiv) << sName;
+        EXPECT_EQ(haelften.blatt->Spaltenbreite(2), ganz.blatt->Spaltenbreite(2)) << sName;
+    }
+    EXPECT_EQ(lies(dir.filePath(QStringLiteral("doppelt.xlsx")), 1).blatt->Lies(1, 20).text,
+              QStringLiteral("spät"));
+    EXPECT_EQ(lies(dir.filePath(QStringLiteral("kaputt.xlsx")), 1).fehler, Lesegrund::Format);
+
+    // Where the second half begins: a numbered row near the middle, never a document with a
+    // document type declaration.
+    const std::string sXml =
+        R"(<?xml version="1.0"?><w a=">"><d/><sheetData><row r="1"/><row s=" r=2"/><row/>)"
+        R"(<row x:r="9" s="1"/><row r="10"/></sheetData></w>)";
+    const auto haelften = gBlatthaelften(sXml);
+    ASSERT_TRUE(haelften);
+    EXPECT_EQ(sXml.substr(haelften->nZweiteAb, 8), "<row x:r");
+    EXPECT_EQ(haelften->sVorspann, R"(<?xml version="1.0"?><w a=">"><sheetData>)");
+    EXPECT_EQ(haelften->sSchluss, "</sheetData></w>");
+    EXPECT_FALSE(gBlatthaelften("<!DOCTYPE w><w><sheetData><row r=\"1\"/></sheetData></w>"));
+}
+
+}  // namespace rastfang::spreadsheet::test

@@ -325,7 +325,13 @@ void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxK
         bool bGelesen = false;
         {
             const Rueckgabe rueckgabe{budget, static_cast<int64_t>(*lGroesse)};
-            const std::string sXml = archiv.LiesGanz(sTeil, static_cast<size_t>(*lGroesse));
+            // Made as large as declared at once; the archive refuses an entry holding more.
+            std::string sXml;
+            sXml.reserve(static_cast<size_t>(*lGroesse));
+            archiv.Lies(sTeil, [&sXml](const char* p, size_t n) {
+                sXml.append(p, n);
+                return true;
+            });
             bGelesen = gbInHaelften(sXml, k, blatt, teil);
         }
         if (bGelesen) {

@@ -176,7 +176,7 @@ class XlsxLeser : public MappenLeser {
             if (*lGroesse >= HAELFTEN_AB && iGross == m_blaetter.size()) {
                 iGross = i;
             } else {
-                lAndere += *lGroesse;
+                lAndere = std::min(lAndere + std::min(*lGroesse, HAELFTEN_AB), HAELFTEN_AB);
             }
         }
         return lAndere < HAELFTEN_AB ? iGross : m_blaetter.size();

@@ -8,13 +8,10 @@ namespace rastfang::spreadsheet {
 
 void Lesebudget::Belaste(int64_t lBytes) {
     if (lBytes <= 0) return;
-    int64_t lAlt = m_lBelegt.load(std::memory_order_relaxed);
-    do {
-        if (m_bErschoepft.load(std::memory_order_relaxed) || lBytes > m_lGrenze - lAlt) {
-            m_bErschoepft.store(true, std::memory_order_relaxed);
-            gLesefehler(Lesegrund::ZuGross);
-        }
-    } while (!m_lBelegt.compare_exchange_weak(lAlt, lAlt + lBytes, std::memory_order_relaxed));
+    if (!BelasteWennFrei(lBytes)) {
+        m_bErschoepft.store(true, std::memory_order_relaxed);
+        gLesefehler(Lesegrund::ZuGross);
+    }
 }
 
 bool Lesebudget::BelasteWennFrei(int64_t lBytes) {

@@ -10,7 +10,7 @@ bool istLeerraum(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-/// Whether an element name written at `nAb - länge` ends at `nAb`.
+/// Whether the element name that was matched just before `nAb` ends there.
 bool endetName(std::string_view sXml, size_t nAb) {
     return nAb < sXml.size() && (istLeerraum(sXml[nAb]) || sXml[nAb] == '>' || sXml[nAb] == '/');
 }

@@ -58,7 +58,7 @@ void XmlLeser::LiesEintrag(const ZipArchiv& archiv, std::string_view sName) {
 }
 
 void XmlLeser::LiesText(std::string_view sXml) {
-    if (Futter(sXml.data(), sXml.size(), false)) Futter(nullptr, 0, true);
+    LiesTexte({sXml});
 }
 
 void XmlLeser::LiesTexte(std::initializer_list<std::string_view> stuecke) {

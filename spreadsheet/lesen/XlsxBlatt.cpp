@@ -1,5 +1,6 @@
 #include <charconv>
 #include <cstring>
+#include <exception>
 #include <optional>
 #include <string>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "spreadsheet/lesen/XlsxTeilung.h"
 #include "spreadsheet/lesen/XmlLeser.h"
 #include "spreadsheet/lesen/ZipArchiv.h"
+#include "spreadsheet/lesen/Zufluss.h"
 
 namespace rastfang::spreadsheet {
 
@@ -266,26 +268,58 @@ class BlattLeser : public XmlLeser {
     bool m_bSchutzGelesen = false;
 };
 
-/// Parses worksheet document `sXml` into `blatt` as two halves at the same time, charging
-/// `teil`. False when it cannot be read so (no safe point, rows of one number in both halves,
-/// a half its parser refuses, or `teil` exhausted); `blatt` then holds no rows.
-bool gbInHaelften(std::string_view sXml, const XlsxKontext& k, Blatt& blatt, Lesebudget& teil) {
-    const std::optional<Blatthaelften> haelften = gBlatthaelften(sXml);
-    if (!haelften) return false;
+/// Inflates worksheet `sTeil` of `nGroesse` declared bytes and parses it into `blatt` as two
+/// halves at the same time, charging `teil`. The first half's parser begins while the document
+/// is still being inflated; it gets the larger share for that. False when it cannot be read so
+/// (no safe point, rows of one number in both halves, a half its parser refuses, or `teil`
+/// exhausted); `blatt` then holds no rows. An archive that cannot be inflated throws.
+bool gbInHaelften(const ZipArchiv& archiv, std::string_view sTeil, size_t nGroesse,
+                  const XlsxKontext& k, Blatt& blatt, Lesebudget& teil) {
+    const size_t nErsteBis = nGroesse / 20 * 11;
+    Zufluss zufluss(nGroesse);
+    std::exception_ptr inflatefehler;
+    std::optional<Blatthaelften> haelften;  // set before the Zufluss is closed
     Blatt zweites(blatt.Name());
     BlattLeser erster(k, blatt, teil);
     BlattLeser zweiter(k, zweites, teil);
     try {
         gParallel(2, 2, [&](size_t iHaelfte) {
             if (iHaelfte == 0) {
-                erster.LiesTexte({sXml.substr(0, haelften->nZweiteAb), haelften->sSchluss});
+                size_t nGelesen = 0;
+                while (nGelesen < nErsteBis) {
+                    const size_t nDa = std::min(zufluss.Warte(nGelesen), nErsteBis);
+                    if (nDa == nGelesen) break;  // the inflating ended early
+                    const std::string_view sXml = zufluss.Anfang(nDa);
+                    if (!erster.LiesStueck(sXml.substr(nGelesen))) return;
+                    nGelesen = nDa;
+                }
+                const std::string_view sXml = zufluss.Ganz();
+                if (!haelften) return;
+                erster.LiesTexte(
+                    {sXml.substr(nGelesen, haelften->nZweiteAb - nGelesen), haelften->sSchluss});
                 erster.Leeren();
             } else {
-                zweiter.LiesTexte({haelften->sVorspann, sXml.substr(haelften->nZweiteAb)});
+                {
+                    const ZuflussSchliesser schliesser{zufluss};
+                    try {
+                        archiv.Lies(sTeil, [&zufluss](const char* p, size_t n) {
+                            if (!zufluss.Anhaengen(p, n)) gLesefehler(Lesegrund::Format);
+                            return true;
+                        });
+                    } catch (...) {
+                        inflatefehler = std::current_exception();
+                        return;
+                    }
+                    haelften = gBlatthaelften(zufluss.Gefuellt(), nErsteBis);
+                }
+                if (!haelften) return;
+                zweiter.LiesTexte(
+                    {haelften->sVorspann, zufluss.Ganz().substr(haelften->nZweiteAb)});
                 zweiter.Leeren();
             }
         });
-        if (blatt.UebernimmNeueZeilen(zweites)) {
+        if (inflatefehler) std::rethrow_exception(inflatefehler);
+        if (haelften && blatt.UebernimmNeueZeilen(zweites)) {
             // What follows the sheet data comes after what precedes it, as in one pass.
             for (int32_t s = 1; s <= MAX_SPALTE; ++s) {
                 if (zweites.HatSpaltenbreite(s)) {
@@ -296,6 +330,7 @@ bool gbInHaelften(std::string_view sXml, const XlsxKontext& k, Blatt& blatt, Les
             return true;
         }
     } catch (const Lesefehler&) {
+        if (inflatefehler) std::rethrow_exception(inflatefehler);
         // Read as one below: its error, if any, is the one to report.
     }
     Blatt leer(blatt.Name());
@@ -325,14 +360,7 @@ void gLiesXlsxBlatt(const ZipArchiv& archiv, std::string_view sTeil, const XlsxK
         bool bGelesen = false;
         {
             const Rueckgabe rueckgabe{budget, static_cast<int64_t>(*lGroesse)};
-            // Made as large as declared at once; the archive refuses an entry holding more.
-            std::string sXml;
-            sXml.reserve(static_cast<size_t>(*lGroesse));
-            archiv.Lies(sTeil, [&sXml](const char* p, size_t n) {
-                sXml.append(p, n);
-                return true;
-            });
-            bGelesen = gbInHaelften(sXml, k, blatt, teil);
+            bGelesen = gbInHaelften(archiv, sTeil, static_cast<size_t>(*lGroesse), k, blatt, teil);
         }
         if (bGelesen) {
             budget.Belaste(teil.Belegt());

@@ -1,5 +1,7 @@
 #include "spreadsheet/lesen/XlsxTeilung.h"
 
+#include <algorithm>
+
 namespace rastfang::spreadsheet {
 
 namespace {
@@ -75,7 +77,7 @@ size_t wurzelAnfang(std::string_view sXml) {
 
 }  // namespace
 
-std::optional<Blatthaelften> gBlatthaelften(std::string_view sXml) {
+std::optional<Blatthaelften> gBlatthaelften(std::string_view sXml, size_t nAb) {
     const size_t nWurzel = wurzelAnfang(sXml);
     if (nWurzel == NICHTS) return std::nullopt;
     const size_t nWurzelEnde = tagEnde(sXml, nWurzel);
@@ -95,7 +97,8 @@ std::optional<Blatthaelften> gBlatthaelften(std::string_view sXml) {
     if (nDatenEnde == NICHTS || nDatenEnde < nInhalt) return std::nullopt;
 
     const std::string sZeile = "<" + sPraefix + "row";
-    const size_t nMitte = nInhalt + (nDatenEnde - nInhalt) / 2;
+    const size_t nMitte =
+        nAb == NICHTS ? nInhalt + (nDatenEnde - nInhalt) / 2 : std::max(nAb, nInhalt);
     // The search goes on after each tag it looked at, so that no byte is scanned twice.
     size_t n = sXml.find(sZeile, nMitte);
     for (; n != NICHTS && n < nDatenEnde; n = sXml.find(sZeile, n)) {

@@ -22,6 +22,9 @@ struct Blatthaelften {
 
 /// The halves of worksheet document `sXml`, or nothing when it has no row with a row number
 /// in the second half of its sheet data (or no sheet data, or a document type declaration).
-std::optional<Blatthaelften> gBlatthaelften(std::string_view sXml);
+/// The second half begins at the first such row from byte `nAb` on (and within the sheet
+/// data), or from the middle of the sheet data when `nAb` is not given.
+std::optional<Blatthaelften> gBlatthaelften(std::string_view sXml,
+                                            size_t nAb = std::string_view::npos);
 
 }  // namespace rastfang::spreadsheet

@@ -68,6 +68,10 @@ void XmlLeser::LiesTexte(std::initializer_list<std::string_view> stuecke) {
     Futter(nullptr, 0, true);
 }
 
+bool XmlLeser::LiesStueck(std::string_view sStueck) {
+    return Futter(sStueck.data(), sStueck.size(), false);
+}
+
 void XmlLeser::Anhalten() {
     m_bAngehalten = true;
     XML_StopParser(m_parser, XML_FALSE);

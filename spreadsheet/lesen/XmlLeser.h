@@ -38,6 +38,9 @@ class XmlLeser {
     void LiesText(std::string_view sXml);
     /// Parses a document held in memory in pieces, one after the other.
     void LiesTexte(std::initializer_list<std::string_view> stuecke);
+    /// Parses the next piece of a document whose end LiesTexte will give; false once parsing
+    /// has been halted.
+    bool LiesStueck(std::string_view sStueck);
 
   protected:
     /// An element begins; `sName` without prefix (unless prefixes were asked for),

@@ -42,9 +42,16 @@ class Blatt {
         static const Zelle leer;
         if (lZeile < 1 || static_cast<size_t>(lZeile) > m_zeilen.size()) return leer;
         const Zellzeile& zeile = m_zeilen[static_cast<size_t>(lZeile - 1)];
-        // Rows without gaps hold column s at index s - 1: no search needed.
-        const auto i = static_cast<size_t>(lSpalte - 1);
-        if (lSpalte >= 1 && i < zeile.size() && zeile[i].spalte == lSpalte) return zeile[i];
+        if (lSpalte < 1 || zeile.empty()) return leer;
+        // Rows without gaps hold column s at index s - 1, rows with a few gaps a little before:
+        // a few steps back before a search.
+        auto i = std::min(static_cast<size_t>(lSpalte - 1), zeile.size() - 1);
+        for (int iSchritte = 0; iSchritte < 4; ++iSchritte) {
+            if (zeile[i].spalte == lSpalte) return zeile[i];
+            // Columns ascend: none before a smaller one, none after the one looked at before.
+            if (zeile[i].spalte < lSpalte || i == 0) return leer;
+            --i;
+        }
         const auto it = Suche(zeile, lSpalte);
         return it != zeile.end() && it->spalte == lSpalte ? *it : leer;
     }

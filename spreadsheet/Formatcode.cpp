@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <string_view>
 
 namespace rastfang::spreadsheet {
 
@@ -302,7 +303,8 @@ std::vector<QString> gAbschnitte(const QString& s) {
 bool gbIstAllgemein(const QString& s) {
     // asked for every cell: the exact spelling first, letter case only when the length fits
     if (s.size() != 7) return s.isEmpty();
-    return s == QLatin1StringView("General") ||
+    static constexpr std::u16string_view ALLGEMEIN = u"General";
+    return std::u16string_view(reinterpret_cast<const char16_t*>(s.constData()), 7) == ALLGEMEIN ||
            s.compare(QLatin1StringView("General"), Qt::CaseInsensitive) == 0;
 }
 

@@ -1,3 +1,4 @@
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <exception>
@@ -40,6 +41,35 @@ bool gbZellbezug(const char* p, int32_t& lSpalte, int32_t& lZeile) {
     if (*p != '\0' && *p != ':') return false;
     lSpalte = static_cast<int32_t>(s);
     lZeile = static_cast<int32_t>(z);
+    return true;
+}
+
+/// Reads a plain decimal "-12.5" exactly as std::from_chars would, without its general
+/// machinery: up to 15 digits make an exact integer and an exact power of ten, whose quotient
+/// is the correctly rounded value. False for anything else (the caller then
+/// asks from_chars).
+bool gbSchlichteZahl(const char* p, const char* ende, double& d) {
+    static constexpr std::array<double, 16> ZEHNER = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool bMinus = p < ende && *p == '-';
+    if (bMinus) ++p;
+    int64_t lZiffern = 0;
+    int nZiffern = 0, nNachkomma = 0;
+    bool bKomma = false;
+    for (; p < ende; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            lZiffern = lZiffern * 10 + (*p - '0');
+            if (++nZiffern > 15) return false;
+            if (bKomma) ++nNachkomma;
+        } else if (*p == '.' && !bKomma) {
+            bKomma = true;
+        } else {
+            return false;
+        }
+    }
+    if (nZiffern == 0 || (bKomma && nNachkomma == 0)) return false;
+    const double dBetrag = static_cast<double>(lZiffern) / ZEHNER[static_cast<size_t>(nNachkomma)];
+    d = bMinus ? -dBetrag : dBetrag;
     return true;
 }
 
@@ -200,8 +230,10 @@ class BlattLeser : public XmlLeser {
                 const char* ende = anfang + m_wert.size();
                 while (anfang < ende && *anfang == ' ') ++anfang;
                 if (anfang < ende && *anfang == '+') ++anfang;
-                const auto e = std::from_chars(anfang, ende, z.zahl);
-                if (e.ec != std::errc()) gLesefehler(Lesegrund::Format);
+                if (!gbSchlichteZahl(anfang, ende, z.zahl)) {
+                    const auto e = std::from_chars(anfang, ende, z.zahl);
+                    if (e.ec != std::errc()) gLesefehler(Lesegrund::Format);
+                }
                 z.typ = ZellTyp::Zahl;
                 break;
             }

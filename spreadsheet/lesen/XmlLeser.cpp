@@ -19,8 +19,13 @@ namespace {
 constexpr long long kLaengsterAbschnitt = 4 * 1024 * 1024;
 
 std::string_view gsLokal(const char* pName) {
-    const char* p = std::strrchr(pName, ':');
-    return p ? std::string_view(p + 1) : std::string_view(pName);
+    // One pass over the name: this runs for every tag and every attribute.
+    const char* pLokal = pName;
+    const char* p = pName;
+    for (; *p != '\0'; ++p) {
+        if (*p == ':') pLokal = p + 1;
+    }
+    return {pLokal, static_cast<size_t>(p - pLokal)};
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <QStringView>
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <string>
-#include <string_view>
 
 namespace rastfang::spreadsheet {
 
@@ -303,8 +303,8 @@ std::vector<QString> gAbschnitte(const QString& s) {
 bool gbIstAllgemein(const QString& s) {
     // asked for every cell: the exact spelling first, letter case only when the length fits
     if (s.size() != 7) return s.isEmpty();
-    static constexpr std::u16string_view ALLGEMEIN = u"General";
-    return std::u16string_view(reinterpret_cast<const char16_t*>(s.constData()), 7) == ALLGEMEIN ||
+    static constexpr char16_t ALLGEMEIN[] = u"General";
+    return std::memcmp(s.constData(), ALLGEMEIN, sizeof ALLGEMEIN - sizeof(char16_t)) == 0 ||
            s.compare(QLatin1StringView("General"), Qt::CaseInsensitive) == 0;
 }
 

@@ -13,10 +13,15 @@ namespace rastfang::spreadsheet {
 
 namespace {
 
-/// The longest stretch of a streamed document without one parsing event: a tag, a comment or a
-/// piece of text. The parser holds an unfinished token whole, so a part of one enormous tag
-/// would take memory no budget sees; no real workbook comes near this.
+/// The most of one unfinished token (a tag, a comment) the parser may hold. It holds such a
+/// token whole, so a part of one enormous tag would take memory no budget sees; no real
+/// workbook comes near this.
 constexpr long long kLaengsterAbschnitt = 4 * 1024 * 1024;
+
+/// The most handed to the parser at once. expat copies what it is given into a buffer of its
+/// own: pieces of this size keep that buffer small and in the cache, and let the check above
+/// see a long token however the document arrives.
+constexpr size_t kStueck = 256 * 1024;
 
 std::string_view gsLokal(const char* pName) {
     // One pass over the name: this runs for every tag and every attribute.
@@ -50,7 +55,6 @@ XmlLeser::XmlLeser(bool bPraefixe) : m_parser(XML_ParserCreate("UTF-8")), m_bPra
     XML_SetElementHandler(m_parser, &XmlLeser::BeiAnfang, &XmlLeser::BeiEnde);
     XML_SetCharacterDataHandler(m_parser, &XmlLeser::BeiZeichen);
     XML_SetStartDoctypeDeclHandler(m_parser, &XmlLeser::BeiDoctype);
-    XML_SetDefaultHandlerExpand(m_parser, &XmlLeser::BeiSonstigem);
 }
 
 XmlLeser::~XmlLeser() {
@@ -84,9 +88,8 @@ void XmlLeser::Anhalten() {
 
 bool XmlLeser::Futter(const char* pDaten, size_t nLaenge, bool bEnde) {
     if (m_bAngehalten) return false;
-    // expat takes int lengths: feed large chunks in pieces.
     do {
-        const size_t nStueck = std::min<size_t>(nLaenge, 1u << 30);
+        const size_t nStueck = std::min(nLaenge, kStueck);
         const bool bLetztes = bEnde && nStueck == nLaenge;
         const XML_Status st =
             XML_Parse(m_parser, pDaten, static_cast<int>(nStueck), bLetztes ? XML_TRUE : XML_FALSE);
@@ -94,7 +97,9 @@ bool XmlLeser::Futter(const char* pDaten, size_t nLaenge, bool bEnde) {
         if (m_bDoctype) gLesefehler(Lesegrund::Format);
         if (m_bAngehalten) return false;
         m_lGefuettert += static_cast<long long>(nStueck);
-        if (m_lGefuettert - m_lLetztesEreignis > kLaengsterAbschnitt) {
+        // Between calls expat stands at the start of the token it has not finished.
+        const XML_Index iStand = XML_GetCurrentByteIndex(m_parser);
+        if (iStand >= 0 && m_lGefuettert - iStand > kLaengsterAbschnitt) {
             gLesefehler(Lesegrund::ZuGross);
         }
         if (st != XML_STATUS_OK) {
@@ -109,7 +114,6 @@ bool XmlLeser::Futter(const char* pDaten, size_t nLaenge, bool bEnde) {
 
 void XmlLeser::BeiAnfang(void* pDaten, const char* pName, const char** attribute) {
     auto* self = static_cast<XmlLeser*>(pDaten);
-    self->Fortschritt();
     try {
         self->Anfang(self->m_bPraefixe ? std::string_view(pName) : gsLokal(pName), attribute);
     } catch (...) {
@@ -120,7 +124,6 @@ void XmlLeser::BeiAnfang(void* pDaten, const char* pName, const char** attribute
 
 void XmlLeser::BeiEnde(void* pDaten, const char* pName) {
     auto* self = static_cast<XmlLeser*>(pDaten);
-    self->Fortschritt();
     try {
         self->Ende(self->m_bPraefixe ? std::string_view(pName) : gsLokal(pName));
     } catch (...) {
@@ -131,21 +134,12 @@ void XmlLeser::BeiEnde(void* pDaten, const char* pName) {
 
 void XmlLeser::BeiZeichen(void* pDaten, const char* pText, int nLaenge) {
     auto* self = static_cast<XmlLeser*>(pDaten);
-    self->Fortschritt();
     try {
         self->Zeichen(pText, nLaenge);
     } catch (...) {
         self->m_fehler = std::current_exception();
         XML_StopParser(self->m_parser, XML_FALSE);
     }
-}
-
-void XmlLeser::BeiSonstigem(void* pDaten, const char*, int) {
-    static_cast<XmlLeser*>(pDaten)->Fortschritt();
-}
-
-void XmlLeser::Fortschritt() {
-    m_lLetztesEreignis = XML_GetCurrentByteIndex(m_parser);
 }
 
 void XmlLeser::BeiDoctype(void* pDaten, const char*, const char*, const char*, int) {

@@ -63,17 +63,13 @@ class XmlLeser {
     static void BeiEnde(void* pDaten, const char* pName);
     static void BeiZeichen(void* pDaten, const char* pText, int nLaenge);
     static void BeiDoctype(void* pDaten, const char*, const char*, const char*, int);
-    static void BeiSonstigem(void* pDaten, const char*, int);
-    /// Remembers where the event being reported starts in the document.
-    void Fortschritt();
 
     XML_ParserStruct* m_parser;
     std::exception_ptr m_fehler;
     bool m_bDoctype = false;
     bool m_bAngehalten = false;
     bool m_bPraefixe = false;
-    long long m_lGefuettert = 0;       ///< bytes handed to the parser so far
-    long long m_lLetztesEreignis = 0;  ///< where the last reported event started
+    long long m_lGefuettert = 0;  ///< bytes handed to the parser so far
 };
 
 }  // namespace rastfang::spreadsheet

@@ -45,7 +45,7 @@ bool gZerlege(double dSeriell, int nBruch, Zeitpunkt& t) {
         t.iJahr = 1900, t.iMonat = 2, t.iTag = 29, t.iWochentag = 3;
     } else {
         const QDate d = QDate(1899, 12, lTage < 60 ? 31 : 30).addDays(lTage);
-        t.iJahr = d.year(), t.iMonat = d.month(), t.iTag = d.day();
+        d.getDate(&t.iJahr, &t.iMonat, &t.iTag);  // one calendar conversion, not three
         t.iWochentag = lTage < 60 ? static_cast<int>((lTage + 6) % 7) : d.dayOfWeek() % 7;
     }
     return true;
@@ -76,6 +76,7 @@ QString gsDatum(const Abschnitt& a, double dSeriell) {
     Zeitpunkt z;
     if (!gZerlege(dSeriell, a.nSekundenbruch, z)) return QStringLiteral("########");
     QString aus;
+    aus.reserve(32);  // a date of every part fits, so the text is not grown part by part
     for (const Teil& t : a.teile) {
         switch (t.art) {
             case Art::Jahr:
@@ -176,6 +177,7 @@ std::optional<QString> gsDatumWert(double d) {
     int64_t lSek = std::llround((d - static_cast<double>(lTage)) * 86400.0);
     if (lSek >= 86400) lSek -= 86400, ++lTage;
     QString aus;
+    aus.reserve(19);  // "31.12.9999 23:59:59"
     const auto zeit = [&aus, lSek] {
         gZweistellig(aus, static_cast<int>(lSek / 3600));
         aus += u':';
@@ -187,12 +189,13 @@ std::optional<QString> gsDatumWert(double d) {
         zeit();
         return aus;
     }
-    const QDate datum = QDate(1899, 12, 30).addDays(lTage);
-    gZweistellig(aus, datum.day());
+    int iJahr = 0, iMonat = 0, iTag = 0;
+    QDate(1899, 12, 30).addDays(lTage).getDate(&iJahr, &iMonat, &iTag);
+    gZweistellig(aus, iTag);
     aus += u'.';
-    gZweistellig(aus, datum.month());
+    gZweistellig(aus, iMonat);
     aus += u'.';
-    aus += QString::number(datum.year());
+    aus += QString::number(iJahr);
     if (lSek != 0) {
         aus += u' ';
         zeit();

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <clocale>
 #include <optional>
@@ -73,10 +72,6 @@ std::optional<QString> deutscheLocale() {
     return QFileInfo(sLocale).path();
 }
 
-QByteArray alsText(const QJsonObject& o) {
-    return QJsonDocument(o).toJson(QJsonDocument::Compact);
-}
-
 const QString ERGEBNISSE = gsTestdatei(QStringLiteral("app_ergebnisse.xlsx"));
 
 }  // namespace
@@ -130,13 +125,6 @@ TEST(ExtractProzess, ExistingOutputIsReplacedOnlyAfterYes) {
     const QString sAus = tmp.filePath(QStringLiteral("vorhanden.xlsx"));
     const QString sDaten = tmp.filePath(QStringLiteral("daten"));
 
-    // A check fault: its message box on stderr, exit 1, nothing on stdout.
-    Lauf lauf = extract(ERGEBNISSE, sAus);
-    EXPECT_EQ(lauf.iExit, 1);
-    EXPECT_EQ(lauf.sAus, QString());
-    EXPECT_EQ(lauf.sFehler,
-              QStringLiteral("Fehler VLM00125\nBitte angeben: Tabellenspalte Name     \n"));
-
     gSchreibe(sAus, "alt");
     const auto frage = [](const QString& sPfad) {
         return QStringLiteral(
@@ -144,7 +132,8 @@ TEST(ExtractProzess, ExistingOutputIsReplacedOnlyAfterYes) {
                    "Soll sie überschrieben werden?\n")
             .arg(sPfad);
     };
-    lauf = extract(ERGEBNISSE, sAus, {"--name", "B"}, tmp.filePath(QStringLiteral("fehlt")));
+    // "Nein": the question on stderr, exit 1, nothing on stdout, the old output untouched.
+    Lauf lauf = extract(ERGEBNISSE, sAus, {"--name", "B"}, tmp.filePath(QStringLiteral("fehlt")));
     EXPECT_EQ(lauf.iExit, 1);
     EXPECT_EQ(lauf.sFehler, frage(sAus) + QStringLiteral("Antwort: Nein\n"));
     EXPECT_EQ(lauf.sAus, QString());
@@ -187,19 +176,10 @@ TEST(ExtractProzess, FullTargetDiskGivesTheOldOutputBack) {
 
 TEST(ExtractProzess, FailuresAndUsageErrorsHaveTheirExitCodes) {
     QTemporaryDir tmp;
-    // The start row does not fit 16 bits: the Start handler's error path, exit 3.
-    const QString sA = tmp.filePath(QStringLiteral("a.xlsx"));
-    Lauf lauf = extract(ERGEBNISSE, sA, {"--name", "B", "--startzeile", "40000"});
-    EXPECT_EQ(lauf.iExit, 3);
-    EXPECT_EQ(lauf.sAus, QString());
-    EXPECT_EQ(lauf.sFehler,
-              QStringLiteral("Fehler VB00006\nÜberlauf\n\nFunktion: cmdStart/frmRasterfang\n"));
-    EXPECT_FALSE(QFile::exists(sA));
-
     // An input that is no workbook: the reader's own report, exit 3, no summary.
     const QString sKaputt = tmp.filePath(QStringLiteral("kaputt.xlsx"));
     gSchreibe(sKaputt, QByteArray("PK\x03\x04 kein Arbeitsblatt", 22));
-    lauf = extract(sKaputt, tmp.filePath(QStringLiteral("b.xlsx")), {"--name", "B"});
+    Lauf lauf = extract(sKaputt, tmp.filePath(QStringLiteral("b.xlsx")), {"--name", "B"});
     EXPECT_EQ(lauf.iExit, 3);
     EXPECT_EQ(lauf.sAus, QString());
     EXPECT_TRUE(lauf.sFehler.startsWith(QStringLiteral("Fehler VB01004\n")));
@@ -225,36 +205,6 @@ TEST(ExtractProzess, FailuresAndUsageErrorsHaveTheirExitCodes) {
             << lauf.sAus.toStdString() << lauf.sFehler.toStdString();
     }
     EXPECT_TRUE(lauf.sFehler.contains(QStringLiteral("  rastfang extract EINGABE AUSGABE")));
-}
-
-TEST(ExtractProzess, SameWorkbookAsXlsxXlsOrOdsGivesTheSameExtract) {
-    // One workbook saved by LibreOffice in three formats: names, dates of birth, grades (one
-    // computed by a formula) and the filter column give the same extract cell for cell.
-    QTemporaryDir tmp;
-    QByteArray erste;
-    for (const char* pszEndung : {"xlsx", "xls", "ods"}) {
-        SCOPED_TRACE(pszEndung);
-        const QString sEndung = QString::fromLatin1(pszEndung);
-        const QString sAus = tmp.filePath(sEndung + QStringLiteral(".xlsx"));
-        const Lauf lauf =
-            extract(gsTestdatei(QStringLiteral("anzeige/anzeige.") + sEndung), sAus,
-                    {"--name", "B", "--vorname", "A", "--geburtsdatum", "C", "--beruf", "A",
-                     "--erstes-ergebnis", "D", "--datenfilter", "A", "--filterwert", "BK1"});
-        EXPECT_EQ(lauf.iExit, 0) << lauf.sFehler.toStdString();
-        const GeleseneMappe mappe(sAus);
-        const QByteArray befund =
-            lauf.sAus.toUtf8() + alsText(mappe.Blatt()[QStringLiteral("values")].toObject());
-        if (!erste.isEmpty()) {
-            EXPECT_EQ(befund, erste);
-            continue;
-        }
-        erste = befund;
-        EXPECT_TRUE(gRasterGleich(
-            mappe, "B3",
-            {{"'Bäcker, Jörg'", "'BK1'", "'11.02.2004'", "'BK1'", "1.8", "2.5", "2.1"},
-             {"'Weiß, Anna'", "'BK1'", "'30.07.2005'", "'BK1'", "1", "1.5", "1.3"}},
-            Raster::Werte));
-    }
 }
 
 // The example run must give the same workbook on a German desktop as in the C locale: a decimal
@@ -285,12 +235,5 @@ TEST(ExtractProzess, ExampleGivesTheSameWorkbookUnderCAndGermanLocale) {
     const QJsonObject blattC = GeleseneMappe(tmp.filePath("C.UTF-8.xlsx")).Blatt();
     const QJsonObject blattDe = GeleseneMappe(tmp.filePath("de_DE.UTF-8.xlsx")).Blatt();
     EXPECT_FALSE(blattC[QStringLiteral("cells")].toObject().isEmpty());
-    EXPECT_EQ(alsText(blattDe), alsText(blattC));
-    // Grades keep their decimal (2.25 would become 2 with a comma-reading strtod).
-    const QRegularExpression BRUCH(QStringLiteral("^\\d+\\.\\d*[1-9]$"));
-    int iBrueche = 0;
-    for (const QJsonValue& wert : blattDe[QStringLiteral("values")].toObject()) {
-        iBrueche += BRUCH.match(wert.toString()).hasMatch();
-    }
-    EXPECT_GT(iBrueche, 0);
+    EXPECT_EQ(QJsonDocument(blattDe).toJson(), QJsonDocument(blattC).toJson());
 }

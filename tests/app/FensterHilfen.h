@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <array>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -89,7 +88,6 @@ class FensterTest : public ::testing::Test {
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
-    std::array<QString, 6> spalten() const { return fenster->eingaben().sSpalte; }
     /// Clicks "&Start" with the mouse, as the user would (the button takes the focus).
     void start() { QTest::mouseClick(knopf("cmdOK"), Qt::LeftButton); }
 

@@ -1,5 +1,5 @@
-// The main window through its real widgets: captions, typing, focus, the column filling, Esc,
-// the close box, SIGTERM, files dropped from a file manager, line breaks pasted into an entry.
+// The main window through its real widgets: captions, typing, focus, Esc, the close box,
+// SIGTERM, files dropped from a file manager, line breaks pasted into an entry.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -52,26 +52,6 @@ TEST_F(FensterTest, TabOrderAndSelectionOnFocus) {
     fokusAuf("txtErgebnisdatei");
     tippe(feld("txtErgebnisdatei"), QStringLiteral("/tmp/Prüfung_ä.xlsx"));
     EXPECT_EQ(fenster->eingaben().sErgebnisdatei, QStringLiteral("/tmp/Prüfung_ä.xlsx"));
-}
-
-TEST_F(FensterTest, LeavingTheNameColumnFillsTheFourAfterIt) {
-    fokusAuf("txtSpalte_0");
-    tippe(feld("txtSpalte_0"), QStringLiteral("d"));
-    QTest::keyClick(feld("txtSpalte_0"), Qt::Key_Tab);
-    EXPECT_EQ(fokusName(), QStringLiteral("txtSpalte_1"));
-    EXPECT_EQ(spalten(), (std::array<QString, 6>{"d", "E", "F", "G", "H", ""}));
-
-    // One of the four holding text: nothing is filled; once it is empty, leaving fills again.
-    fenster->setzeEingaben({});
-    feld("txtSpalte_3")->setText(QStringLiteral("K"));
-    fokusAuf("txtSpalte_0");
-    tippe(feld("txtSpalte_0"), QStringLiteral("AZ"));
-    fokusAuf("txtZeile");
-    EXPECT_EQ(spalten(), (std::array<QString, 6>{"AZ", "", "", "K", "", ""}));
-    feld("txtSpalte_3")->clear();
-    fokusAuf("txtSpalte_0");
-    QTest::mouseClick(feld("txtFilterWert"), Qt::LeftButton);
-    EXPECT_EQ(spalten(), (std::array<QString, 6>{"AZ", "BA", "BB", "BC", "BD", ""}));
 }
 
 // Esc (which presses "&Beenden"), the close box and SIGTERM all close the window the ordinary

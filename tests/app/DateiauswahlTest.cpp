@@ -1,5 +1,4 @@
-// The pickers behind the three-dot buttons, driven through the file-dialog seam (what the
-// dialog is asked, what comes back into the entry, cancel), and the real Qt dialog behind it.
+// The pickers behind the three-dot buttons, through the file-dialog seam, and the real Qt dialog.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -130,8 +129,7 @@ QStringList beschriftungen(const QFileDialog& dialog) {
     return texte;
 }
 
-// The real dialogs, in German whatever the desktop's language: open one, look, cancel; save
-// one, typed over an existing file, which it replaces without asking.
+// The real dialogs speak German whatever the desktop's language; saving over a file asks nothing.
 TEST(QtDateiDialog, OpenAndSaveSpeakGermanAndReturnTheChoice) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());

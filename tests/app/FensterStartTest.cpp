@@ -1,6 +1,5 @@
-// "&Start" in the window: what the window itself shows of a run. Every check fault with its
-// message and focus, the overwrite question, pointer and status line after every ending, the
-// result window and its printing. What a run writes is checked on the command line.
+// "&Start" in the window: messages, focus, pointer and status line after every ending, the result
+// window and its printing. What a run writes is checked on the command line.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -78,15 +77,13 @@ TEST_F(StartTest, EveryCheckFaultShowsItsMessageAndMovesTheFocus) {
     };
     const QString sOrdner = tmp.path();
     const QString sZeile = ungueltig("Zeilennummer für Startzeile");
-    // Brackets in the output's name are no wildcard either: the existing file brings the
-    // question, and "Nein" sends the focus to the output entry.
+    // An existing output (brackets are no wildcard): "Nein" sends the focus to its entry.
     const QString sAlt = tmp.filePath(QStringLiteral("Aus[1].xlsx"));
     gSchreibe(sAlt, "alt");
     const QString sGleich = QStringLiteral(
         "Ergebnisdatei und Datei für extrahierte Daten     \r\nmüssen unterschiedliche Dateien "
         "sein.");
-    // The input under another spelling, through a symbolic or a hard link: refused like two
-    // equal paths, before the question an existing output would bring.
+    // The input under another spelling or link is the same file, refused before any question.
     ASSERT_TRUE(QFile::link(eingabe(), tmp.filePath(QStringLiteral("verweis.xlsx"))));
     ASSERT_EQ(::link(QFile::encodeName(eingabe()).constData(),
                      QFile::encodeName(tmp.filePath(QStringLiteral("hart.xlsx"))).constData()),
@@ -169,8 +166,7 @@ TEST_F(StartTest, RunShowsItsStatusTextsAndEndsAtRest) {
     inRuhe();
 }
 
-// A start row beyond 16 bits and an output folder that does not exist take the Start handler's
-// error path (the reader's own failures are driven on the command line).
+// The Start handler's error path (the reader's own failures are driven on the command line).
 TEST_F(StartTest, FailedRunRestoresPointerAndStatusLine) {
     for (const auto& [sZeile, sAus, sTitel] :
          {std::tuple{"32767.5", ausgabe(), "Fehler VB00006"},
@@ -215,10 +211,9 @@ double gleicheAnteil(const QImage& a, const QImage& b) {
 
 }  // namespace
 
-// The summary shows in the modal result window, as tall as the main window. Without a printer
-// "&Drucken" writes a one-page PDF where the user says; Cancel does nothing; a failure leaves the
-// window to the handler of "&Start", which reports it. The output it replaced is gone all the
-// same: the new one was already in place.
+// The result window, as tall as the main window. Without a printer "&Drucken" writes a one-page
+// PDF where the user says; Cancel does nothing; a failure is reported by the handler of "&Start",
+// and the replaced output is gone all the same: the new one was already in place.
 TEST_F(StartTest, ResultWindowShowsTheSummaryAndPrintsItAsPdf) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed";
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())

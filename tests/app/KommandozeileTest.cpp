@@ -16,15 +16,13 @@ TEST(Kommandozeile, ExtractTakesItsOptionsAndDerivesTheColumnsOnlyFromTheName) {
     EXPECT_EQ(gBefehlszeileLesen({}).art, Befehlszeile::Art::Fenster);
 
     // Options may follow the files, with "=" too; the filter value is taken exactly as given.
-    // (Every other option is driven through the program in ExtractProzess.)
     const Befehlszeile b = gBefehlszeileLesen(
         {"extract", "ein.xlsx", "aus.xlsx", "--datenfilter=A", "--filterwert", " BK1 "});
     ASSERT_EQ(b.art, Befehlszeile::Art::Extract);
     EXPECT_EQ(b.eingaben.sSpalte, (Spalten{"", "", "", "", "", "A"}));
     EXPECT_EQ(b.eingaben.sFilterWert, QStringLiteral(" BK1 "));
 
-    // One of the four given: nothing is derived, the others stay empty for the check to catch.
-    // An option's value may look like an option.
+    // One of the four given: nothing is derived. An option's value may look like an option.
     const Befehlszeile c = gBefehlszeileLesen(
         {"extract", "e", "a", "--name", "D", "--beruf", "X", "--filterwert", "--help"});
     ASSERT_EQ(c.art, Befehlszeile::Art::Extract);

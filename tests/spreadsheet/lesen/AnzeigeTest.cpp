@@ -26,12 +26,11 @@ void gPruefe(const Fall (&faelle)[N], F f) {
     }
 }
 
-/// A number cell in format `sFormat`, shown as Range.Text or, with bWert, as Range.Value.
-QString gsZahl(double d, const QString& sFormat, bool bWert = false, bool b1904 = false) {
-    const Zelle z{.typ = ZellTyp::Zahl, .zahl = d, .text = {}};
+/// Range.Value of a number cell in format `sFormat`.
+QString gsZahlwert(double d, const QString& sFormat) {
     Stil st;
     st.sZahlenformat = sFormat;
-    return bWert ? gsWertText(z, st, b1904) : gsAnzeigeText(z, st, b1904);
+    return gsWertText({.typ = ZellTyp::Zahl, .zahl = d, .text = {}}, st, false);
 }
 
 const double MONTAG = 45355;  // Monday, 4 March 2024
@@ -45,27 +44,20 @@ TEST(Zahlformat, GeneralAndNumberFormatsWithGermanSeparators) {
         {0, "General", "0"},                          {12345678901, "General", "12345678901"},
         {-123456789012, "General", "-1,23457E+11"},   {1e20, "General", "1E+20"},
         {0.0001, "General", "0,0001"},                {1.5e-12, "General", "1,5E-12"},
-        {1234.5678, "General", "1234,5678"},
-        {2.5, "0", "3"},                              {-2.5, "0", "-3"},
-        {2.675, "0.00", "2,68"},                      {0.5, "#.##", ",5"},
-        {7, "000", "007"},                            {999.999, "#,##0.00", "1.000,00"},
-        {12, "#,##0.00", "12,00"},                    {1234567, "#,##0,", "1.235"},
-        {0.125, "0.0%", "12,5%"},                     {12345, "0.00E+00", "1,23E+04"},
-        {0.00012, "0.0E+00", "1,2E-04"},              {2.5, "\"Note \"0.0", "Note 2,5"},
-        {2.5, "0.0\\ \\k\\g", "2,5 kg"},              {2.5, "[Red]0.0", "2,5"},
-        {2.5, "[$-407]0.0", "2,5"},                   {-5, "0;(0)", "(5)"},
-        {1234.5, "#,##0.00 [$€-407]", "1.234,50 €"},
-        {1234.5, "#,##0.00 \"€\";-#,##0.00 \"€\"", "1.234,50 €"},
+        {1234.5678, "General", "1234,5678"},          {2.5, "0", "3"},
+        {-2.5, "0", "-3"},                            {2.675, "0.00", "2,68"},
+        {0.5, "#.##", ",5"},                          {7, "000", "007"},
+        {999.999, "#,##0.00", "1.000,00"},            {12, "#,##0.00", "12,00"},
+        {0.00012, "0.0E+00", "1,2E-04"},              {2.5, "0.0\\ \\k\\g", "2,5 kg"},
+        {2.5, "[Red]0.0", "2,5"},                     {2.5, "[$-407]0.0", "2,5"},
+        {-5, "0;(0)", "(5)"},                         {3, "0;-0;\"null\";@", "3"},
         {-1234.5, "#,##0.00 \"€\";-#,##0.00 \"€\"", "-1.234,50 €"},
-        {0, "0;-0;\"null\"", "null"},                 {3, "0;-0;\"null\";@", "3"},
         {3, "_-* #,##0.00_-", " 3,00 "},              {5, "@", "5"},
         {5, "General;-General", "5"},                 {-5, "General;(General)", "(5)"},
-        {12345678, "0.0,,", "12,3"},                  {12345678, "#,##0.0,", "12.345,7"},
-        {1.5, "# ?/?", "1 1/2"},                      {2.3333333, "# ?\?/?\?", "2  1/3 "},
+        {12345678, "#,##0.0,", "12.345,7"},           {2.3333333, "# ?\?/?\?", "2  1/3 "},
         {0.25, "?/?", "1/4"},                         {0.5, "# ?/?", " 1/2"},
         {-2.25, "# ?/?", "-2 1/4"},                   {1.3, "# ?/8", "1 2/8"},
         {3, "# ?/?", "3    "},                        {0.0001, "# ?/?", "0    "},
-        {0.555, "[<1]0.00;0.0", "0,56"},              {1.555, "[<1]0.00;0.0", "1,6"},
         {-0.5, "[<1]0.00;0.0", "-0,50"},              {5, "[>=10]0;0.0", "5,0"},
         {-5, "[<0]0.0;0", "5,0"},                     {-5, "[<=-1]0.0;0", "-5,0"},
     };
@@ -82,10 +74,7 @@ TEST(Datum, GermanNamesAndNotations) {
         {1.5, "[h]:mm", "36:00"},                     {0.0000578704, "mm:ss.0", "00:05,0"},
         {0.99999999, "hh:mm:ss", "00:00:00"},         {60, "DD.MM.YYYY", "29.02.1900"},
         {1, "DD.MM.YYYY", "01.01.1900"},              {-1, "DD.MM.YYYY", "########"},
-        {38028, "DD/MM/YYYY", "11.02.2004"},          {38028, "DD\"/\"MM", "11/02"},
-        {38028, "DD\\/MM", "11/02"},                  {1.25, "[h]:mm", "30:00"},
-        {38028, "[$-F800]dddd, mmmm dd, yyyy", "Mittwoch, 11. Februar 2004"},
-        {0.5729166667, "[$-F400]h:mm:ss AM/PM", "13:45:00"},
+        {38028, "DD\"/\"MM", "11/02"},                  {38028, "DD\\/MM", "11/02"},
     };
     gPruefe(faelle, [](double d, const QString& s) { return gsDatum(gZahlAbschnitte(s).front(), d); });
 }
@@ -96,28 +85,13 @@ TEST(Anzeige, ValueIsCStrWithFifteenDigitsOrADate) {
         {-7, "General", "-7"},                        {1e15, "General", "1E+15"},
         {123456789012345, "General", "123456789012345"},
         {0.0001, "General", "0,0001"},                {0.00001, "General", "1E-05"},
-        {2.5, "0", "2,5"},  // the format does not touch Value
-        {d, "MMMM YYYY", "04.03.2024"},               {0.75, "hh:mm", "18:00:00"},
         {d, "#,##0", "45355"},                        {d + 0.75, "DD.MM.YYYY", "04.03.2024 18:00:00"},
     };
-    gPruefe(faelle, [](double d, const QString& s) { return gsZahl(d, s, true); });
+    gPruefe(faelle, gsZahlwert);
 }
 // clang-format on
 
 // The 1904 date system: see lesen_1904 and the _1904 files of WieLibreOffice.
-TEST(Anzeige, WhatCountsAsADateFormat) {
-    for (const auto& [s, b] : {std::pair{"DD.MM.YYYY", true},
-                               {"[h]:mm", true},
-                               {"[$-407]MMMM YY", true},
-                               {"General", false},
-                               {"0.00", false},
-                               {"\"Tage: \"0", false},
-                               {"[Red]0.0", false},
-                               {"@", false}}) {
-        EXPECT_EQ(gbIstDatumsformat(QString::fromUtf8(s)), b) << s;
-    }
-}
-
 // Booleans, error values and empty cells: see the fixture table of FormateLesen.
 TEST(Anzeige, TextCellsIgnoreNumberSectionsButUseTheTextSection) {
     const Zelle text{.typ = ZellTyp::Text, .text = QStringLiteral("0815")};

@@ -35,7 +35,7 @@ QStringList Namen(const Workbook& mappe) {
 
 }  // namespace
 
-TEST(Mappe, NewSheetsTakeTheFirstFreeNameBeforeTheActiveSheet) {
+TEST(Mappe, NewSheetsTakeTheFirstFreeNameAndNamesFollowTheSpreadsheetRules) {
     Application app;
     auto mappe = app.GetWorkbooks().Add();
     EXPECT_EQ(Namen(*mappe), (QStringList{"Tabelle1", "Tabelle2", "Tabelle3"}));
@@ -46,23 +46,7 @@ TEST(Mappe, NewSheetsTakeTheFirstFreeNameBeforeTheActiveSheet) {
     EXPECT_EQ(Namen(*mappe), (QStringList{"Tabelle2", "Tabelle4", "Tabelle1", "Tabelle3"}));
     EXPECT_EQ(Fehlernummer([&] { mappe->GetSheets().Item(0); }), FEHLER_INDEX);
     EXPECT_EQ(Fehlernummer([&] { mappe->GetSheets().Item(5); }), FEHLER_INDEX);
-
-    // Down to the one sheet the writer keeps: it stays active and cannot be deleted; a deleted
-    // sheet is gone for good.
-    Worksheet velmora = mappe->Worksheets().Add();
-    velmora.SetName("VELMORA");
-    Worksheet weg = mappe->GetSheets()(2);
-    while (mappe->GetSheets().Count() > 1) mappe->GetSheets()(2).Delete();
-    EXPECT_EQ(Namen(*mappe), QStringList{"VELMORA"});
-    EXPECT_EQ(mappe->Daten()->iAktivesBlatt, 0);
-    EXPECT_EQ(Fehlernummer([&] { velmora.Delete(); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { weg.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);
-}
-
-TEST(Mappe, SheetNamesFollowTheSpreadsheetRules) {
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    Worksheet blatt = mappe->GetSheets()(1);
+    Worksheet blatt = mappe->GetSheets()(3);  // Tabelle1
     // The same sheet may change the case of its name; 31 characters are allowed.
     for (const QString& sName : {QString(31, QLatin1Char('x')), QString("Übersicht Prüfung"),
                                  QString("ÜBERSICHT prüfung")}) {
@@ -77,9 +61,20 @@ TEST(Mappe, SheetNamesFollowTheSpreadsheetRules) {
             << sFalsch.toStdString();
     }
     EXPECT_EQ(blatt.Name(), "ÜBERSICHT prüfung");
+
+    // Down to the one sheet the writer keeps: it stays active and cannot be deleted; a deleted
+    // sheet is gone for good.
+    Worksheet velmora = mappe->Worksheets().Add();
+    velmora.SetName("VELMORA");
+    Worksheet weg = mappe->GetSheets()(2);
+    while (mappe->GetSheets().Count() > 1) mappe->GetSheets()(2).Delete();
+    EXPECT_EQ(Namen(*mappe), QStringList{"VELMORA"});
+    EXPECT_EQ(mappe->Daten()->iAktivesBlatt, 0);
+    EXPECT_EQ(Fehlernummer([&] { velmora.Delete(); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(Fehlernummer([&] { weg.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);
 }
 
-TEST(Zellen, ValueWriteStoresPlainRegionalNumbersAsNumbersOnly) {
+TEST(Zellen, ValueWriteStoresPlainRegionalNumbersAsNumbersOnlyAndCellsStayOnTheSheet) {
     Application app;
     auto mappe = app.GetWorkbooks().Add();
     Worksheet blatt = mappe->GetSheets()(1);
@@ -120,12 +115,7 @@ TEST(Zellen, ValueWriteStoresPlainRegionalNumbersAsNumbersOnly) {
     EXPECT_EQ(leer.typ, ZellTyp::Leer);
     EXPECT_EQ(mappe->Daten()->stile[leer.stil].sZahlenformat, "0.0");
     EXPECT_EQ(mappe->Daten()->stile[leer.stil].iFarbIndex, 19);
-}
-
-TEST(Zellen, CellsAndRangesOutsideTheSheetRaise1004) {
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    Worksheet blatt = mappe->GetSheets()(1);
+    // Cells and ranges stay on the sheet.
     for (const auto& [z, s] :
          {std::pair{0, 1}, {1, 0}, {MAX_ZEILE + 1, 1}, {1, MAX_SPALTE + 1}, {-5, 3}}) {
         EXPECT_EQ(Fehlernummer([&] { blatt.Cells(z, s); }), FEHLER_ANWENDUNG) << z << "," << s;

@@ -74,7 +74,7 @@ TEST(Datum, GermanNamesAndNotations) {
         {1.5, "[h]:mm", "36:00"},                     {0.0000578704, "mm:ss.0", "00:05,0"},
         {0.99999999, "hh:mm:ss", "00:00:00"},         {60, "DD.MM.YYYY", "29.02.1900"},
         {1, "DD.MM.YYYY", "01.01.1900"},              {-1, "DD.MM.YYYY", "########"},
-        {38028, "DD\"/\"MM", "11/02"},                  {38028, "DD\\/MM", "11/02"},
+        {38028, "DD\"/\"MM", "11/02"},                {38028, "DD\\/MM", "11/02"},
     };
     gPruefe(faelle, [](double d, const QString& s) { return gsDatum(gZahlAbschnitte(s).front(), d); });
 }

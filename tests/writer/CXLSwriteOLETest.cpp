@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
@@ -84,22 +83,6 @@ const std::vector<QStringList> BEISPIEL = {
     zeile({}, "None offen"),
 };
 
-/// Converts `sXml` to .xlsx with LibreOffice headless, through import filter `sFilter` (empty:
-/// LibreOffice's own choice), into a folder of `sArbeit`; returns the converted file's path.
-QString konvertiert(const QString& sSoffice, const QString& sXml, const QString& sFilter,
-                    const QString& sArbeit) {
-    const QString sAus = sArbeit + "/aus" + (sFilter.isEmpty() ? "1" : "2");
-    QStringList args{"-env:UserInstallation=file://" + sArbeit + "/profil", "--headless"};
-    if (!sFilter.isEmpty()) args << "--infilter=" + sFilter;
-    args += QStringList{"--convert-to", "xlsx", "--outdir", sAus, sXml};
-    QProcess soffice;
-    soffice.start(sSoffice, args);
-    EXPECT_TRUE(soffice.waitForFinished(180000));
-    const QString sXlsx = sAus + "/" + QFileInfo(sXml).completeBaseName() + ".xlsx";
-    EXPECT_TRUE(QFile::exists(sXlsx)) << soffice.readAllStandardError().toStdString();
-    return sXlsx;
-}
-
 }  // namespace
 
 TEST(CXLSwriteOLE, LinesOfEveryTypeInBothFormatsAsReadBack) {
@@ -139,21 +122,18 @@ TEST(CXLSwriteOLE, LibreOfficeReadsTheXmlOutputAsWritten) {
     const QString sSoffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (sSoffice.isEmpty()) GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     QTemporaryDir ordner;
-    const QString sPfad = ordner.filePath("Ausgabe.xml");
-    schreibeBeispiel(sPfad);
-
-    // LibreOffice's "MS Excel 2003 XML" import reads everything, protection included.
-    const GeleseneMappe m(konvertiert(sSoffice, sPfad, "MS Excel 2003 XML", ordner.path()));
+    schreibeBeispiel(ordner.filePath("Ausgabe.xml"));
+    // Through LibreOffice's "MS Excel 2003 XML" import, which reads protection too (the one it
+    // picks by itself in 7.4 drops it).
+    QProcess soffice;
+    soffice.start(sSoffice, {"-env:UserInstallation=file://" + ordner.filePath("profil"),
+                             "--headless", "--infilter=MS Excel 2003 XML", "--convert-to", "xlsx",
+                             "--outdir", ordner.filePath("aus"), ordner.filePath("Ausgabe.xml")});
+    ASSERT_TRUE(soffice.waitForFinished(180000));
+    const GeleseneMappe m(ordner.filePath("aus/Ausgabe.xlsx"));
     EXPECT_EQ(m.Blattnamen(), QStringList{"VELMORA"});
     EXPECT_TRUE(m.Blatt()["protection"].toObject()["sheet"].toBool());
     EXPECT_TRUE(gRasterGleich(m, "A1", BEISPIEL));
-
-    // The import LibreOffice picks by itself (liborcus in 7.4) drops protection, but keeps
-    // content, number formats and colours.
-    const GeleseneMappe standard(konvertiert(sSoffice, sPfad, {}, ordner.path()));
-    EXPECT_TRUE(standard.Zelle("A1").contains("FFFFFFCC fett"));
-    EXPECT_EQ(standard.Wert("B2"), "'Müller'");
-    EXPECT_TRUE(standard.Zelle("F2").startsWith("2.3 ") && standard.Zelle("F2").contains("0.0]"));
 }
 
 TEST(CXLSwriteOLE, AFailedSaveRaisesAndOtherFailuresAreReportedWithoutAFile) {

@@ -102,19 +102,14 @@ TEST(Meldung, ShowsTheCatalogueTextWithTitleAndStyle) {
 TEST(Meldung, ReportsAListThatDoesNotFitTheText) {
     Umgebung u;
     const QString sFalsch = "Fehlerhafte Meldung|48|Übergebene Parameter (";
-    u.pruefe("", "VLM00127", "Zeilennummer;zwei", {},
+    // The place is still added.
+    u.pruefe("Form_Load/frmRasterfang", "VLM00127", "Zeilennummer;zwei", {},
              sFalsch +
                  "Zeilennummer;zwei)\r\nund Meldung ($1: Ungültiger Wert     ) passen nicht "
-                 "zusammen");
+                 "zusammen\r\n\r\nFunktion: Form_Load/frmRasterfang");
     // The report shows the rewritten list.
     u.pruefe("", "VLM00210", "a\\nb;c", {},
              sFalsch + "a\r\nb;c)\r\nund Meldung ($1) passen nicht zusammen");
-    // A question becomes a warning with only OK; the place is still added.
-    u.pruefe("Form_Load/frmRasterfang", "VLM00131", "a;b", {},
-             sFalsch +
-                 "a;b)\r\nund Meldung (Die Datei $1\r\nist schon vorhanden.\r\n\r\n"
-                 "Soll sie überschrieben werden?) passen nicht zusammen\r\n\r\n"
-                 "Funktion: Form_Load/frmRasterfang");
 }
 
 TEST(Meldung, ShowsThePendingErrorUnlessACodeIsGiven) {
@@ -143,7 +138,7 @@ TEST(Meldung, ReturnsTheAnswerWithAbortAsCancel) {
     EXPECT_EQ(giMeldung("", "", "", {70, "Zugriff verweigert"}), MsgBox::ANSWER_RETRY);
     EXPECT_EQ(giMeldung("", "VLM00125", "x"), MsgBox::ANSWER_CANCEL);
     EXPECT_EQ(giMeldung("", "VLM00125", "x"), MsgBox::ANSWER_IGNORE);
-    // A question that does not fit shows only OK.
+    // A question that does not fit becomes a warning with only OK.
     EXPECT_EQ(giMeldung("", "VLM00131", "a;b"), MsgBox::ANSWER_OK);
 }
 

@@ -2,7 +2,6 @@
 // them and as LibreOffice opens the XML Spreadsheet file when it is installed; its failures.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QJsonObject>
 #include <QProcess>
@@ -140,21 +139,16 @@ TEST(CXLSwriteOLE, AFailedSaveRaisesAndOtherFailuresAreReportedWithoutAFile) {
     MeldungsRecorder meldungen;
     MeldungsBoxTausch tausch(meldungen);
     QTemporaryDir ordner;
-    QDir(ordner.path()).mkdir("ziel.xlsx");
-    for (const QString& sZiel :
-         {ordner.filePath("fehlt/ausgabe.xlsx"), ordner.filePath("ziel.xlsx")}) {
-        SCOPED_TRACE(sZiel.toStdString());
+    {
         CXLSwriteOLE schreiber;
         ASSERT_TRUE(schreiber.Init());
-        ASSERT_TRUE(schreiber.OpenFile(sZiel));
+        ASSERT_TRUE(schreiber.OpenFile(ordner.filePath("fehlt/ausgabe.xlsx")));
         schreiber.sName = "x";
         ASSERT_TRUE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI));
         EXPECT_THROW(schreiber.CloseFile(), VbFehler);
         // Still open: the run's caller reports, the end of the object discards the workbook.
         EXPECT_TRUE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI));
     }
-    EXPECT_TRUE(gEintraegeIn(ordner.filePath("ziel.xlsx")).isEmpty());
-    EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{"ziel.xlsx"});
     EXPECT_TRUE(meldungen.meldungen.empty());
 
     // Other failures are trapped and reported; nothing is saved.
@@ -193,5 +187,5 @@ TEST(CXLSwriteOLE, AFailedSaveRaisesAndOtherFailuresAreReportedWithoutAFile) {
     ASSERT_EQ(meldungen.meldungen.size(), 3u);
     EXPECT_EQ(meldungen.meldungen[1].sTitel, "Fehler VB01004");
     EXPECT_TRUE(meldungen.meldungen[1].sText.endsWith("Funktion: WriteLine/CXlsWrite"));
-    EXPECT_FALSE(QFile::exists(sDatei));
+    EXPECT_TRUE(gEintraegeIn(ordner.path()).isEmpty());
 }

@@ -12,11 +12,6 @@ using namespace rastfang;
 
 namespace {
 
-QPoint mitte(const QWidget& w) {
-    const QRect schirm = w.screen()->geometry();
-    return schirm.topLeft() + gZentriertePosition(schirm.size(), w.frameGeometry().size());
-}
-
 void setze(QWidget& w, int breite, int hoehe, int x, int y) {
     w.resize(breite, hoehe);
     w.move(x, y);
@@ -52,7 +47,10 @@ TEST(CCenterDialog, CentresOnlyTheFirstDialogShown) {
         erster.show();
         EXPECT_FALSE(zentrieren.bWartet());
         EXPECT_EQ(erster.size(), QSize(301, 201));
-        EXPECT_EQ(erster.pos(), mitte(erster));
+        const QRect schirm = erster.screen()->geometry();
+        EXPECT_EQ(
+            erster.pos(),
+            schirm.topLeft() + gZentriertePosition(schirm.size(), erster.frameGeometry().size()));
         zweiter.show();
         EXPECT_EQ(zweiter.pos(), QPoint(20, 20));
     }

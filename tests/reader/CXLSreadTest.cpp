@@ -222,17 +222,16 @@ TEST(CXLSread, FailuresToOpenAreReportedOnceAndWrongIndexesRaise) {
     EXPECT_FALSE(leser->OpenFile(gsTestdatei("reader_kaputt.xlsx")));
     EXPECT_EQ(leser->iWorksheetMaxIndex(), 0);
     leser->CloseFile();  // nothing is open: nothing happens
-    EXPECT_FALSE(leser->OpenFile(gsTestdatei("reader_gibt_es_nicht.xlsx")));
     // Without Init there is no application to open with.
     CXLSread ohneInit;
     EXPECT_FALSE(ohneInit.OpenFile(gsTestdatei("reader_filter.xlsx")));
-    ASSERT_EQ(meldungen.meldungen.size(), 3u);
+    ASSERT_EQ(meldungen.meldungen.size(), 2u);
     for (const GezeigteMeldung& m : meldungen.meldungen) {
         EXPECT_TRUE(m.sTitel.startsWith("Fehler VB")) << m.sTitel.toStdString();
         EXPECT_TRUE(m.sText.endsWith("\r\n\r\nFunktion: OpenFile/CXlsExtract"))
             << m.sText.toStdString();
     }
-    EXPECT_EQ(meldungen.meldungen[2].sTitel, "Fehler VB00091");
+    EXPECT_EQ(meldungen.meldungen[1].sTitel, "Fehler VB00091");
     for (const auto& f : std::initializer_list<std::function<void()>>{
              [&] { ohneInit.iSpaltenPos(6, 1); }, [&] { ohneInit.iSpaltenPos(-1, 1); },
              [&] { (void)ohneInit.sNoten(0); }, [&] { (void)ohneInit.sNoten(21); },
@@ -258,5 +257,5 @@ TEST(CXLSread, FailuresToOpenAreReportedOnceAndWrongIndexesRaise) {
     leser = gLeser(0, 2, 3, 4, 5);
     ASSERT_TRUE(leser->OpenFile(gsTestdatei("reader_gruppen.xlsx")));
     EXPECT_NE(giFehler([&] { leser->ReadLine(); }), 0);
-    EXPECT_EQ(meldungen.meldungen.size(), 3u);
+    EXPECT_EQ(meldungen.meldungen.size(), 2u);
 }

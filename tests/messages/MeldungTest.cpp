@@ -117,7 +117,6 @@ TEST(Meldung, ShowsThePendingErrorUnlessACodeIsGiven) {
     u.pruefe("", "", "", {71, "Datenträger nicht bereit"},
              "Warnung VB00071|52|Das Diskettenlaufwerk ist nicht bereit.\r\n"
              "Wollen Sie den Zugriff wiederholen?");
-    u.pruefe("", "", "", {13, "Typen unverträglich"}, "Fehler VB00013|16|Typen unverträglich");
     u.pruefe("", "VLM00125", "x", {13, "Typen unverträglich"},
              "Fehler VLM00125|16|Bitte angeben: x     ");
     u.pruefe("", "VLM99999", "", {}, "Fehler VLM99999|16|Unbekannter Fehler");

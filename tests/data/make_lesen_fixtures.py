@@ -67,20 +67,6 @@ def datum1904():
     wb.save(pfad("lesen_1904.xlsx"))
 
 
-def formeln_quelle(ziel):
-    wb = mappe("Formeln", "Zweite")
-    ws, ws2 = wb.worksheets
-    for r, w in enumerate([1.5, "=A1*2", "=1/0", '="Gr"&"öße"', "=A1>1", "Name", "Name"], 1):
-        ws.cell(row=r, column=1, value=w)
-    ws["B1"] = datetime.date(1999, 12, 31)
-    ws["B1"].number_format = "DD.MM.YYYY"
-    ws["B2"] = 2.25
-    ws["B2"].number_format = "0.0"
-    ws2["A1"] = "Straße"
-    ws2["B1"] = 7
-    wb.save(ziel)
-
-
 def soffice(quelle, filter_, zielname):
     with tempfile.TemporaryDirectory() as tmp:
         env = dict(os.environ, HOME=tmp)
@@ -143,14 +129,9 @@ def main():
     datum1904()
     csv()
     if shutil.which("soffice") is None:
-        print("soffice fehlt: .ods/.xls/LibreOffice-.xlsx nicht erzeugt", file=sys.stderr)
+        print("soffice fehlt: .ods/.xls nicht erzeugt", file=sys.stderr)
         return
     with tempfile.TemporaryDirectory() as tmp:
-        quelle = os.path.join(tmp, "lesen_formeln.xlsx")
-        formeln_quelle(quelle)
-        for filter_, ziel in (("xlsx:Calc MS Excel 2007 XML", "lesen_libre.xlsx"),
-                              ("ods", "lesen_formeln.ods"), ("xls:MS Excel 97", "lesen_formeln.xls")):
-            soffice(quelle, filter_, ziel)
         reich(tmp)
     for filter_, ziel in (("ods", "lesen_formate.ods"), ("xls:MS Excel 97", "lesen_formate.xls")):
         soffice(pfad("lesen_formate.xlsx"), filter_, ziel)

@@ -144,10 +144,10 @@ QString NaechsterFreierName(const MappenDaten& mappe) {
 // ---------------------------------------------------------------------------------------------
 // Range
 
-Range::Range(std::shared_ptr<MappenDaten> mappe, std::shared_ptr<Blatt> blatt, int32_t lZeile1,
-             int32_t lSpalte1, int32_t lZeile2, int32_t lSpalte2)
+Range::Range(std::shared_ptr<MappenDaten> mappe, Blatt* blatt, int32_t lZeile1, int32_t lSpalte1,
+             int32_t lZeile2, int32_t lSpalte2)
     : m_mappe(std::move(mappe)),
-      m_blatt(std::move(blatt)),
+      m_blatt(blatt),
       m_z1(std::min(lZeile1, lZeile2)),
       m_s1(std::min(lSpalte1, lSpalte2)),
       m_z2(std::max(lZeile1, lZeile2)),
@@ -165,7 +165,7 @@ Range::Range(std::shared_ptr<MappenDaten> mappe, std::shared_ptr<Blatt> blatt, i
 
 template <typename F>
 void Range::FuerJedeZelle(F&& f) const {
-    PruefeBlatt(*m_mappe, m_blatt.get());
+    PruefeBlatt(*m_mappe, m_blatt);
     for (int32_t z = m_z1; z <= m_z2; ++z) {
         for (int32_t s = m_s1; s <= m_s2; ++s) f(m_blatt->Schreib(z, s));
     }
@@ -192,13 +192,13 @@ void Range::AendereStil(F&& f) const {
 }
 
 QString Range::Text() const {
-    PruefeBlatt(*m_mappe, m_blatt.get());
+    PruefeBlatt(*m_mappe, m_blatt);
     const Zelle& zelle = m_blatt->Lies(m_z1, m_s1);
     return gsAnzeigeText(zelle, m_mappe->stile[zelle.stil], m_mappe->b1904);
 }
 
 QString Range::Value() const {
-    PruefeBlatt(*m_mappe, m_blatt.get());
+    PruefeBlatt(*m_mappe, m_blatt);
     const Zelle& zelle = m_blatt->Lies(m_z1, m_s1);
     return gsWertText(zelle, m_mappe->stile[zelle.stil], m_mappe->b1904);
 }
@@ -265,19 +265,19 @@ Range Range::EntireColumn() const {
 }
 
 void Range::AutoFit() {
-    PruefeBlatt(*m_mappe, m_blatt.get());
+    PruefeBlatt(*m_mappe, m_blatt);
     for (int32_t s = m_s1; s <= m_s2; ++s) {
         m_blatt->SetzeSpaltenbreite(s, gdEingepassteBreite(*m_mappe, *m_blatt, s, m_z1, m_z2));
     }
 }
 
 double Range::ColumnWidth() const {
-    PruefeBlatt(*m_mappe, m_blatt.get());
+    PruefeBlatt(*m_mappe, m_blatt);
     return m_blatt->Spaltenbreite(m_s1);
 }
 
 void Range::SetColumnWidth(float fBreite) {
-    PruefeBlatt(*m_mappe, m_blatt.get());
+    PruefeBlatt(*m_mappe, m_blatt);
     if (!(fBreite >= 0 && fBreite <= MAX_BREITE)) {
         Verweigert(QStringLiteral("Die Spaltenbreite %1 ist unzulässig: erlaubt sind 0 bis 255.")
                        .arg(static_cast<double>(fBreite)));
@@ -313,16 +313,16 @@ Range Worksheet::Cells(int32_t lZeile, int32_t lSpalte) const {
                        .arg(lZeile)
                        .arg(lSpalte));
     }
-    return Range(m_mappe, m_blatt, lZeile, lSpalte, lZeile, lSpalte);
+    return Range(m_mappe, m_blatt.get(), lZeile, lSpalte, lZeile, lSpalte);
 }
 
 Range Worksheet::GetRange(const Range& a, const Range& b) const {
     PruefeBlatt(*m_mappe, m_blatt.get());
-    if (a.m_blatt != m_blatt || b.m_blatt != m_blatt) {
+    if (a.m_blatt != m_blatt.get() || b.m_blatt != m_blatt.get()) {
         Verweigert(
             QStringLiteral("Ein Bereich kann nur Zellen desselben Tabellenblatts umfassen."));
     }
-    return Range(m_mappe, m_blatt, std::min(a.m_z1, b.m_z1), std::min(a.m_s1, b.m_s1),
+    return Range(m_mappe, m_blatt.get(), std::min(a.m_z1, b.m_z1), std::min(a.m_s1, b.m_s1),
                  std::max(a.m_z2, b.m_z2), std::max(a.m_s2, b.m_s2));
 }
 
@@ -342,7 +342,7 @@ void Worksheet::Delete() {
                                   "muss mindestens ein sichtbares Blatt enthalten.")
                        .arg(m_blatt->Name()));
     }
-    blaetter.erase(blaetter.begin() + iPos);
+    m_mappe->Entferne(static_cast<size_t>(iPos));
     // The sheet after the deleted one becomes active when the active one goes, like the tabs do.
     int& iAktiv = m_mappe->iAktivesBlatt;
     if (iPos < iAktiv) --iAktiv;
@@ -388,7 +388,7 @@ void Workbook::Close() {
     PruefeMappe(*m_mappe);
     m_mappe->bGeschlossen = true;
     // The cells go now; objects still holding a sheet only learn that it is closed.
-    m_mappe->blaetter.clear();
+    while (!m_mappe->blaetter.empty()) m_mappe->Entferne(m_mappe->blaetter.size() - 1);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -22,8 +22,10 @@ class Worksheet;
 /// A rectangle of cells on one worksheet (one cell for Cells(r, c)).
 class Range {
   public:
-    Range(std::shared_ptr<MappenDaten> mappe, std::shared_ptr<Blatt> blatt, int32_t lZeile1,
-          int32_t lSpalte1, int32_t lZeile2, int32_t lSpalte2);
+    /// `blatt` is one of `mappe`'s sheets; the workbook's data keeps it (see
+    /// MappenDaten::entfernte), so a range takes one reference count, not two.
+    Range(std::shared_ptr<MappenDaten> mappe, Blatt* blatt, int32_t lZeile1, int32_t lSpalte1,
+          int32_t lZeile2, int32_t lSpalte2);
 
     /// The displayed text of the top-left cell under German regional settings ("" when empty).
     QString Text() const;
@@ -82,7 +84,7 @@ class Range {
     void AendereStil(F&& f) const;
 
     std::shared_ptr<MappenDaten> m_mappe;
-    std::shared_ptr<Blatt> m_blatt;
+    Blatt* m_blatt;
     int32_t m_z1, m_s1, m_z2, m_s2;
 };
 

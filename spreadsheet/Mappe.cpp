@@ -2,6 +2,14 @@
 
 namespace rastfang::spreadsheet {
 
+void MappenDaten::Entferne(size_t i) {
+    std::shared_ptr<Blatt> blatt = std::move(blaetter[i]);
+    blaetter.erase(blaetter.begin() + static_cast<std::ptrdiff_t>(i));
+    Blatt leer(blatt->Name());
+    blatt->UebernimmZeilen(leer);  // the cells go with `leer`
+    entfernte.push_back(std::move(blatt));
+}
+
 uint32_t MappenDaten::StilIndex(const Stil& stil) {
     auto& kandidaten = m_stilSuche[stil.sZahlenformat];
     for (uint32_t i : kandidaten) {

@@ -216,6 +216,12 @@ TEST(Lebensdauer, ClosedWorkbooksAndAQuitApplicationRefuseCalls) {
     EXPECT_EQ(Fehlernummer([&] { mappe->SaveAs("/tmp/nie.xlsx"); }), FEHLER_ANWENDUNG);
     EXPECT_EQ(Fehlernummer([&] { mappe->Close(); }), FEHLER_ANWENDUNG);
 
+    // A range names its sheet by address: no sheet added later may take over a deleted one's.
+    Range geloescht = zweite->GetSheets()(2).Cells(1, 1);
+    zweite->GetSheets()(2).Delete();
+    for (int i = 0; i < 8; ++i) zweite->GetSheets().Add();
+    EXPECT_EQ(Fehlernummer([&] { geloescht.SetValue("x"); }), FEHLER_ANWENDUNG);
+
     Worksheet offen = zweite->GetSheets()(1);
     app.Quit();
     EXPECT_EQ(Fehlernummer([&] { offen.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);

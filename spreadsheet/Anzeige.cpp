@@ -18,7 +18,7 @@ namespace {
 /// asks for every one of them: the texts of the numbers seen last are kept by their bits and
 /// shared.
 template <QString (*fText)(double)>
-QString gsGemerkt(double d) {
+QString gemerkterText(double d) {
     thread_local std::array<std::pair<uint64_t, QString>, 509> tl_gedaechtnis;
     const auto bits = std::bit_cast<uint64_t>(d);
     auto& [schluessel, text] = tl_gedaechtnis[(bits ^ (bits >> 29) ^ (bits >> 47)) % 509];
@@ -30,12 +30,12 @@ QString gsGemerkt(double d) {
 }
 
 /// VB's CStr of a Double: 15 significant digits, scientific from 1E+15 and below 1E-04.
-QString csCStrNeu(double d) {
+QString cstrErrechnet(double d) {
     return gsKurzform(d, 15, -4, 15, 15);
 }
 
 QString csCStr(double d) {
-    return gsGemerkt<&csCStrNeu>(d);
+    return gemerkterText<&cstrErrechnet>(d);
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ QString gsAnzeigeText(const Zelle& zelle, const Stil& stil, bool b1904) {
         case ZellTyp::Zahl:
             break;
     }
-    if (gbIstAllgemein(stil.sZahlenformat)) return gsGemerkt<&gsStandard>(zelle.zahl);
+    if (gbIstAllgemein(stil.sZahlenformat)) return gemerkterText<&gsStandard>(zelle.zahl);
     if (b1904 && gbIstDatumsformat(stil.sZahlenformat)) {
         return gsFormatiereZahl(stil.sZahlenformat, gdSeriell1900(zelle.zahl, b1904));
     }

@@ -48,7 +48,7 @@ bool gbZellbezug(const char* p, int32_t& lSpalte, int32_t& lZeile) {
 /// machinery: up to 15 digits make an exact integer and an exact power of ten, whose quotient
 /// is the correctly rounded value. False for anything else (the caller then
 /// asks from_chars).
-bool gbSchlichteZahl(const char* p, const char* ende, double& d) {
+bool schlichteZahl(const char* p, const char* ende, double& d) {
     static constexpr std::array<double, 16> ZEHNER = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const bool bMinus = p < ende && *p == '-';
@@ -230,7 +230,7 @@ class BlattLeser : public XmlLeser {
                 const char* ende = anfang + m_wert.size();
                 while (anfang < ende && *anfang == ' ') ++anfang;
                 if (anfang < ende && *anfang == '+') ++anfang;
-                if (!gbSchlichteZahl(anfang, ende, z.zahl)) {
+                if (!schlichteZahl(anfang, ende, z.zahl)) {
                     const auto e = std::from_chars(anfang, ende, z.zahl);
                     if (e.ec != std::errc()) gLesefehler(Lesegrund::Format);
                 }

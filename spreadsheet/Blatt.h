@@ -85,6 +85,8 @@ class Blatt {
             m_zeilen.resize(static_cast<size_t>(lZeile));
         return m_zeilen[static_cast<size_t>(lZeile - 1)];
     }
+    /// Frees every row and its cells.
+    void GibZeilenFrei() { std::vector<Zellzeile>().swap(m_zeilen); }
     /// Takes the rows of `quelle`, a sheet a reader filled before this one existed.
     void UebernimmZeilen(Blatt& quelle) { m_zeilen.swap(quelle.m_zeilen); }
     /// Moves the rows of `quelle` here, where none of them is stored yet; false, and nothing

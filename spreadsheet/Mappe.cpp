@@ -5,8 +5,7 @@ namespace rastfang::spreadsheet {
 void MappenDaten::Entferne(size_t i) {
     std::shared_ptr<Blatt> blatt = std::move(blaetter[i]);
     blaetter.erase(blaetter.begin() + static_cast<std::ptrdiff_t>(i));
-    Blatt leer(blatt->Name());
-    blatt->UebernimmZeilen(leer);  // the cells go with `leer`
+    blatt->GibZeilenFrei();
     entfernte.push_back(std::move(blatt));
 }
 

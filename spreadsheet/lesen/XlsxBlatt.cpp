@@ -352,7 +352,6 @@ bool gbInHaelften(const ZipArchiv& archiv, std::string_view sTeil, size_t nGroes
                 zweiter.Leeren();
             }
         });
-        if (inflatefehler) std::rethrow_exception(inflatefehler);
         if (haelften && blatt.UebernimmNeueZeilen(zweites)) {
             // What follows the sheet data comes after what precedes it, as in one pass.
             for (int32_t s = 1; s <= MAX_SPALTE; ++s) {
@@ -364,11 +363,10 @@ bool gbInHaelften(const ZipArchiv& archiv, std::string_view sTeil, size_t nGroes
             return true;
         }
     } catch (const Lesefehler&) {
-        if (inflatefehler) std::rethrow_exception(inflatefehler);
         // Read as one below: its error, if any, is the one to report.
     }
-    Blatt leer(blatt.Name());
-    blatt.UebernimmZeilen(leer);
+    if (inflatefehler) std::rethrow_exception(inflatefehler);
+    blatt.GibZeilenFrei();
     return false;
 }
 

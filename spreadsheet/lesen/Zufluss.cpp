@@ -9,13 +9,10 @@ Zufluss::Zufluss(size_t nGroesse)
     : m_daten(std::make_unique_for_overwrite<char[]>(nGroesse)), m_nGroesse(nGroesse) {}
 
 bool Zufluss::Anhaengen(const char* pDaten, size_t nLaenge) {
-    size_t nDa = 0;
-    {
-        const std::lock_guard sperre(m_mutex);
-        nDa = m_nDa;
-    }
+    // Only this thread changes m_nDa, so it reads it without the lock, and it writes only above
+    // what the reader was told has arrived.
+    const size_t nDa = m_nDa;
     if (nLaenge > m_nGroesse - nDa) return false;
-    // Only this thread writes, and only above what the reader was told has arrived.
     std::memcpy(m_daten.get() + nDa, pDaten, nLaenge);
     {
         const std::lock_guard sperre(m_mutex);
@@ -40,8 +37,7 @@ size_t Zufluss::Warte(size_t nBekannt) const {
 }
 
 std::string_view Zufluss::Gefuellt() const {
-    const std::lock_guard sperre(m_mutex);
-    return {m_daten.get(), m_nDa};
+    return {m_daten.get(), m_nDa};  // called by the only thread that changes m_nDa
 }
 
 std::string_view Zufluss::Ganz() const {

@@ -38,7 +38,8 @@ class Zufluss {
     const size_t m_nGroesse;
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_angekommen;
-    size_t m_nDa = 0;  ///< guarded by m_mutex; the bytes below it are written and never change
+    size_t m_nDa =
+        0;  ///< changed under m_mutex by the filling thread only; the bytes below it never change
     bool m_bZu = false;
 };
 

@@ -38,8 +38,8 @@ class Zufluss {
     const size_t m_nGroesse;
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_angekommen;
-    size_t m_nDa =
-        0;  ///< changed under m_mutex by the filling thread only; the bytes below it never change
+    /// Changed under m_mutex by the filling thread only; the bytes below it never change.
+    size_t m_nDa = 0;
     bool m_bZu = false;
 };
 

@@ -1,8 +1,7 @@
 #!/usr/bin/env python3
 """Prints a saved workbook as JSON, as a reader independent of Rastfang sees it: .xlsx through
 openpyxl, XML Spreadsheet 2003 (any other name) through the standard library's XML parser.
-
-    mappe_als_json.py FILE
+Usage: mappe_als_json.py FILE. Prints
 
 {"active": "VELMORA",
  "sheets": [{"name": "VELMORA", "state": "visible",
@@ -19,6 +18,9 @@ import json
 import sys
 import xml.etree.ElementTree as ET
 
+import openpyxl
+from openpyxl.utils import get_column_letter as buchstabe
+
 
 def wert(v):
     if isinstance(v, datetime.datetime):
@@ -33,8 +35,6 @@ def zelle(v, fuellung, fett, ausrichtung, format_, offen):
 
 
 def xlsx(pfad):
-    import openpyxl
-    from openpyxl.utils import get_column_letter
     wb = openpyxl.load_workbook(pfad)
     blaetter = []
     for ws in wb.worksheets:
@@ -46,7 +46,7 @@ def xlsx(pfad):
         for d in ws.column_dimensions.values():
             if d.customWidth:
                 for s in range(d.min or 1, (d.max or d.min or 0) + 1):
-                    b["widths"][get_column_letter(s)] = d.width
+                    b["widths"][buchstabe(s)] = d.width
         for reihe in ws.iter_rows():
             for c in reihe:
                 if c.value is None and not c.has_style:
@@ -65,21 +65,10 @@ def spreadsheet_ml(pfad):
     ss = "{urn:schemas-microsoft-com:office:spreadsheet}"
     x = "{urn:schemas-microsoft-com:office:excel}"
 
-    def buchstabe(s):
-        t = ""
-        while s:
-            s, r = divmod(s - 1, 26)
-            t = chr(65 + r) + t
-        return t
-
     wurzel = ET.parse(pfad).getroot()
-    stile = {}
-    for st in wurzel.find(ss + "Styles") or []:
-        d = {}
-        for teil in st:
-            for k, v in teil.attrib.items():
-                d[teil.tag.replace(ss, "") + "." + k.replace(ss, "")] = v
-        stile[st.get(ss + "ID")] = d
+    stile = {st.get(ss + "ID"): {teil.tag.replace(ss, "") + "." + k.replace(ss, ""): v
+                                 for teil in st for k, v in teil.attrib.items()}
+             for st in wurzel.find(ss + "Styles") or []}
     blaetter, aktiv = [], None
     for ws in wurzel.findall(ss + "Worksheet"):
         optionen = {o.tag.replace(x, ""): o.text for o in ws.find(x + "WorksheetOptions") or []}

@@ -1,14 +1,8 @@
 #!/usr/bin/python3
-"""Makes the anzeige_* fixtures: one workbook saved by LibreOffice as .xls (Excel 97), .xlsx and
-.ods and by Gnumeric as Excel 95 .xls, and LibreOffice's own "as shown" CSV text of every sheet of every one of them.
-
-openpyxl writes the source (formulas without cached results, number formats, dates, a hidden
-sheet, shared strings long enough to be split across CONTINUE records); LibreOffice, running
-under a German locale, converts it and then exports each converted file sheet by sheet as the
-cells are displayed. The CSV files are the expected texts of the display tests, so the tests do
-not need LibreOffice. Run from anywhere: /usr/bin/python3 tests/data/make_anzeige_fixtures.py
-(needs soffice, localedef and, for the Excel 95 file, Gnumeric's ssconvert).
-"""
+"""Makes the anzeige/ fixtures that tests/data/README.md describes: openpyxl writes the sources,
+LibreOffice under a German locale and Gnumeric's ssconvert convert them, and LibreOffice exports
+every sheet of every converted file "as shown" as CSV, the expected texts of the display tests (so
+they need no LibreOffice). Needs soffice, localedef and ssconvert. Run from anywhere."""
 import datetime
 import glob
 import os
@@ -18,9 +12,9 @@ import tempfile
 
 from openpyxl.utils.datetime import CALENDAR_MAC_1904
 
-from fixturhilfen import HIER, beschriftet, mappe, zeile
+from fixturhilfen import beschriftet, mappe, pfad, soffice, zeile
 
-ZIEL = os.path.join(HIER, "anzeige")
+ZIEL = pfad("anzeige")
 
 D = datetime.date
 # A: what the row shows, B: the value (a "=" text is a formula), C: its number format
@@ -86,10 +80,8 @@ def quelle_1904(ziel):
     ws = wb.active
     zeile(ws, 1, [D(2024, 1, 15)])
     ws["A2"] = 5
-    ws["A3"] = datetime.datetime(1904, 1, 2, 6, 0)
-    ws["A3"].number_format = "DD.MM.YYYY hh:mm"
-    ws["A4"] = "=A1+1"
-    ws["A4"].number_format = "DDDD, D. MMMM YYYY"
+    ws.cell(3, 1, datetime.datetime(1904, 1, 2, 6)).number_format = "DD.MM.YYYY hh:mm"
+    ws.cell(4, 1, "=A1+1").number_format = "DDDD, D. MMMM YYYY"
     wb.save(ziel)
 
 
@@ -104,30 +96,21 @@ def deutsche_umgebung(tmp):
                 LC_ALL="de_DE.UTF-8", LANGUAGE="de")
 
 
-def soffice(env, quelle, filter_, outdir):
-    subprocess.run(["soffice", "--headless", "--convert-to", filter_, "--outdir", outdir,
-                    quelle], check=True, env=env, stdout=subprocess.DEVNULL)
-
-
 # ";" separated, '"' quoted, UTF-8, German, cell contents as shown, every sheet into its own file
 CSV = "csv:Text - txt - csv (StarCalc):59,34,76,1,,1031,false,false,true,false,false,-1"
 
 
 def main():
-    if os.path.isdir(ZIEL):
-        shutil.rmtree(ZIEL)
+    shutil.rmtree(ZIEL, ignore_errors=True)
     os.makedirs(ZIEL)
     with tempfile.TemporaryDirectory() as tmp:
         env = deutsche_umgebung(tmp)
         for name, quelle in (("anzeige", quelle_formate), ("anzeige_1904", quelle_1904)):
-            roh = os.path.join(tmp, "roh")
-            os.makedirs(roh)
-            q = os.path.join(roh, name + ".xlsx")
+            q, aus = os.path.join(tmp, name + ".xlsx"), os.path.join(tmp, name)
             quelle(q)
-            aus = os.path.join(tmp, "aus")
             os.makedirs(aus)
             for filter_ in ("ods", "xls:MS Excel 97", "xlsx:Calc MS Excel 2007 XML"):
-                soffice(env, q, filter_, aus)
+                soffice(q, filter_, aus, env)
             # LibreOffice reads Excel 95 (BIFF5) but no longer writes it: Gnumeric does
             subprocess.run(["ssconvert", "--export-type=Gnumeric_Excel:excel_biff7",
                             os.path.join(aus, name + ".xlsx"),
@@ -135,17 +118,13 @@ def main():
                            check=True, env=env, stdout=subprocess.DEVNULL,
                            stderr=subprocess.DEVNULL)
             for datei in sorted(os.listdir(aus)):
-                shutil.copy(os.path.join(aus, datei), os.path.join(ZIEL, datei))
-                csvdir = os.path.join(tmp, "csv")
-                os.makedirs(csvdir)
-                soffice(env, os.path.join(aus, datei), CSV, csvdir)
-                basis = os.path.splitext(datei)[0]
-                for c in glob.glob(os.path.join(csvdir, basis + "-*.csv")):
-                    blatt = os.path.basename(c)[len(basis) + 1:-4]
-                    shutil.move(c, os.path.join(ZIEL, "%s.%s.csv" % (datei, blatt)))
-                shutil.rmtree(csvdir)
-            shutil.rmtree(roh)
-            shutil.rmtree(aus)
+                shutil.copy(os.path.join(aus, datei), ZIEL)
+                with tempfile.TemporaryDirectory(dir=tmp) as csvdir:
+                    soffice(os.path.join(aus, datei), CSV, csvdir, env)
+                    basis = os.path.splitext(datei)[0]
+                    for c in glob.glob(os.path.join(csvdir, basis + "-*.csv")):
+                        blatt = os.path.basename(c)[len(basis) + 1:-4]
+                        shutil.move(c, os.path.join(ZIEL, "%s.%s.csv" % (datei, blatt)))
 
 
 if __name__ == "__main__":

@@ -1,25 +1,17 @@
 #!/usr/bin/python3
-"""Makes the lesen_* fixtures of the workbook reader tests.
-
-openpyxl writes the .xlsx sources (inline strings, absolute part paths); LibreOffice headless
-converts them to .ods, .xls and its own .xlsx flavour (shared strings, relative paths, cached
-formula results). The .csv files are plain text written here. Run from tests/data.
-"""
+"""Makes the lesen_* fixtures of the workbook reader tests: openpyxl writes the .xlsx sources
+(inline strings, absolute part paths), LibreOffice headless converts them to .ods, .xls and its
+own .xlsx flavour (shared strings, relative paths, cached formula results); the .csv files are
+plain text. Run from any folder: /usr/bin/python3 tests/data/make_lesen_fixtures.py"""
 import datetime
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 
 from openpyxl.utils.datetime import CALENDAR_MAC_1904
 
-from fixturhilfen import HIER, beschriftet, mappe
-
-
-def pfad(name):
-    return os.path.join(HIER, name)
-
+from fixturhilfen import HIER, beschriftet, mappe, pfad, soffice, zeile
 
 # A: label, B: value, C: its number format
 NOTEN = [
@@ -61,20 +53,9 @@ def formate():
 def datum1904():
     wb = mappe("Mac")
     wb.epoch = CALENDAR_MAC_1904
-    wb.active["A1"] = datetime.date(2024, 1, 15)
-    wb.active["A1"].number_format = "DD.MM.YYYY"
+    zeile(wb.active, 1, [datetime.date(2024, 1, 15)])
     wb.active["A2"] = 5
     wb.save(pfad("lesen_1904.xlsx"))
-
-
-def soffice(quelle, filter_, zielname):
-    with tempfile.TemporaryDirectory() as tmp:
-        env = dict(os.environ, HOME=tmp)
-        subprocess.run(["soffice", "--headless", "--convert-to", filter_, "--outdir", tmp,
-                        quelle], check=True, env=env, stdout=subprocess.DEVNULL)
-        erzeugt = [f for f in os.listdir(tmp) if f.startswith(os.path.splitext(
-            os.path.basename(quelle))[0] + ".")]
-        shutil.move(os.path.join(tmp, erzeugt[0]), pfad(zielname))
 
 
 FODS = """<?xml version="1.0" encoding="UTF-8"?>
@@ -102,14 +83,6 @@ FODS = """<?xml version="1.0" encoding="UTF-8"?>
 """
 
 
-def reich(tmp):
-    quelle = os.path.join(tmp, "lesen_reich.fods")
-    with open(quelle, "w", encoding="utf-8") as f:
-        f.write(FODS)
-    soffice(quelle, "xlsx:Calc MS Excel 2007 XML", "lesen_reich.xlsx")
-    soffice(quelle, "ods", "lesen_reich.ods")
-
-
 def csv():
     zeilen = ["Name;Vorname;Geburtsdatum;Note;Anteil;Aktiv",
               "Müller;Jürgen;07.03.2005;2,25;12,5%;WAHR",
@@ -124,18 +97,18 @@ def csv():
             f.write(inhalt)
 
 
-def main():
-    formate()
-    datum1904()
-    csv()
-    if shutil.which("soffice") is None:
-        print("soffice fehlt: .ods/.xls nicht erzeugt", file=sys.stderr)
-        return
-    with tempfile.TemporaryDirectory() as tmp:
-        reich(tmp)
-    for filter_, ziel in (("ods", "lesen_formate.ods"), ("xls:MS Excel 97", "lesen_formate.xls")):
-        soffice(pfad("lesen_formate.xlsx"), filter_, ziel)
-
-
-if __name__ == "__main__":
-    main()
+formate()
+datum1904()
+csv()
+if shutil.which("soffice") is None:
+    print("soffice fehlt: .ods/.xls nicht erzeugt", file=sys.stderr)
+    sys.exit()
+with tempfile.TemporaryDirectory() as tmp:
+    env = dict(os.environ, HOME=tmp)
+    reich = os.path.join(tmp, "lesen_reich.fods")
+    with open(reich, "w", encoding="utf-8") as f:
+        f.write(FODS)
+    for quelle, filter_ in ((reich, "xlsx:Calc MS Excel 2007 XML"), (reich, "ods"),
+                            (pfad("lesen_formate.xlsx"), "ods"),
+                            (pfad("lesen_formate.xlsx"), "xls:MS Excel 97")):
+        soffice(quelle, filter_, HIER, env)

@@ -1,19 +1,9 @@
 #!/usr/bin/python3
 """Builds the reader_* fixture workbooks with openpyxl. Run from any folder:
 /usr/bin/python3 tests/data/make_reader_fixtures.py"""
-import os
 from datetime import datetime
 
-from fixturhilfen import HIER, mappe, zeile
-
-
-def baue(blaetter):
-    """A workbook of worksheets given as (title, {row: values from column A})."""
-    wb = mappe(*(t for t, _ in blaetter))
-    for ws, (_, zeilen) in zip(wb.worksheets, blaetter):
-        for r, werte in zeilen.items():
-            zeile(ws, r, werte)
-    return wb
+from fixturhilfen import baue, pfad
 
 
 # Three worksheets found by "Name" headings: title row, gaps, two groups, grades.
@@ -38,7 +28,7 @@ wb = baue([
         4: ["Berg", "Bodo", None, "Tischler"] + [1] * 23}),
     ("Klasse C", {1: ["Name", None, None, None, "Deutsch"]})])
 wb["Klasse A"]["E4"].number_format = "0"  # shows "2": the grade must come from the value
-wb.save(os.path.join(HIER, "reader_gruppen.xlsx"))
+wb.save(pfad("reader_gruppen.xlsx"))
 
 # Headings in the given start row 3 on every worksheet.
 baue([
@@ -51,7 +41,7 @@ baue([
         7: ["Conrad", "Cem", None, "Koch", 5, 6]}),
     ("Ohne", {3: ["x", None, None, None, None, "Deutsch"], 4: ["Dora", "Dana", None, "Koch", 1, 2]}),
     ("Weiter", {3: [None, None, None, None, "Chemie"], 4: ["Emil", "Eva", None, "Koch", 2.5]}),
-]).save(os.path.join(HIER, "reader_startzeile.xlsx"))
+]).save(pfad("reader_startzeile.xlsx"))
 
 # A filter column E with near misses of "BK1"; fields in other columns than A to D.
 baue([("Filter", {
@@ -59,9 +49,8 @@ baue([("Filter", {
     **{i + 2: [i + 1, n, n + "a", "Koch", k, datetime(2003, 1, i + 1), 1 + i / 4]
        for i, (n, k) in enumerate(zip(["Anton", "Berta", "Carl", "Dana", "Egon", "Fritz"],
                                       ["BK1", "bk1", "BK1 ", "BK1", None, " BK1"]))}})]).save(
-    os.path.join(HIER, "reader_filter.xlsx"))
+    pfad("reader_filter.xlsx"))
 
 # The first 300 bytes of a real workbook: an archive that ends in the middle.
-with open(os.path.join(HIER, "reader_filter.xlsx"), "rb") as q, \
-        open(os.path.join(HIER, "reader_kaputt.xlsx"), "wb") as z:
+with open(pfad("reader_filter.xlsx"), "rb") as q, open(pfad("reader_kaputt.xlsx"), "wb") as z:
     z.write(q.read(300))

@@ -1,8 +1,6 @@
 #pragma once
-// Small file systems for the full-disk tests: a tmpfs mounted in a private mount namespace of
-// the test's thread (programs it starts inherit it), so that a crashed test leaves no mount
-// behind on the machine. Mounting needs privileges a test machine may not grant; the tests
-// then skip themselves.
+// A tiny tmpfs for the full-disk tests, in a mount namespace of the test's own thread (programs it
+// starts inherit it), so that a crashed test leaves no mount behind on the machine.
 
 #include <QString>
 #include <QTemporaryDir>
@@ -14,14 +12,12 @@ class KleinerDatentraeger {
     /// Mounts a tmpfs of `iKiB` KiB at `sOrt`, or at a fresh folder beside the build tree when
     /// `sOrt` is empty (not under /tmp, which a test may cover with a full file system).
     explicit KleinerDatentraeger(int iKiB, const QString& sOrt = {});
-    /// Unmounts it.
     ~KleinerDatentraeger();
     KleinerDatentraeger(const KleinerDatentraeger&) = delete;
     KleinerDatentraeger& operator=(const KleinerDatentraeger&) = delete;
 
-    /// False when mounting was not allowed.
+    /// False when mounting was not allowed (a test machine may not grant it): skip the test.
     bool bBereit() const { return m_bBereit; }
-    /// The mount point.
     const QString& Pfad() const { return m_sPfad; }
     /// Fills the file system up to `iFreiKiB` KiB with a file named `sName`.
     void Fuellen(int iFreiKiB = 0, const QString& sName = QStringLiteral("fuellung")) const;

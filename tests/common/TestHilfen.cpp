@@ -8,25 +8,37 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
-#include <QRegularExpression>
 
 namespace rastfang::test {
+
+namespace {
+
+/// The stdout of python3 run with `args`; a failed run fails the test with
+/// `sWas` and its stderr.
+QByteArray python(const QStringList& args, const std::string& sWas) {
+    QProcess p;
+    p.start(QStringLiteral(RASTFANG_PYTHON), args);
+    p.waitForFinished(120000);
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        ADD_FAILURE() << sWas << ": " << p.readAllStandardError().toStdString();
+    return p.readAllStandardOutput();
+}
+
+/// "A" for column 1, "AA" for 27.
+QString spaltenbuchstaben(int iSpalte) {
+    if (iSpalte <= 0) return {};
+    return spaltenbuchstaben((iSpalte - 1) / 26) + QChar(u'A' + (iSpalte - 1) % 26);
+}
+
+}  // namespace
 
 QString gsTestdatei(const QString& sName) {
     return QStringLiteral(RASTFANG_TESTDATA) + QLatin1Char('/') + sName;
 }
 
 QString gsPython(const QString& sSkript, const QStringList& argumente) {
-    QProcess p;
-    QStringList args{QStringLiteral("-c"), sSkript};
-    args += argumente;
-    p.start(QStringLiteral(RASTFANG_PYTHON), args);
-    p.waitForFinished(120000);
-    const QString aus = QString::fromUtf8(p.readAllStandardOutput());
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        ADD_FAILURE() << "python failed: " << p.readAllStandardError().toStdString();
-    }
-    return aus;
+    return QString::fromUtf8(
+        python(QStringList{QStringLiteral("-c"), sSkript} + argumente, "python failed"));
 }
 
 QByteArray gInhalt(const QString& sPfad) {
@@ -37,9 +49,8 @@ QByteArray gInhalt(const QString& sPfad) {
 void gSchreibe(const QString& sPfad, const QByteArray& inhalt) {
     QDir().mkpath(QFileInfo(sPfad).absolutePath());
     QFile f(sPfad);
-    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size()) {
+    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size())
         ADD_FAILURE() << "cannot write " << sPfad.toStdString();
-    }
 }
 
 QStringList gEintraegeIn(const QString& sOrdner) {
@@ -48,23 +59,18 @@ QStringList gEintraegeIn(const QString& sOrdner) {
 }
 
 GeleseneMappe::GeleseneMappe(const QString& sPfad) {
-    QProcess p;
-    p.start(QStringLiteral(RASTFANG_PYTHON),
-            {QStringLiteral(RASTFANG_TESTDATA "/../common/mappe_als_json.py"), sPfad});
-    p.waitForFinished(120000);
+    const std::string sWas = "the independent reader cannot read " + sPfad.toStdString();
+    const QByteArray aus =
+        python({QStringLiteral(RASTFANG_TESTDATA "/../common/mappe_als_json.py"), sPfad}, sWas);
     QJsonParseError fehler{};
-    json = QJsonDocument::fromJson(p.readAllStandardOutput(), &fehler).object();
-    if (p.exitCode() != 0 || fehler.error != QJsonParseError::NoError) {
-        ADD_FAILURE() << "the independent reader cannot read " << sPfad.toStdString() << ": "
-                      << p.readAllStandardError().toStdString();
-    }
+    json = QJsonDocument::fromJson(aus, &fehler).object();
+    if (fehler.error != QJsonParseError::NoError) ADD_FAILURE() << sWas << ": no JSON";
 }
 
 QStringList GeleseneMappe::Blattnamen() const {
     QStringList namen;
-    for (const auto& blatt : json[QStringLiteral("sheets")].toArray()) {
+    for (const auto& blatt : json[QStringLiteral("sheets")].toArray())
         namen << blatt[QStringLiteral("name")].toString();
-    }
     return namen;
 }
 
@@ -80,26 +86,13 @@ QString GeleseneMappe::Wert(const QString& sAdresse, int iBlatt) const {
     return Blatt(iBlatt)[QStringLiteral("values")][sAdresse].toString(QStringLiteral("None"));
 }
 
-namespace {
-
-QString spaltenbuchstaben(int iSpalte) {
-    QString s;
-    for (; iSpalte > 0; iSpalte = (iSpalte - 1) / 26) {
-        s.prepend(QChar(u'A' + (iSpalte - 1) % 26));
-    }
-    return s;
-}
-
-}  // namespace
-
 ::testing::AssertionResult gRasterGleich(const GeleseneMappe& mappe, const QString& sLinksOben,
                                          const std::vector<QStringList>& zeilen, Raster art,
                                          int iBlatt) {
-    const auto treffer = QRegularExpression(QStringLiteral("^([A-Z]+)([0-9]+)$")).match(sLinksOben);
-    int iErsteSpalte = 0;
-    for (const QChar c : treffer.captured(1))
-        iErsteSpalte = iErsteSpalte * 26 + (c.unicode() - 'A' + 1);
-    const int iErsteZeile = treffer.captured(2).toInt();
+    int iErsteSpalte = 0, i = 0;
+    for (; sLinksOben[i].isLetter(); ++i)
+        iErsteSpalte = iErsteSpalte * 26 + sLinksOben[i].unicode() - 'A' + 1;
+    const int iErsteZeile = sLinksOben.mid(i).toInt();
     QString sAbweichungen;
     for (size_t z = 0; z < zeilen.size(); ++z) {
         for (int s = 0; s < zeilen[z].size(); ++s) {
@@ -119,19 +112,15 @@ QString spaltenbuchstaben(int iSpalte) {
 
 int16_t MeldungsRecorder::Zeige(const QString& sText, int16_t iStil, const QString& sTitel) {
     meldungen.push_back({sText, iStil, sTitel, gMauszeiger().Lesen()});
-    if (!m_antworten.empty()) {
-        const int16_t a = m_antworten.front();
-        m_antworten.pop_front();
-        return a;
+    if (m_antworten.empty()) {
+        const int iKnoepfe = iStil & 0x0F;
+        return iKnoepfe == MsgBox::YES_NO         ? MsgBox::ANSWER_NO
+               : iKnoepfe == MsgBox::RETRY_CANCEL ? MsgBox::ANSWER_CANCEL
+                                                  : MsgBox::ANSWER_OK;
     }
-    switch (iStil & 0x0F) {
-        case MsgBox::YES_NO:
-            return MsgBox::ANSWER_NO;
-        case MsgBox::RETRY_CANCEL:
-            return MsgBox::ANSWER_CANCEL;
-        default:
-            return MsgBox::ANSWER_OK;
-    }
+    const int16_t iAntwort = m_antworten.front();
+    m_antworten.pop_front();
+    return iAntwort;
 }
 
 }  // namespace rastfang::test

@@ -30,8 +30,7 @@ namespace rastfang::test {
 /// Path of a committed fixture file under tests/data.
 QString gsTestdatei(const QString& sName);
 
-/// Runs /usr/bin/python3 with `sSkript` (source text) and arguments; returns its stdout.
-/// Fails the current test (ADD_FAILURE) when the interpreter exits non-zero.
+/// The stdout of python3 running source text `sSkript` with arguments; a failed run fails the test.
 QString gsPython(const QString& sSkript, const QStringList& argumente = {});
 
 /// The bytes of file `sPfad`; empty when it cannot be read.
@@ -47,7 +46,7 @@ QStringList gEintraegeIn(const QString& sOrdner);
 /// tests/common/mappe_als_json.py sees it; its docstring describes `json` and the cell texts.
 class GeleseneMappe {
   public:
-    /// Reads `sPfad`; fails the test when the reader cannot (then every sheet reads empty).
+    /// Reads `sPfad`; when the reader cannot, the test fails and every sheet reads empty.
     explicit GeleseneMappe(const QString& sPfad);
 
     QStringList Blattnamen() const;
@@ -72,7 +71,6 @@ enum class Raster { Zellen, Werte };
                                          const std::vector<QStringList>& zeilen,
                                          Raster art = Raster::Zellen, int iBlatt = 0);
 
-/// One message box as it was shown.
 struct GezeigteMeldung {
     QString sText;
     int16_t iStil;
@@ -85,7 +83,7 @@ struct GezeigteMeldung {
 class MeldungsRecorder : public MeldungsBox {
   public:
     int16_t Zeige(const QString& sText, int16_t iStil, const QString& sTitel) override;
-    /// Queues the answers of the next boxes.
+    /// The answers of the next boxes.
     void Antworten(std::initializer_list<int16_t> antworten) {
         m_antworten.insert(m_antworten.end(), antworten);
     }

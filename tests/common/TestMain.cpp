@@ -10,14 +10,11 @@
 #include "basis/Sprachumgebung.h"
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&
-        !std::getenv("WAYLAND_DISPLAY")) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);  // 0: a platform chosen outside stays
     }
     QTemporaryDir runtime(QDir::tempPath() + QStringLiteral("/rastfang-test-XXXXXX"));
-    if (!std::getenv("XDG_RUNTIME_DIR")) {
-        setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
-    }
+    setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 0);
     QApplication app(argc, argv);
     rastfang::gbSprachumgebungEinrichten(app);
     ::testing::InitGoogleTest(&argc, argv);

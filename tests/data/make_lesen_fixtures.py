@@ -13,6 +13,7 @@ from openpyxl.utils.datetime import CALENDAR_MAC_1904
 
 from fixturhilfen import HIER, beschriftet, mappe, pfad, soffice, zeile
 
+D = datetime.date
 # A: label, B: value, C: its number format
 NOTEN = [
     ("allgemein", 2.25, "General"),             ("drittel", 1 / 3, "General"),
@@ -22,11 +23,9 @@ NOTEN = [
     ("tausender2", -1234.5, "#,##0.00"),        ("prozent", 0.125, "0%"),
     ("prozent2", 0.125, "0.00%"),               ("text", "0815", "@"),
     ("literal", 2.5, '"Note: "0.0'),            ("abschnitte", -3, '0.0;[Red]-0.0;"null"'),
-    ("abschnitte0", 0, '0.0;[Red]-0.0;"null"'), ("datum14", datetime.date(2024, 1, 15), "mm-dd-yy"),
-    ("datum", datetime.date(2005, 3, 7), "DD.MM.YYYY"),
-    ("lang", datetime.date(2024, 3, 4), "DDDD, D. MMMM YYYY"),
-    ("kurz", datetime.date(2024, 3, 4), "DDD, DD. MMM YY"),
-    ("zeit", datetime.time(13, 45, 30), "hh:mm:ss"),
+    ("abschnitte0", 0, '0.0;[Red]-0.0;"null"'), ("datum14", D(2024, 1, 15), "mm-dd-yy"),
+    ("datum", D(2005, 3, 7), "DD.MM.YYYY"),     ("lang", D(2024, 3, 4), "DDDD, D. MMMM YYYY"),
+    ("kurz", D(2024, 3, 4), "DDD, DD. MMM YY"), ("zeit", datetime.time(13, 45, 30), "hh:mm:ss"),
     ("datumzeit", datetime.datetime(2024, 1, 15, 8, 30), "DD.MM.YYYY hh:mm"),
     ("wahr", True, "General"),                  ("falsch", False, "General"),
     ("fehler", "#DIV/0!", "General"),           ("umlaut", "Müller-Lüdenscheidt, Jürgen", "General"),
@@ -53,7 +52,7 @@ def formate():
 def datum1904():
     wb = mappe("Mac")
     wb.epoch = CALENDAR_MAC_1904
-    zeile(wb.active, 1, [datetime.date(2024, 1, 15)])
+    zeile(wb.active, 1, [D(2024, 1, 15)])
     wb.active["A2"] = 5
     wb.save(pfad("lesen_1904.xlsx"))
 

@@ -2,7 +2,6 @@
 // workbooks: headings, groups, gaps, grades, start row, filter and the per-worksheet summary.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 
 #include "TestHilfen.h"
@@ -100,10 +99,7 @@ TEST(Notenrundung, OneDecimalHalvesUpWithGermanComma) {
     // Every grade of one decimal comes back as it was, also the second time (texts are reused).
     for (int iDurchgang = 0; iDurchgang < 2; ++iDurchgang) {
         for (int n = -3000; n <= 3000; n += 7) {
-            const QString s = QStringLiteral("%1%2,%3")
-                                  .arg(n < 0 ? "-" : "")
-                                  .arg(std::abs(n) / 10)
-                                  .arg(std::abs(n) % 10);
+            const QString s = QString::number(n / 10.0, 'f', 1).replace('.', ',');
             ASSERT_EQ(gsNoteRunden(s), s);
         }
     }
@@ -248,10 +244,9 @@ TEST(CXLSread, FailuresToOpenAreReportedOnceAndWrongIndexesRaise) {
     leser->oTextbox(&kaputt);
     leser->iStartzeile(3);
     ASSERT_TRUE(leser->OpenFile(gsTestdatei("reader_startzeile.xlsx")));
-    int n = 0;
-    while (leser->ReadLine() == 0) ++n;
-    EXPECT_EQ(n, 4);
-    EXPECT_EQ(leser->iWorksheetMaxIndex(), 3);
+    while (leser->ReadLine() == 0) {
+    }
+    EXPECT_EQ(gsBlaetter(*leser), "Start=3, Ohne=0, Weiter=1");
 
     // A mandatory column left at 0 fails on reading, to the caller.
     leser = gLeser(0, 2, 3, 4, 5);

@@ -19,21 +19,17 @@ using namespace rastfang::test;
 
 namespace {
 
-/// One row as read back, columns A to Z: `anfang`, then `sRest` up to column Y (the last the
-/// writer formats), and Z without anything.
+/// A row as read back: `anfang`, `sRest` up to column Y (the last the writer formats), Z empty.
 QStringList zeile(QStringList anfang, const QString& sRest) {
     while (anfang.size() < 25) anfang << sRest;
     return anfang << QStringLiteral("None");
 }
 
-/// Writes lines of every type to `sPfad` (the extension picks the format) and saves: a group
-/// header with two subjects, an apprentice (with the text "0815" as ID and a formula text as
-/// grade), the closing spare line, a title line and a type the writer does not know, which gets
-/// the texts only.
+/// Writes a line of every type to `sPfad` (its extension picks the format) and saves; the ID
+/// "0815" and the grade "=1+1" are texts, type 7 is unknown to the writer.
 void schreibeBeispiel(const QString& sPfad) {
     CXLSwriteOLE w;
-    ASSERT_TRUE(w.Init());
-    ASSERT_TRUE(w.OpenFile(sPfad));
+    ASSERT_TRUE(w.Init() && w.OpenFile(sPfad));
     const std::pair<int16_t, QStringList> zeilen[] = {
         {CXLSwriteOLE::ZEILE_KOPF2,
          {"Azubi-ID", "Name", "Vorname", "GebDat", "Beruf", "Deutsch", "Mathematik"}},
@@ -56,8 +52,7 @@ void schreibeBeispiel(const QString& sPfad) {
     EXPECT_EQ(w.lZeileGeschrieben(), 5);
 }
 
-/// The example's rows 1 to 6 as either format reads: numbers stay numbers, everything else
-/// text; fills, bold, alignments, number formats and locks by the kind of line; a spare row.
+/// The example's rows 1 to 6 as either format reads them, the first spare row last.
 const std::vector<QStringList> BEISPIEL = {
     zeile({"'Azubi-ID' FFFFFFCC fett", "'Name' FFFFFFCC fett", "'Vorname' FFFFFFCC fett",
            "'GebDat' FFFFFFCC fett", "'Beruf' FFFFFFCC fett", "'Deutsch' FFFFFFCC fett center",
@@ -136,8 +131,7 @@ TEST(CXLSwriteOLE, AFailedSaveRaisesAndOtherFailuresAreReportedWithoutAFile) {
     QTemporaryDir ordner;
     {
         CXLSwriteOLE schreiber;
-        ASSERT_TRUE(schreiber.Init());
-        ASSERT_TRUE(schreiber.OpenFile(ordner.filePath("fehlt/ausgabe.xlsx")));
+        ASSERT_TRUE(schreiber.Init() && schreiber.OpenFile(ordner.filePath("fehlt/ausgabe.xlsx")));
         schreiber.sName = "x";
         ASSERT_TRUE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI));
         EXPECT_THROW(schreiber.CloseFile(), VbFehler);
@@ -146,7 +140,6 @@ TEST(CXLSwriteOLE, AFailedSaveRaisesAndOtherFailuresAreReportedWithoutAFile) {
     }
     EXPECT_TRUE(meldungen.meldungen.empty());
 
-    // Other failures are trapped and reported; nothing is saved.
     const QString sDatei = ordner.filePath("nie.xlsx");
     {
         // Without Init there is no application: one report, and lines are refused silently.
@@ -164,8 +157,7 @@ TEST(CXLSwriteOLE, AFailedSaveRaisesAndOtherFailuresAreReportedWithoutAFile) {
     {
         // A line below the last row of the sheet fails, is reported, and still uses up its row.
         CXLSwriteOLE schreiber;
-        ASSERT_TRUE(schreiber.Init());
-        ASSERT_TRUE(schreiber.OpenFile(sDatei));
+        ASSERT_TRUE(schreiber.Init() && schreiber.OpenFile(sDatei));
         // A blank counts as content for the widest column.
         schreiber.AllesLeerzeichen();
         schreiber.WriteLine(CXLSwriteOLE::ZEILE_LEER);

@@ -11,21 +11,14 @@
 
 namespace rastfang::test {
 
-namespace {
-
-/// Moves the calling thread into a mount namespace of its own, once.
-bool eigenerNamensraum() {
-    static const bool bOk = ::unshare(CLONE_NEWNS) == 0 &&
-                            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-    return bOk;
-}
-
-}  // namespace
-
 KleinerDatentraeger::KleinerDatentraeger(int iKiB, const QString& sOrt)
     : m_ordner(QStringLiteral(RASTFANG_BINARY_DIR "/.klein-XXXXXX")),
       m_sPfad(sOrt.isEmpty() ? m_ordner.path() : sOrt) {
-    if (!eigenerNamensraum()) return;
+    // The calling thread moves into a mount namespace of its own, once.
+    static const bool bNamensraum =
+        ::unshare(CLONE_NEWNS) == 0 &&
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    if (!bNamensraum) return;
     const QByteArray groesse = "size=" + QByteArray::number(iKiB) + "k";
     m_bBereit = ::mount("rastfang-test", QFile::encodeName(m_sPfad).constData(), "tmpfs", 0,
                         groesse.constData()) == 0;
@@ -42,8 +35,7 @@ void KleinerDatentraeger::Fuellen(int iFreiKiB, const QString& sName) const {
     const std::vector<char> block(1024, 'x');
     struct statvfs st {};
     while (::statvfs(QFile::encodeName(m_sPfad).constData(), &st) == 0 &&
-           static_cast<long long>(st.f_bavail) * static_cast<long long>(st.f_frsize) >
-               static_cast<long long>(iFreiKiB) * 1024 &&
+           st.f_bavail * st.f_frsize > iFreiKiB * 1024ULL &&
            ::write(fd, block.data(), block.size()) > 0) {
     }
     ::close(fd);

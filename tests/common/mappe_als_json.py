@@ -23,9 +23,7 @@ from openpyxl.utils import get_column_letter as buchstabe
 
 
 def wert(v):
-    if isinstance(v, datetime.datetime):
-        return v.strftime("%Y-%m-%d %H:%M:%S")
-    return repr(v)
+    return v.strftime("%Y-%m-%d %H:%M:%S") if isinstance(v, datetime.datetime) else repr(v)
 
 
 def zelle(v, fuellung, fett, ausrichtung, format_, offen):

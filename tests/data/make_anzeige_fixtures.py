@@ -85,47 +85,36 @@ def quelle_1904(ziel):
     wb.save(ziel)
 
 
-def deutsche_umgebung(tmp):
-    orte = os.path.join(tmp, "locale")
-    os.makedirs(orte)
-    subprocess.run(["localedef", "-i", "de_DE", "-f", "UTF-8",
-                    os.path.join(orte, "de_DE.UTF-8")], check=True)
-    profil = os.path.join(tmp, "home")
-    os.makedirs(profil)
-    return dict(os.environ, HOME=profil, LOCPATH=orte, LANG="de_DE.UTF-8",
-                LC_ALL="de_DE.UTF-8", LANGUAGE="de")
-
-
 # ";" separated, '"' quoted, UTF-8, German, cell contents as shown, every sheet into its own file
 CSV = "csv:Text - txt - csv (StarCalc):59,34,76,1,,1031,false,false,true,false,false,-1"
 
 
-def main():
-    shutil.rmtree(ZIEL, ignore_errors=True)
-    os.makedirs(ZIEL)
-    with tempfile.TemporaryDirectory() as tmp:
-        env = deutsche_umgebung(tmp)
-        for name, quelle in (("anzeige", quelle_formate), ("anzeige_1904", quelle_1904)):
-            q, aus = os.path.join(tmp, name + ".xlsx"), os.path.join(tmp, name)
-            quelle(q)
-            os.makedirs(aus)
-            for filter_ in ("ods", "xls:MS Excel 97", "xlsx:Calc MS Excel 2007 XML"):
-                soffice(q, filter_, aus, env)
-            # LibreOffice reads Excel 95 (BIFF5) but no longer writes it: Gnumeric does
-            subprocess.run(["ssconvert", "--export-type=Gnumeric_Excel:excel_biff7",
-                            os.path.join(aus, name + ".xlsx"),
-                            os.path.join(aus, name + "_95.xls")],
-                           check=True, env=env, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL)
-            for datei in sorted(os.listdir(aus)):
-                shutil.copy(os.path.join(aus, datei), ZIEL)
-                with tempfile.TemporaryDirectory(dir=tmp) as csvdir:
-                    soffice(os.path.join(aus, datei), CSV, csvdir, env)
-                    basis = os.path.splitext(datei)[0]
-                    for c in glob.glob(os.path.join(csvdir, basis + "-*.csv")):
-                        blatt = os.path.basename(c)[len(basis) + 1:-4]
-                        shutil.move(c, os.path.join(ZIEL, "%s.%s.csv" % (datei, blatt)))
-
-
-if __name__ == "__main__":
-    main()
+shutil.rmtree(ZIEL, ignore_errors=True)
+os.makedirs(ZIEL)
+with tempfile.TemporaryDirectory() as tmp:
+    # German settings: a locale built here, a fresh LibreOffice profile
+    orte, profil = os.path.join(tmp, "locale"), os.path.join(tmp, "home")
+    os.makedirs(orte)
+    os.makedirs(profil)
+    subprocess.run(["localedef", "-i", "de_DE", "-f", "UTF-8", os.path.join(orte, "de_DE.UTF-8")],
+                   check=True)
+    env = dict(os.environ, HOME=profil, LOCPATH=orte, LANG="de_DE.UTF-8", LC_ALL="de_DE.UTF-8",
+               LANGUAGE="de")
+    for name, quelle in (("anzeige", quelle_formate), ("anzeige_1904", quelle_1904)):
+        q, aus = os.path.join(tmp, name + ".xlsx"), os.path.join(tmp, name)
+        quelle(q)
+        os.makedirs(aus)
+        for filter_ in ("ods", "xls:MS Excel 97", "xlsx:Calc MS Excel 2007 XML"):
+            soffice(q, filter_, aus, env)
+        # LibreOffice reads Excel 95 (BIFF5) but no longer writes it: Gnumeric does
+        subprocess.run(["ssconvert", "--export-type=Gnumeric_Excel:excel_biff7",
+                        os.path.join(aus, name + ".xlsx"), os.path.join(aus, name + "_95.xls")],
+                       check=True, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for datei in sorted(os.listdir(aus)):
+            shutil.copy(os.path.join(aus, datei), ZIEL)
+            with tempfile.TemporaryDirectory(dir=tmp) as csvdir:
+                soffice(os.path.join(aus, datei), CSV, csvdir, env)
+                basis = os.path.splitext(datei)[0]
+                for c in glob.glob(os.path.join(csvdir, basis + "-*.csv")):
+                    blatt = os.path.basename(c)[len(basis) + 1:-4]
+                    shutil.move(c, os.path.join(ZIEL, "%s.%s.csv" % (datei, blatt)))

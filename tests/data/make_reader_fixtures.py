@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Builds the reader_* fixture workbooks with openpyxl. Run from any folder:
+"""Builds with openpyxl the results workbooks the reader reads: reader_* for its own tests, app_*
+for the main-window and command-line tests. Run from any folder:
 /usr/bin/python3 tests/data/make_reader_fixtures.py"""
-from datetime import datetime
+from datetime import date, datetime
 
 from fixturhilfen import baue, pfad
 
@@ -54,3 +55,24 @@ baue([("Filter", {
 # The first 300 bytes of a real workbook: an archive that ends in the middle.
 with open(pfad("reader_filter.xlsx"), "rb") as q, open(pfad("reader_kaputt.xlsx"), "wb") as z:
     z.write(q.read(300))
+
+# Two worksheets: a title above a gap, a filter column A, the name column B, dates, numbers,
+# texts and empty grade cells; a gap row inside the first group.
+baue([
+    ("Klasse 10a", {
+        1: ["Ergebnisse Sommer 2026"],
+        3: ["Klasse", "Name", "Vorname", "Geburtsdatum", "Beruf", "Deutsch", "Mathematik", "Englisch"],
+        4: ["BK1", "Müller", "Anna", date(2004, 3, 15), "Kauffrau", 2.25, "1,75", "-"],
+        5: ["BK2", "Schmidt", "Jörg", date(2003, 11, 2), "Elektroniker", 1.04, 3],
+        6: ["BK1", "Weiß", "Lena", date(2005, 1, 30), "Kauffrau", 2, 4, "befr."],
+        8: ["BK1", "Öztürk", "Emre", date(2004, 7, 7), "Mechatroniker", 3.5, 2.75, 1]}),
+    ("Klasse 10b", {
+        2: ["Klasse", "name", "Vorname", "Geburtsdatum", "Beruf", "Deutsch", "Wirtschaft"],
+        3: ["BK1", "Becker", "Tim", date(2004, 5, 1), "Industriekaufmann", 1.5, 2.5],
+        4: ["BK2", "Hoffmann", "Sara", date(2003, 9, 9), "Bankkauffrau", 2, 1],
+        5: ["BK1", "Klein", "Paul", date(2005, 2, 28), "Industriekaufmann", 4, 3.25]})
+]).save(pfad("app_ergebnisse.xlsx"))
+
+# Headings but nobody below them, on two worksheets.
+kopf = ["Name", "Vorname", "Geburtsdatum", "Beruf", "Deutsch"]
+baue([("Leer", {1: kopf}), ("Auch leer", {2: kopf})]).save(pfad("app_ohne_azubis.xlsx"))

@@ -53,8 +53,7 @@ class GeleseneMappe {
     QString Aktiv() const { return json[QStringLiteral("active")].toString(); }
     /// Sheet `iBlatt` (0-based): "name", "state", "protection", "widths", "values", "cells".
     QJsonObject Blatt(int iBlatt = 0) const;
-    /// Cell `sAdresse` ("F3") as "<value> [fill] [fett] [alignment] [[format]] [offen]";
-    /// "None" for a cell with neither value nor style.
+    /// Cell `sAdresse` ("F3") as the reader's cell text; "None" without value and style.
     QString Zelle(const QString& sAdresse, int iBlatt = 0) const;
     /// Only the value of cell `sAdresse` ("'Müller'", "2.3", "None").
     QString Wert(const QString& sAdresse, int iBlatt = 0) const;

@@ -40,11 +40,9 @@ def xlsx(pfad):
         b = {"name": ws.title, "state": ws.sheet_state,
              "protection": {"sheet": bool(p.sheet), "objects": bool(p.objects),
                             "scenarios": bool(p.scenarios), "password": p.password},
-             "widths": {}, "values": {}, "cells": {}}
-        for d in ws.column_dimensions.values():
-            if d.customWidth:
-                for s in range(d.min or 1, (d.max or d.min or 0) + 1):
-                    b["widths"][buchstabe(s)] = d.width
+             "widths": {buchstabe(s): d.width for d in ws.column_dimensions.values() if d.customWidth
+                        for s in range(d.min or 1, (d.max or d.min or 0) + 1)},
+             "values": {}, "cells": {}}
         for reihe in ws.iter_rows():
             for c in reihe:
                 if c.value is None and not c.has_style:

@@ -34,27 +34,24 @@ NOTEN = [
 ]
 
 
-def formate():
-    wb = mappe("Noten", "Übersicht", "Versteckt", "Letzte")
-    ws, ws2, ws3, ws4 = wb.worksheets
-    beschriftet(ws, NOTEN)
-    ws.column_dimensions["A"].width = 20
-    # a gap without r attributes is not possible in openpyxl; a far cell tests sparse rows
-    ws.cell(row=40, column=30, value="weit")
-    ws2.append(["Name", "Deutsch"])
-    ws2.append(["Bäcker", 1.75])
-    ws3.sheet_state = "hidden"
-    ws3["A1"] = "geheim"
-    ws4["C3"] = "ß"
-    wb.save(pfad("lesen_formate.xlsx"))
+wb = mappe("Noten", "Übersicht", "Versteckt", "Letzte")
+ws, ws2, ws3, ws4 = wb.worksheets
+beschriftet(ws, NOTEN)
+ws.column_dimensions["A"].width = 20
+# a gap without r attributes is not possible in openpyxl; a far cell tests sparse rows
+ws.cell(row=40, column=30, value="weit")
+ws2.append(["Name", "Deutsch"])
+ws2.append(["Bäcker", 1.75])
+ws3.sheet_state = "hidden"
+ws3["A1"] = "geheim"
+ws4["C3"] = "ß"
+wb.save(pfad("lesen_formate.xlsx"))
 
-
-def datum1904():
-    wb = mappe("Mac")
-    wb.epoch = CALENDAR_MAC_1904
-    zeile(wb.active, 1, [D(2024, 1, 15)])
-    wb.active["A2"] = 5
-    wb.save(pfad("lesen_1904.xlsx"))
+wb = mappe("Mac")
+wb.epoch = CALENDAR_MAC_1904
+zeile(wb.active, 1, [D(2024, 1, 15)])
+wb.active["A2"] = 5
+wb.save(pfad("lesen_1904.xlsx"))
 
 
 FODS = """<?xml version="1.0" encoding="UTF-8"?>
@@ -82,23 +79,18 @@ FODS = """<?xml version="1.0" encoding="UTF-8"?>
 """
 
 
-def csv():
-    zeilen = ["Name;Vorname;Geburtsdatum;Note;Anteil;Aktiv",
-              "Müller;Jürgen;07.03.2005;2,25;12,5%;WAHR",
-              '"Schmidt; Anna";"Zitat ""x""";1.1.99;1.234,5;;FALSCH',
-              "Öztürk;Ali;;0815;;"]
-    text = "\r\n".join(zeilen) + "\r\n"
-    for name, inhalt in (("lesen_utf8.csv", b"\xef\xbb\xbf" + text.encode("utf-8")),
-                         ("lesen_cp1252.csv", text.encode("cp1252")),
-                         ("lesen_tab.txt", "Name\tNote\nBäcker\t1,5\n".encode("utf-8")),
-                         ("lesen_komma.csv", b"Name,Note\nBecker,2\n")):
-        with open(pfad(name), "wb") as f:
-            f.write(inhalt)
+zeilen = ["Name;Vorname;Geburtsdatum;Note;Anteil;Aktiv",
+          "Müller;Jürgen;07.03.2005;2,25;12,5%;WAHR",
+          '"Schmidt; Anna";"Zitat ""x""";1.1.99;1.234,5;;FALSCH',
+          "Öztürk;Ali;;0815;;"]
+text = "\r\n".join(zeilen) + "\r\n"
+for name, inhalt in (("lesen_utf8.csv", b"\xef\xbb\xbf" + text.encode("utf-8")),
+                     ("lesen_cp1252.csv", text.encode("cp1252")),
+                     ("lesen_tab.txt", "Name\tNote\nBäcker\t1,5\n".encode("utf-8")),
+                     ("lesen_komma.csv", b"Name,Note\nBecker,2\n")):
+    with open(pfad(name), "wb") as f:
+        f.write(inhalt)
 
-
-formate()
-datum1904()
-csv()
 if shutil.which("soffice") is None:
     print("soffice fehlt: .ods/.xls nicht erzeugt", file=sys.stderr)
     sys.exit()

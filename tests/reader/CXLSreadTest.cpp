@@ -31,9 +31,8 @@ std::unique_ptr<CXLSread> gLeser(int16_t name, int16_t vorname, int16_t gebDat, 
                                  int16_t erstesErgebnis, int16_t datenfilter = 0) {
     auto leser = std::make_unique<CXLSread>();
     const int16_t spalten[] = {name, vorname, gebDat, beruf, erstesErgebnis, datenfilter};
-    for (int16_t i = CXLSread::SPALTE_Name; i <= CXLSread::SPALTE_Datenfilter; ++i) {
+    for (int16_t i = CXLSread::SPALTE_Name; i <= CXLSread::SPALTE_Datenfilter; ++i)
         leser->iSpaltenPos(i, spalten[i]);
-    }
     EXPECT_TRUE(leser->Init());
     return leser;
 }

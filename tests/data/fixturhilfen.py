@@ -1,4 +1,4 @@
-"""What the fixture scripts here share: openpyxl workbooks written row by row."""
+"""What the fixture scripts here share: openpyxl workbooks written row by row, LibreOffice."""
 import datetime
 import os
 import subprocess
@@ -9,7 +9,6 @@ HIER = os.path.dirname(os.path.abspath(__file__))
 
 
 def pfad(name):
-    """`name` in this folder, where the fixtures live."""
     return os.path.join(HIER, name)
 
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
-#include <QGuiApplication>
 #include <QScreen>
 #include <tuple>
 
@@ -9,15 +8,6 @@
 #include "messages/fenster/CenterDlg.h"
 
 using namespace rastfang;
-
-namespace {
-
-void setze(QWidget& w, int breite, int hoehe, int x, int y) {
-    w.resize(breite, hoehe);
-    w.move(x, y);
-}
-
-}  // namespace
 
 TEST(CenterDlg, RoundsHalvesToEven) {
     // Larger than the screen: the corner goes off-screen, still rounded to even.
@@ -35,9 +25,9 @@ TEST(CenterDlg, RoundsHalvesToEven) {
 TEST(CCenterDialog, CentresOnlyTheFirstDialogShown) {
     QDialog erster, zweiter;
     QWidget keinDialog;
-    setze(erster, 301, 201, 10, 10);
-    setze(zweiter, 200, 100, 20, 20);
-    setze(keinDialog, 100, 100, 30, 30);
+    erster.resize(301, 201);
+    zweiter.move(20, 20);
+    keinDialog.move(30, 30);
     {
         CCenterDialog zentrieren;
         // A plain window is no dialog: left alone, and the watch goes on.
@@ -57,7 +47,7 @@ TEST(CCenterDialog, CentresOnlyTheFirstDialogShown) {
     // A watch that never saw a dialog leaves nothing behind either.
     { CCenterDialog zentrieren; }
     QDialog spaeter;
-    setze(spaeter, 200, 100, 15, 25);
+    spaeter.move(15, 25);
     spaeter.show();
     EXPECT_EQ(spaeter.pos(), QPoint(15, 25));
 }

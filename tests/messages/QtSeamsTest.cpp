@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include "messages/fenster/QtMauszeiger.h"
@@ -18,15 +19,11 @@ namespace {
 
 /// Runs `aktion` on the message box as soon as it is open.
 void sobaldOffen(std::function<void(QMessageBox&)> aktion) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, aktion] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            aktion(*box);
-        }
+    QTimer::singleShot(10, [aktion] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return sobaldOffen(aktion);
+        aktion(*box);
     });
-    timer->start(10);
 }
 
 }  // namespace
@@ -43,16 +40,14 @@ TEST(QtMeldungsBox, TakesTheIconFromTheStyleNumber) {
 
 TEST(QtMeldungsBox, ReturnsTheAnswerOfTheButtonPressed) {
     QtMeldungsBox box;
-    QString gesehen;  // title | text | icon | number of buttons
+    std::tuple<QString, QString, QMessageBox::Icon, qsizetype> gesehen;
     sobaldOffen([&](QMessageBox& b) {
-        gesehen = QStringList{b.windowTitle(), b.text(), QString::number(b.icon()),
-                              QString::number(b.buttons().size())}
-                      .join('|');
+        gesehen = {b.windowTitle(), b.text(), b.icon(), b.buttons().size()};
         b.button(QMessageBox::Retry)->click();
     });
     EXPECT_EQ(box.Zeige("Zugriff verweigert\r\n\r\nFunktion: x", 21, "Fehler VB00070"), 4);
-    EXPECT_EQ(gesehen, QStringLiteral("Fehler VB00070|Zugriff verweigert\n\nFunktion: x|%1|2")
-                           .arg(QMessageBox::Critical));
+    EXPECT_EQ(gesehen, std::tuple("Fehler VB00070", "Zugriff verweigert\n\nFunktion: x",
+                                  QMessageBox::Critical, 2));
 
     QString jaText;
     sobaldOffen([&](QMessageBox& b) {

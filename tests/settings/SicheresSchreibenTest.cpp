@@ -2,9 +2,8 @@
 // the old file byte for byte; a shared file keeps its owner, group and mode.
 #include <gtest/gtest.h>
 
-#include <linux/capability.h>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <tuple>
@@ -19,11 +18,11 @@ using namespace rastfang::test;
 
 namespace {
 
-/// Owner, group, mode and inode of a file.
+/// Owner, group and mode of a file, and its inode.
 auto kennung(const QString& sPfad) {
     struct stat st {};
     ::stat(QFile::encodeName(sPfad).constData(), &st);
-    return std::tuple{st.st_uid, st.st_gid, st.st_mode & 07777, st.st_ino};
+    return std::pair{std::tuple{st.st_uid, st.st_gid, st.st_mode & 07777}, st.st_ino};
 }
 
 /// Hands `sPfad` to a colleague (owner 1234, group 5678) with mode `modus`.
@@ -39,26 +38,12 @@ QByteArray grosseIni() {
     return ini + "[Fenster]\nLinks=10\n";
 }
 
-/// Root passes every permission check; while this lives, the calling thread does not.
-class OhneRootRechte {
+/// Root passes every permission check; while this lives, the calling thread reaches files as
+/// user 4321, neither root nor the owner of a shared file.
+class AlsAndererBenutzer {
   public:
-    OhneRootRechte() {
-        m_kopf.version = _LINUX_CAPABILITY_VERSION_3;
-        if (::syscall(SYS_capget, &m_kopf, m_alt) != 0) return;
-        __user_cap_data_struct neu[2] = {m_alt[0], m_alt[1]};
-        for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
-            neu[cap / 32].effective &= ~(1u << (cap % 32));
-        }
-        m_bAktiv = ::syscall(SYS_capset, &m_kopf, neu) == 0;
-    }
-    ~OhneRootRechte() {
-        if (m_bAktiv) ::syscall(SYS_capset, &m_kopf, m_alt);
-    }
-
-  private:
-    __user_cap_header_struct m_kopf{};
-    __user_cap_data_struct m_alt[2]{};
-    bool m_bAktiv = false;
+    AlsAndererBenutzer() { ::setfsuid(4321); }
+    ~AlsAndererBenutzer() { ::setfsuid(0); }
 };
 
 }  // namespace
@@ -83,17 +68,14 @@ TEST(SicheresSchreiben, FullDiskLeavesTheSettingsFilesAsTheyWere) {
 
 TEST(SicheresSchreiben, SharedFileKeepsItsOwnerGroupAndMode) {
     if (::geteuid() != 0) GTEST_SKIP() << "only root can hand a file to another owner";
-    // A colleague's file in a writable folder: replaced, with its owner, group and mode.
     SettingsUmgebung u;
     const QString sIni = u.iniDatei();
     gSchreibe(sIni, grosseIni());
     ASSERT_TRUE(teilen(sIni, 0640));
     const auto vorher = kennung(sIni);
     EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "3", sIni));
-    auto nachher = kennung(sIni);
-    EXPECT_NE(std::get<3>(nachher), std::get<3>(vorher));  // replaced, not rewritten
-    std::get<3>(nachher) = std::get<3>(vorher);
-    EXPECT_EQ(nachher, vorher);
+    EXPECT_EQ(kennung(sIni).first, vorher.first);
+    EXPECT_NE(kennung(sIni).second, vorher.second);  // replaced, not rewritten
 
     // In a folder that takes no new files the file is rewritten in place, but only once the
     // space for its new length is reserved.
@@ -105,16 +87,13 @@ TEST(SicheresSchreiben, SharedFileKeepsItsOwnerGroupAndMode) {
     ASSERT_TRUE(teilen(sGeteilt, 0666));
     ASSERT_EQ(::chmod(QFile::encodeName(sOrdner).constData(), 0555), 0);
     const auto geteilt = kennung(sGeteilt);
-    {
-        const OhneRootRechte ohne;
-        EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "4", sGeteilt));
-        EXPECT_TRUE(gInhalt(sGeteilt).contains("\nStZeile=4\n"));
-        EXPECT_EQ(kennung(sGeteilt), geteilt);
+    const AlsAndererBenutzer kollege;
+    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "4", sGeteilt));
+    EXPECT_TRUE(gInhalt(sGeteilt).contains("\nStZeile=4\n"));
+    EXPECT_EQ(kennung(sGeteilt), geteilt);
 
-        const QByteArray stand = gInhalt(sGeteilt);
-        klein.Fuellen();
-        EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "Filterwert", QString(20000, 'y'), sGeteilt));
-        EXPECT_EQ(gInhalt(sGeteilt), stand);
-    }
-    ::chmod(QFile::encodeName(sOrdner).constData(), 0755);
+    const QByteArray stand = gInhalt(sGeteilt);
+    klein.Fuellen();
+    EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "Filterwert", QString(20000, 'y'), sGeteilt));
+    EXPECT_EQ(gInhalt(sGeteilt), stand);
 }

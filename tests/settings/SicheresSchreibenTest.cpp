@@ -52,15 +52,14 @@ TEST(SicheresSchreiben, FullDiskLeavesTheSettingsFilesAsTheyWere) {
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sIni = klein.Pfad() + "/Rastfang.ini";
     gSchreibe(sIni, GROSSE_INI);
-    const QByteArray reg = "[HKEY_CURRENT_USER\\Software\\Tesmarin\\Rastfang\\Fenster]\n";
+    const QByteArray reg = "[HKEY_CURRENT_USER\\Software]\n";
     gSchreibe(klein.Pfad() + "/HKCU.reg", reg);
     RegistryDatei registry(klein.Pfad() + "/HKCU.reg", klein.Pfad() + "/HKLM.reg");
 
     klein.Fuellen();
     EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "/daten/neu.xlsx", sIni));
     EXPECT_EQ(gInhalt(sIni), GROSSE_INI);
-    const QString sKey = QStringLiteral("Software\\Tesmarin\\Rastfang\\Fenster");
-    EXPECT_NE(registry.lWertSetzen(HKEY_CURRENT_USER, sKey, "Oben", RegWert::Text("20")), 0);
+    EXPECT_NE(registry.lWertSetzen(HKEY_CURRENT_USER, "Software", "Oben", RegWert::Text("20")), 0);
     EXPECT_EQ(gInhalt(klein.Pfad() + "/HKCU.reg"), reg);
     EXPECT_EQ(gEintraegeIn(klein.Pfad()), (QStringList{"HKCU.reg", "Rastfang.ini", "fuellung"}));
 }

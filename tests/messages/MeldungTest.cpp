@@ -1,4 +1,5 @@
 // The message catalogue, giMeldung with its placeholders, and the common error report.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -9,20 +10,19 @@
 #include "messages/STERROR.h"
 
 using namespace rastfang;
+using namespace ::testing;
 
-namespace {
+/// Recorders in place of the message box and the mouse pointer.
+class Meldung : public ::testing::Test {
+  protected:
+    /// A mouse pointer that remembers every value set.
+    struct ZeigerRecorder : Mauszeiger {
+        int16_t Lesen() const override { return iWert; }
+        void Setzen(int16_t i) override { gesetzt.push_back(iWert = i); }
+        int16_t iWert = SANDUHR;
+        std::vector<int16_t> gesetzt;
+    };
 
-/// A mouse pointer that remembers every value set.
-class ZeigerRecorder : public Mauszeiger {
-  public:
-    int16_t Lesen() const override { return iWert; }
-    void Setzen(int16_t i) override { gesetzt.push_back(iWert = i); }
-    int16_t iWert = SANDUHR;
-    std::vector<int16_t> gesetzt;
-};
-
-/// Recorders for the message box and the pointer of one test.
-struct Umgebung {
     test::MeldungsRecorder box;
     ZeigerRecorder zeiger;
     MeldungsBoxTausch boxTausch{box};
@@ -35,20 +35,19 @@ struct Umgebung {
         return m.sTitel + "|" + QString::number(m.iStil) + "|" + m.sText;
     }
     /// Calls giMeldung and expects the box it shows.
-    void pruefe(const QString& sOrt, const QString& sCode, const QString& sListe,
-                const PendingError& fehler, const QString& sBox) {
+    void pruefe(const QString& sCode, const QString& sListe, const QString& sBox,
+                const PendingError& fehler = {}, const QString& sOrt = {}) {
         giMeldung(sOrt, sCode, sListe, fehler);
         EXPECT_EQ(letzte(), sBox) << sCode.toStdString() << " / " << sListe.toStdString();
     }
 };
 
-}  // namespace
+class Fehlerbericht : public Meldung {};
 
 TEST(Platzhalter, ReplacesOnlyWhenItemsAndPlaceholdersFit) {
-    // Items that end at ";" lose their blanks, the last keeps them; a list ending with ";" has an
-    // empty last item that must be named; "$$" is one "$", a "$" inside an item stays; too few
-    // items, an item not named, an empty list without placeholder, ten items: "". A
-    // placeholder beyond the items ends the walk before a later malformed "$".
+    // Only the last item keeps its blanks; a list ending with ";" has an empty last item that
+    // must be named; too few items, an item not named or ten items give "", and so does a
+    // placeholder beyond the items before a later malformed "$".
     const char* const neun = "$1$2$3$4$5$6$7$8$9";
     const char* const faelle[][3] = {{"[$1][$2]", "  a  ;  b  ", "[a][  b  ]"},
                                      {"[$1][$2]", "a;", "[a][]"},
@@ -64,12 +63,9 @@ TEST(Platzhalter, ReplacesOnlyWhenItemsAndPlaceholdersFit) {
         EXPECT_EQ(gsStPlatzhalter_Ersetzen(sText, sListe), sErwartet) << sText;
     }
     for (const char* text : {"a $0 b", "$1 kostet 5$", "$a"}) {
-        try {
-            gsStPlatzhalter_Ersetzen(text, "x");
-            ADD_FAILURE() << text;
-        } catch (const VbFehler& e) {
-            EXPECT_EQ(e.Number(), FEHLER_INDEX) << text;
-        }
+        EXPECT_THAT([&] { gsStPlatzhalter_Ersetzen(text, "x"); },
+                    Throws<VbFehler>(Property(&VbFehler::Number, FEHLER_INDEX)))
+            << text;
     }
 }
 
@@ -78,93 +74,75 @@ TEST(Katalog, HoldsOnlyWellFormedTextsUnderExactCodes) {
         const QString text = QString::fromUtf16(z.sText.data(), z.sText.size());
         EXPECT_NO_THROW(gsStPlatzhalter_Ersetzen(text, "x")) << text.toStdString();
     }
-    ASSERT_NE(gpStErrorZeile(u"VLM00125"), nullptr);
     EXPECT_EQ(gpStErrorZeile(u"vlm00125"), nullptr);
     EXPECT_EQ(gpStErrorZeile(u"VLM00125 "), nullptr);
 }
 
-TEST(Meldung, ShowsTheCatalogueTextWithTitleAndStyle) {
-    Umgebung u;
-    u.pruefe("", "VLM00125", "Ergebnisdatei", {},
-             "Fehler VLM00125|16|Bitte angeben: Ergebnisdatei     ");
-    u.pruefe("", "VLM00131", "/tmp/aus.xlsx", {},
-             "Frage VLM00131|36|Die Datei /tmp/aus.xlsx\r\nist schon vorhanden.\r\n\r\n"
-             "Soll sie überschrieben werden?");
-    u.pruefe("", "VLM00125", "", {}, "Fehler VLM00125|16|Bitte angeben: $1     ");  // $1 stays
-    u.pruefe("", "VLM00140", " ", {},
-             "Information VLM00140|64|Keine unverarbeiteten Schülerdaten vorhanden.");
+TEST_F(Meldung, ShowsTheCatalogueTextWithTitleAndStyle) {
+    pruefe("VLM00125", "Ergebnisdatei", "Fehler VLM00125|16|Bitte angeben: Ergebnisdatei     ");
+    pruefe("VLM00131", "/tmp/aus.xlsx",
+           "Frage VLM00131|36|Die Datei /tmp/aus.xlsx\r\nist schon vorhanden.\r\n\r\n"
+           "Soll sie überschrieben werden?");
+    pruefe("VLM00125", "", "Fehler VLM00125|16|Bitte angeben: $1     ");  // $1 stays
+    pruefe("VLM00140", " ",
+           "Information VLM00140|64|Keine unverarbeiteten Schülerdaten vorhanden.");
     // Only the catalogue's free-text entries (VLM00210, VLM00212) rewrite "\n".
-    u.pruefe("", "VLM00210", "a\\nb", {}, "Fehler VLM00210|16|a\r\nb");
-    u.pruefe("", "VLM00125", "a\\nb", {}, "Fehler VLM00125|16|Bitte angeben: a\\nb     ");
+    pruefe("VLM00210", "a\\nb", "Fehler VLM00210|16|a\r\nb");
+    pruefe("VLM00125", "a\\nb", "Fehler VLM00125|16|Bitte angeben: a\\nb     ");
 }
 
-TEST(Meldung, ReportsAListThatDoesNotFitTheText) {
-    Umgebung u;
+TEST_F(Meldung, ReportsAListThatDoesNotFitTheText) {
     const QString sFalsch = "Fehlerhafte Meldung|48|Übergebene Parameter (";
-    // The place is still added.
-    u.pruefe("Form_Load/frmRasterfang", "VLM00127", "Zeilennummer;zwei", {},
-             sFalsch +
-                 "Zeilennummer;zwei)\r\nund Meldung ($1: Ungültiger Wert     ) passen nicht "
-                 "zusammen\r\n\r\nFunktion: Form_Load/frmRasterfang");
-    // The report shows the rewritten list.
-    u.pruefe("", "VLM00210", "a\\nb;c", {},
-             sFalsch + "a\r\nb;c)\r\nund Meldung ($1) passen nicht zusammen");
+    pruefe("VLM00127", "Zeilennummer;zwei",
+           sFalsch +
+               "Zeilennummer;zwei)\r\nund Meldung ($1: Ungültiger Wert     ) passen nicht "
+               "zusammen\r\n\r\nFunktion: Form_Load/frmRasterfang",
+           {}, "Form_Load/frmRasterfang");
+    pruefe("VLM00210", "a\\nb;c", sFalsch + "a\r\nb;c)\r\nund Meldung ($1) passen nicht zusammen");
 }
 
-TEST(Meldung, ShowsThePendingErrorUnlessACodeIsGiven) {
-    Umgebung u;
-    u.pruefe("", "", "", {70, "Zugriff verweigert"}, "Fehler VB00070|21|Zugriff verweigert");
-    u.pruefe("", "", "", {71, "Datenträger nicht bereit"},
-             "Warnung VB00071|52|Das Diskettenlaufwerk ist nicht bereit.\r\n"
-             "Wollen Sie den Zugriff wiederholen?");
-    u.pruefe("", "VLM00125", "x", {13, "Typen unverträglich"},
-             "Fehler VLM00125|16|Bitte angeben: x     ");
-    u.pruefe("", "VLM99999", "", {}, "Fehler VLM99999|16|Unbekannter Fehler");
-    u.pruefe("", "VB00013", "", {}, "Fehler VB00013|16|");
-    u.pruefe("", "", "", {}, "Fehler |16|Unbekannter Fehler");
-    // The handler's place goes under the text.
-    u.pruefe("cmdStart/frmRasterfang", "", "", {1004, "Die Datei fehlt."},
-             "Fehler VB01004|16|Die Datei fehlt.\r\n\r\nFunktion: cmdStart/frmRasterfang");
+TEST_F(Meldung, ShowsThePendingErrorUnlessACodeIsGiven) {
+    pruefe("", "", "Fehler VB00070|21|Zugriff verweigert", {70, "Zugriff verweigert"});
+    pruefe("", "",
+           "Warnung VB00071|52|Das Diskettenlaufwerk ist nicht bereit.\r\n"
+           "Wollen Sie den Zugriff wiederholen?",
+           {71, "Datenträger nicht bereit"});
+    pruefe("VLM00125", "x", "Fehler VLM00125|16|Bitte angeben: x     ",
+           {13, "Typen unverträglich"});
+    pruefe("VLM99999", "", "Fehler VLM99999|16|Unbekannter Fehler");
+    pruefe("VB00013", "", "Fehler VB00013|16|");
+    pruefe("", "", "Fehler |16|Unbekannter Fehler");
+    pruefe("", "", "Fehler VB01004|16|Die Datei fehlt.\r\n\r\nFunktion: cmdStart/frmRasterfang",
+           {1004, "Die Datei fehlt."}, "cmdStart/frmRasterfang");
 }
 
-TEST(Meldung, ReturnsTheAnswerWithAbortAsCancel) {
-    Umgebung u;
-    u.box.Antworten({MsgBox::ANSWER_YES, MsgBox::ANSWER_NO, MsgBox::ANSWER_RETRY,
-                     MsgBox::ANSWER_ABORT, MsgBox::ANSWER_IGNORE});
+TEST_F(Meldung, ReturnsTheAnswerWithAbortAsCancel) {
+    box.Antworten(
+        {MsgBox::ANSWER_YES, MsgBox::ANSWER_NO, MsgBox::ANSWER_ABORT, MsgBox::ANSWER_IGNORE});
     EXPECT_EQ(giMeldung("", "VLM00131", "x"), MsgBox::ANSWER_YES);
     EXPECT_EQ(giMeldung("", "VLM00131", "x"), MsgBox::ANSWER_NO);
-    EXPECT_EQ(giMeldung("", "", "", {70, "Zugriff verweigert"}), MsgBox::ANSWER_RETRY);
-    EXPECT_EQ(giMeldung("", "VLM00125", "x"), MsgBox::ANSWER_CANCEL);
-    EXPECT_EQ(giMeldung("", "VLM00125", "x"), MsgBox::ANSWER_IGNORE);
+    EXPECT_EQ(giMeldung("", "", "", {70, "Zugriff verweigert"}), MsgBox::ANSWER_CANCEL);
+    EXPECT_EQ(giMeldung("", "", "", {70, "Zugriff verweigert"}), MsgBox::ANSWER_IGNORE);
     // A question that does not fit becomes a warning with only OK.
     EXPECT_EQ(giMeldung("", "VLM00131", "a;b"), MsgBox::ANSWER_OK);
 }
 
-TEST(Meldung, SetsTheArrowWhileTheBoxWaits) {
-    Umgebung u;
+TEST_F(Meldung, SetsTheArrowWhileTheBoxWaits) {
     giMeldung("", "VLM00125", "x");
-    EXPECT_EQ(u.zeiger.gesetzt, (std::vector<int16_t>{0, Mauszeiger::SANDUHR}));
     // A malformed "$" (here in an error's description) escapes to the caller without a box;
     // the pointer stays at the arrow until the caller's handler restores it.
-    u.zeiger.gesetzt.clear();
-    u.box.meldungen.clear();
     EXPECT_THROW(giMeldung("", "", "x", PendingError{13, "kostet 5$"}), VbFehler);
-    EXPECT_TRUE(u.box.meldungen.empty());
-    EXPECT_EQ(u.zeiger.gesetzt, (std::vector<int16_t>{0}));
+    EXPECT_EQ(box.meldungen.size(), 1u);
+    EXPECT_EQ(zeiger.gesetzt, (std::vector<int16_t>{0, Mauszeiger::SANDUHR, 0}));
 }
 
-TEST(Fehlerbericht, ShowsTheErrorWithItsPlace) {
-    Umgebung u;
-    gZeigeFehlerbericht({1004, "Die Datei kann nicht geöffnet werden."}, "OpenFile",
-                        "/CXlsExtract");
+TEST_F(Fehlerbericht, ShowsTheErrorWithItsPlace) {
+    gZeigeFehlerbericht({1004, "Die Datei fehlt."}, "OpenFile", "/CXlsExtract");
     // The hourglass of the run gives way to the arrow while the report waits, and comes back.
-    EXPECT_EQ(u.box.meldungen.back().iZeiger, Mauszeiger::STANDARD);
-    EXPECT_EQ(u.zeiger.gesetzt, (std::vector<int16_t>{0, Mauszeiger::SANDUHR}));
-    EXPECT_EQ(u.letzte(),
-              "Fehler VB01004|16|Die Datei kann nicht geöffnet werden.\r\n\r\n"
-              "Funktion: OpenFile/CXlsExtract");
+    EXPECT_EQ(box.meldungen.back().iZeiger, Mauszeiger::STANDARD);
+    EXPECT_EQ(zeiger.gesetzt, (std::vector<int16_t>{0, Mauszeiger::SANDUHR}));
+    EXPECT_EQ(letzte(), "Fehler VB01004|16|Die Datei fehlt.\r\n\r\nFunktion: OpenFile/CXlsExtract");
     // 70 gets no buttons of its own here.
     gZeigeFehlerbericht({70, "Zugriff verweigert"}, "OpenFile", "/CXlsWrite");
-    EXPECT_EQ(u.letzte(),
-              "Fehler VB00070|16|Zugriff verweigert\r\n\r\nFunktion: OpenFile/CXlsWrite");
+    EXPECT_EQ(letzte(), "Fehler VB00070|16|Zugriff verweigert\r\n\r\nFunktion: OpenFile/CXlsWrite");
 }

@@ -19,10 +19,8 @@ QString lies(const QString& sSektion, const QString& sKey, const QString& sStand
 }
 
 TEST(IniProfil, AWriteChangesOnlyTheLineOfItsKey) {
-    // The key's line is replaced in place; a missing key goes after the last entry of its
-    // section, not behind the next section's comment; a missing section goes to the end.
-    // Windows line ends and unknown lines stay; a Windows-1252 line neither garbles the UTF-8
-    // lines nor is re-encoded; changed and new lines are UTF-8.
+    // A missing key goes after the last entry of its section, not behind the next section's
+    // comment. A Windows-1252 line is neither re-encoded nor garbles the new UTF-8 lines.
     SettingsUmgebung u;
     const QString ini = u.iniDatei();
     const QByteArray kopf =
@@ -49,10 +47,10 @@ TEST(IniProfil, ReadsWithoutRegardToCaseOrSurroundingBlanks) {
     EXPECT_EQ(lies("vorbel", "BSDATEI", "std", ini), "/a b/c.xls");
     EXPECT_EQ(lies("Vorbel", "Zitat", "", ini), "  mit Blanks  ");
     EXPECT_EQ(lies("Vorbel", "Leer", "std", ini), "");
-    // A commented-out key is no key; a repeated section is searched too.
+    // A commented-out key is no key; a repeated section is searched too; a missing key gives
+    // the default without its trailing blanks.
     EXPECT_EQ(lies("Vorbel", "StZeile", "7  ", ini), "7");
     EXPECT_EQ(lies("Vorbel", "SpPos1", "", ini), "Z");
-    // A missing key: the default without its trailing blanks.
     EXPECT_EQ(lies("Vorbel", "Fehlt", "  std  ", ini), "  std");
     // At most size - 1 characters, the default included.
     EXPECT_EQ(lies("Vorbel", "BSDatei", "", ini, 5), "/a b");
@@ -61,11 +59,6 @@ TEST(IniProfil, ReadsWithoutRegardToCaseOrSurroundingBlanks) {
 
 TEST(IniProfil, UnwritableFileGivesFalseWithoutAMessage) {
     SettingsUmgebung u;
-    // A folder that does not exist is not made.
-    EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "x", u.pfad("fehlt/Rastfang.ini")));
-    EXPECT_FALSE(QFile::exists(u.pfad("fehlt")));
-
-    // A read-only file is left alone.
     const QString ini = u.iniDatei();
     gSchreibe(ini, "[Vorbel]\nBSDatei=alt\n");
     QFile::setPermissions(ini, QFile::ReadOwner);

@@ -1,8 +1,10 @@
-// The registry layer of the store: reads and writes through the .reg files, the statuses, and
-// every layout of the registry error box.
+// The registry layer of the store: reads and writes through the .reg files, the INI path kept
+// there, the statuses, and every layout of the registry error box.
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
+#include <map>
 #include <new>
 #include <tuple>
 
@@ -17,49 +19,44 @@ using namespace test;
 const QString CRLF = QStringLiteral("\r\n");
 const QString VORBEL_KEY = QStringLiteral("Software\\Tesmarin\\Rastfang\\Vorbel");
 
-/// A .reg file registry whose next calls of operation `op` ('o'pen, 'l'ese, 's'etze,
-/// 'e'rstelle) return the queued statuses: 0 lets a call through, -99 throws std::bad_alloc.
+/// A .reg file registry whose next calls of an operation ('o'pen, 'l'ese, 's'etze, 'e'rstelle)
+/// return the statuses queued for it: 0 lets a call through, -99 throws std::bad_alloc.
 class FalleSpeicher : public RegistryDatei {
   public:
     using RegistryDatei::RegistryDatei;
-    char op = 0;
-    std::deque<int32_t> fallen;
+    std::map<char, std::deque<int32_t>> fallen;
     int32_t lZugriff = 0;  ///< access right asked for on the last opening
 
     int32_t lSchluesselOeffnen(int32_t r, const QString& k, int32_t z) override {
         lZugriff = z;
-        if (const int32_t s = falle('o')) return s;
-        return RegistryDatei::lSchluesselOeffnen(r, k, z);
+        return falle('o', [&] { return RegistryDatei::lSchluesselOeffnen(r, k, z); });
     }
     int32_t lWertLesen(int32_t r, const QString& k, const QString& n, RegWert& w) override {
-        if (const int32_t s = falle('l')) return s;
-        return RegistryDatei::lWertLesen(r, k, n, w);
+        return falle('l', [&] { return RegistryDatei::lWertLesen(r, k, n, w); });
     }
     int32_t lWertSetzen(int32_t r, const QString& k, const QString& n, const RegWert& w) override {
-        if (const int32_t s = falle('s')) return s;
-        return RegistryDatei::lWertSetzen(r, k, n, w);
+        return falle('s', [&] { return RegistryDatei::lWertSetzen(r, k, n, w); });
     }
     int32_t lSchluesselErstellen(int32_t r, const QString& k) override {
-        if (const int32_t s = falle('e')) return s;
-        return RegistryDatei::lSchluesselErstellen(r, k);
+        return falle('e', [&] { return RegistryDatei::lSchluesselErstellen(r, k); });
     }
 
   private:
-    int32_t falle(char c) {
-        if (c != op || fallen.empty()) return 0;
-        const int32_t s = fallen.front();
-        fallen.pop_front();
+    int32_t falle(char c, const std::function<int32_t()>& weiter) {
+        std::deque<int32_t>& f = fallen[c];
+        if (f.empty()) return weiter();
+        const int32_t s = f.front();
+        f.pop_front();
         if (s == -99) throw std::bad_alloc();
-        return s;
+        return s != 0 ? s : weiter();
     }
 };
 
-/// The expected box text; a null `rc` means no Return-Code line, an empty `entry` no Entry line.
-/// An unexpected failure's box starts with its description and an empty line.
-QString box(const QString& ersteZeile, const QString& rc, const QString& mainKey,
-            const QString& key, const QString& entry, const QString& funktion) {
-    QString s = ersteZeile;
-    if (!rc.isNull()) s += CRLF + "Return-Code: " + rc;
+/// The expected box text: failing API function `zeile` and return code `rc`, or for a null `rc`
+/// the first line `zeile` alone; no Entry line for an empty `entry`.
+QString box(const QString& zeile, const QString& rc, const QString& mainKey, const QString& key,
+            const QString& entry, const QString& funktion) {
+    QString s = rc.isNull() ? zeile : "API-Funktion: " + zeile + CRLF + "Return-Code: " + rc;
     s += CRLF + "MainKey: " + mainKey + CRLF + "Key: " + key;
     if (!entry.isEmpty()) s += CRLF + "Entry: " + entry;
     return s + CRLF + CRLF + "Funktion: " + funktion;
@@ -68,9 +65,8 @@ QString box(const QString& ersteZeile, const QString& rc, const QString& mainKey
 void erwarteBox(SettingsUmgebung& u, const QString& text,
                 const QString& titel = QStringLiteral("Registry API Fehler")) {
     ASSERT_EQ(u.recorder.meldungen.size(), 1u);
-    EXPECT_EQ(u.recorder.meldungen[0].sText, text);
-    EXPECT_EQ(u.recorder.meldungen[0].iStil, 16);
-    EXPECT_EQ(u.recorder.meldungen[0].sTitel, titel);
+    const GezeigteMeldung& m = u.recorder.meldungen[0];
+    EXPECT_EQ(std::tuple(m.sTitel, m.iStil, m.sText), std::tuple(titel, int16_t{16}, text));
     u.recorder.meldungen.clear();
 }
 
@@ -90,68 +86,58 @@ TEST(Registry, ReadsOnlyStringsAndDwords) {
     auto lies = [&](const QString& name, const Variant& standard) {
         return reg.gf_RegistryGetValue(HKEY_CURRENT_USER, VORBEL_KEY, name, v, standard);
     };
-    EXPECT_EQ(lies("BSDatei", ""), 0);
-    EXPECT_EQ(v, Variant("C:\\Daten\\Ergebnis \"neu\".xls"));
-    // A numeric default turns text into a 32-bit integer (0 when no number); dwords are integers.
-    const std::vector<std::tuple<QString, Variant, Variant>> faelle{
-        {"Zahl", int16_t{1}, 42}, {"Buchstabe", 7, 0}, {"StZeile", "", 42}, {"Minus", "", -1}};
-    for (const auto& [name, standard, erwartet] : faelle) {
-        EXPECT_EQ(lies(name, standard), 0) << name.toStdString();
+    // A numeric default turns text into a 32-bit integer; dwords are integers. A missing value is
+    // silent (every store reads its INI path from one); an expandable string is refused.
+    const std::tuple<QString, Variant, int32_t, Variant> faelle[] = {
+        {"Zahl", int16_t{1}, 0, 42}, {"BSDatei", "", 0, "C:\\Daten\\Ergebnis \"neu\".xls"},
+        {"Buchstabe", 7, 0, 0},      {"StZeile", "", 0, 42},
+        {"Minus", "", 0, -1},        {"Fehlt", 3, 2, 3},
+        {"Pfad", "std", -1, "std"}};
+    for (const auto& [name, standard, lStatus, erwartet] : faelle) {
+        EXPECT_EQ(lies(name, standard), lStatus) << name.toStdString();
         EXPECT_EQ(v, erwartet) << name.toStdString();
     }
-    EXPECT_TRUE(u.bStumm());
-
-    // An expandable string is refused: no Return-Code line, the default is delivered.
-    EXPECT_EQ(lies("Pfad", "std"), -1);
-    EXPECT_EQ(v, Variant("std"));
     erwarteBox(u, box("Schlüssel weder String noch DWORD", QString(), "HKEY_CURRENT_USER",
                       VORBEL_KEY, "Pfad", "RegistryGetValue"));
     // A string of size 0 cannot be cut: the unexpected-failure report.
     EXPECT_EQ(lies("Nichts", 5), -1);
-    EXPECT_EQ(v, Variant(5));
     erwarteBox(u,
                box("Unzulässiger Prozeduraufruf oder ungültiges Argument" + CRLF, QString(),
                    "HKEY_CURRENT_USER", VORBEL_KEY, "Nichts", "RegistryGetValue/CRegistry"),
                "Fehler VB00005");
-
-    // A missing value: status 2 without a word, the default delivered (every store reads its
-    // INI path from a missing key of a missing hive).
-    EXPECT_EQ(lies("Fehlt", 3), 2);
-    EXPECT_EQ(v, Variant(3));
-    EXPECT_TRUE(u.bStumm());
-    // A write keeps the values of other types, the broken and foreign lines are dropped.
     EXPECT_TRUE(reg.bSchreibeEinstellung("Vorbel", "Neu", 1));
     const QByteArray datei = gInhalt(u.orte.sHkcuDatei);
     EXPECT_TRUE(datei.contains("\"Nichts\"=hex(1):\n\"Neu\"=dword:00000001\n")) << datei.data();
     EXPECT_FALSE(datei.contains("Kaputt") || datei.contains("Fremd"));
 }
 
-TEST(Registry, ReportsRefusedAccess) {
+TEST(Registry, KeepsTheIniPathInTheMachineHiveAndReportsRefusedAccess) {
     SettingsUmgebung u;
+    CRegistry reg(u.orte);
+    reg.sGLOB_INI_Sektionen("Vorbel");
+    reg.sGlobIniDatei(u.pfad("fehlt/Rastfang.ini"));
+    EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", "BSDatei", "x"));
+    EXPECT_TRUE(u.bStumm());
+    reg.sGlobIniDatei(" /x/y.ini ");
+    EXPECT_EQ(CRegistry(u.orte).sIniDateiInGebrauch(), " /x/y.ini ");  // taken unchanged
+
     const QString key = QStringLiteral("Software\\Tesmarin\\Rastfang\\IniPfade");
-    gSchreibe(u.orte.sHklmDatei,
-              "[HKEY_LOCAL_MACHINE\\Software\\Tesmarin\\Rastfang\\IniPfade]\n"
-              "\"Rastfang\"=\"/etc/rastfang.ini\"\n");
     QFile::setPermissions(u.orte.sHklmDatei, QFile::WriteOwner);  // nobody may read it
-    CRegistry reg(u.orte);                                        // reads the INI path on creation
-    erwarteBox(u, box("API-Funktion: RegOpenKeyEx", "CANTREAD", "HKEY_LOCAL_MACHINE", key,
-                      "Rastfang", "RegistryGetValue"));
-    EXPECT_EQ(reg.sIniDateiInGebrauch(), u.iniDatei());
+    EXPECT_EQ(CRegistry(u.orte).sIniDateiInGebrauch(), u.iniDatei());
+    erwarteBox(u, box("RegOpenKeyEx", "CANTREAD", "HKEY_LOCAL_MACHINE", key, "Rastfang",
+                      "RegistryGetValue"));
+    // A read-only hive is left alone; the key creation fails first. The new path is used anyway.
+    QFile::setPermissions(u.orte.sHklmDatei, QFile::ReadOwner);
+    const QByteArray vorher = gInhalt(u.orte.sHklmDatei);
+    reg.sGlobIniDatei(u.pfad("neu.ini"));
+    erwarteBox(u, box("RegCreateKeyEx", "CANTWRITE", "HKEY_LOCAL_MACHINE", key, "",
+                      "RegistryCreateNewKey"));
+    EXPECT_EQ(gInhalt(u.orte.sHklmDatei), vorher);
+    EXPECT_EQ(reg.sIniDateiInGebrauch(), u.pfad("neu.ini"));
 
-    // A read-only hive cannot be written; the key creation fails first.
-    ASSERT_TRUE(reg.bSchreibeEinstellung("Fenster", "Titel", "abc"));
-    const QByteArray vorher = gInhalt(u.orte.sHkcuDatei);
-    QFile::setPermissions(u.orte.sHkcuDatei, QFile::ReadOwner);
-    EXPECT_FALSE(reg.bSchreibeEinstellung("Fenster", "Titel", "neu"));
-    erwarteBox(u, box("API-Funktion: RegCreateKeyEx", "CANTWRITE", "HKEY_CURRENT_USER",
-                      "Software\\Tesmarin\\Rastfang\\Fenster", "", "RegistryCreateNewKey"));
-    EXPECT_EQ(gInhalt(u.orte.sHkcuDatei), vorher);
-
-    // A root this registry does not keep.
     Variant v;
     EXPECT_EQ(reg.gf_RegistryGetValue(HKEY_USERS, "x", "y", v, "d"), 6);
-    erwarteBox(u, box("API-Funktion: RegOpenKeyEx", "OUTOFMEMORY", "HKEY_USERS", "x", "y",
-                      "RegistryGetValue"));
+    erwarteBox(u, box("RegOpenKeyEx", "OUTOFMEMORY", "HKEY_USERS", "x", "y", "RegistryGetValue"));
 }
 
 TEST(Registry, WritesOnlyStringsAndDwords) {
@@ -176,14 +162,13 @@ TEST(Registry, WritesOnlyStringsAndDwords) {
     EXPECT_TRUE(reg.bSchreibeEinstellung("Fenster", "Notiz", "Zeile 1\r\nZeile 2"));
     EXPECT_EQ(reg.vLeseEinstellung("Fenster", "Notiz", ""), Variant("Zeile 1\r\nZeile 2"));
 
-    // Floating point, true/false and empty values are refused and leave the file alone.
     const QByteArray vorher = gInhalt(u.orte.sHkcuDatei);
-    EXPECT_FALSE(reg.bSchreibeEinstellung("Fenster", "Faktor", Variant::Double(1.5)));
-    erwarteBox(u, box("Schlüssel weder String noch Integer, Long", QString(), "HKEY_CURRENT_USER",
-                      "Software\\Tesmarin\\Rastfang\\Fenster", "Faktor", "RegistrySetValue"));
-    EXPECT_FALSE(reg.bSchreibeEinstellung("Fenster", "Ja", Variant::Boolean(true)));
-    EXPECT_FALSE(reg.bSchreibeEinstellung("Fenster", "Leer", Variant()));
-    EXPECT_EQ(u.recorder.meldungen.size(), 2u);
+    for (const Variant& wert : {Variant::Double(1.5), Variant::Boolean(true), Variant()}) {
+        EXPECT_FALSE(reg.bSchreibeEinstellung("Fenster", "Faktor", wert));
+        erwarteBox(u,
+                   box("Schlüssel weder String noch Integer, Long", QString(), "HKEY_CURRENT_USER",
+                       "Software\\Tesmarin\\Rastfang\\Fenster", "Faktor", "RegistrySetValue"));
+    }
     EXPECT_EQ(gInhalt(u.orte.sHkcuDatei), vorher);
 }
 
@@ -196,7 +181,7 @@ TEST(Registry, EveryFailingCallNamesItsApiFunctionInTheReport) {
     ASSERT_TRUE(reg.bSchreibeEinstellung("Vorbel", "Zahl", 5));
     EXPECT_EQ(f.lZugriff, RegZugriff::WERTE_SETZEN);
     reg.sLOCAL_MACHINE_Sektionen("Vorbel");  // writes from here on go to HKEY_LOCAL_MACHINE
-    // Reads (HKEY_CURRENT_USER) deliver the default; status 2 of a value read is silent.
+    // Reads (HKEY_CURRENT_USER); status 2 of a value read is silent.
     const std::tuple<std::deque<int32_t>, const char*, const char*, const char*> lesen[] = {
         {{87}, "Text", "RegQueryValueExNull", "INVALID_PARAMETERS"},
         {{0, 1}, "Text", "RegQueryValueExString", "BADDB"},
@@ -204,45 +189,36 @@ TEST(Registry, EveryFailingCallNamesItsApiFunctionInTheReport) {
         {{8}, "Zahl", "RegQueryValueExNull", "ACCESS_DENIED"},
         {{0, 1018}, "Text", "RegQueryValueExString", "1018"},
         {{0, 2}, "Text", nullptr, nullptr}};
-    f.op = 'l';
     for (const auto& [fallen, sEntry, sApi, sRc] : lesen) {
-        f.fallen = fallen;
+        f.fallen['l'] = fallen;
         Variant v;
         EXPECT_EQ(reg.gf_RegistryGetValue(HKEY_CURRENT_USER, VORBEL_KEY, sEntry, v, "d"),
                   fallen.back());
         EXPECT_EQ(f.lZugriff, RegZugriff::WERTE_LESEN);
-        EXPECT_EQ(v, Variant("d"));
         if (sApi) {
-            erwarteBox(u, box(QStringLiteral("API-Funktion: ") + sApi, sRc, "HKEY_CURRENT_USER",
-                              VORBEL_KEY, sEntry, "RegistryGetValue"));
-        } else {
-            EXPECT_TRUE(u.bStumm());
+            erwarteBox(u,
+                       box(sApi, sRc, "HKEY_CURRENT_USER", VORBEL_KEY, sEntry, "RegistryGetValue"));
         }
     }
-    // Writes (HKEY_LOCAL_MACHINE) give false.
-    const std::tuple<char, int32_t, const char*, const char*, const char*> schreiben[] = {
-        {'o', 2, "Text", "RegOpenKeyEx", "BADKEY"},
-        {'s', 3, "Text", "RegSetValueExString", "CANTOPEN"},
-        {'s', 7, "Zahl", "RegSetValueExLong", "ARENA_TRASHED"}};
-    for (const auto& [op, lStatus, sEntry, sApi, sRc] : schreiben) {
-        f.op = op;
-        f.fallen = {lStatus};
-        const Variant wert = QString(sEntry) == "Zahl" ? Variant(int16_t{1}) : Variant("x");
+    const std::tuple<char, int32_t, const char*, Variant, const char*, const char*> schreiben[] = {
+        {'o', 2, "Text", "x", "RegOpenKeyEx", "BADKEY"},
+        {'s', 3, "Text", "x", "RegSetValueExString", "CANTOPEN"},
+        {'s', 7, "Zahl", int16_t{1}, "RegSetValueExLong", "ARENA_TRASHED"}};
+    for (const auto& [op, lStatus, sEntry, wert, sApi, sRc] : schreiben) {
+        f.fallen[op] = {lStatus};
         EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", sEntry, wert));
-        erwarteBox(u, box(QStringLiteral("API-Funktion: ") + sApi, sRc, "HKEY_LOCAL_MACHINE",
-                          VORBEL_KEY, sEntry, "RegistrySetValue"));
+        erwarteBox(u, box(sApi, sRc, "HKEY_LOCAL_MACHINE", VORBEL_KEY, sEntry, "RegistrySetValue"));
     }
 
     // An unexpected failure is reported by the routine it happens in, with "/CRegistry".
-    for (const auto& [op, sFunktion] :
-         {std::pair{'e', "RegistryCreateNewKey"}, {'s', "RegistrySetValue"}}) {
-        f.op = op;
-        f.fallen = {-99};
+    for (const auto& [op, sEntry, sFunktion] :
+         {std::tuple{'e', "", "RegistryCreateNewKey"}, {'s', "Zahl", "RegistrySetValue"}}) {
+        f.fallen[op] = {-99};
         EXPECT_FALSE(reg.bSchreibeEinstellung("Vorbel", "Zahl", 1));
-        ASSERT_EQ(u.recorder.meldungen.size(), 1u);
-        EXPECT_TRUE(u.recorder.meldungen[0].sText.endsWith(QString("Funktion: ") + sFunktion +
-                                                           "/CRegistry"));
-        u.recorder.meldungen.clear();
+        erwarteBox(u,
+                   box("Nicht genügend Speicher" + CRLF, QString(), "HKEY_LOCAL_MACHINE",
+                       VORBEL_KEY, sEntry, sFunktion + QString("/CRegistry")),
+                   "Fehler VB00007");
     }
 }
 

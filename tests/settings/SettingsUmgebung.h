@@ -11,15 +11,10 @@
 namespace rastfang::test {
 
 class SettingsUmgebung {
+    QTemporaryDir m_dir;  // first, for the paths of `orte` lie in it
+
   public:
-    SettingsUmgebung() : m_tausch(recorder) {
-        orte.sHkcuDatei = pfad("benutzer/Tesmarin/HKEY_CURRENT_USER.reg");
-        orte.sHklmDatei = pfad("system/Tesmarin/HKEY_LOCAL_MACHINE.reg");
-        orte.sProgrammOrdner = pfad("programm");
-        orte.sSystemOrdner = pfad("system");
-        QDir().mkpath(orte.sProgrammOrdner);
-        QDir().mkpath(orte.sSystemOrdner);
-    }
+    SettingsUmgebung() { QDir().mkpath(orte.sProgrammOrdner); }
 
     QString pfad(const QString& sName) const { return m_dir.path() + QLatin1Char('/') + sName; }
     /// The INI file the store uses when no path is registered.
@@ -27,11 +22,12 @@ class SettingsUmgebung {
     bool bStumm() const { return recorder.meldungen.empty(); }
 
     MeldungsRecorder recorder;
-    SettingsOrte orte;
+    SettingsOrte orte{pfad("benutzer/Tesmarin/HKEY_CURRENT_USER.reg"),
+                      pfad("system/Tesmarin/HKEY_LOCAL_MACHINE.reg"), pfad("programm"),
+                      pfad("system")};
 
   private:
-    QTemporaryDir m_dir;
-    MeldungsBoxTausch m_tausch;
+    MeldungsBoxTausch m_tausch{recorder};
 };
 
 }  // namespace rastfang::test

@@ -2,12 +2,12 @@
 // the old file byte for byte; a shared file keeps its owner, group and mode.
 #include <gtest/gtest.h>
 
-#include <linux/capability.h>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <tuple>
+#include <utility>
 
 #include "KleinerDatentraeger.h"
 #include "SettingsUmgebung.h"
@@ -19,11 +19,11 @@ using namespace rastfang::test;
 
 namespace {
 
-/// Owner, group, mode and inode of a file.
+/// Owner, group and mode of a file, and its inode.
 auto kennung(const QString& sPfad) {
     struct stat st {};
     ::stat(QFile::encodeName(sPfad).constData(), &st);
-    return std::tuple{st.st_uid, st.st_gid, st.st_mode & 07777, st.st_ino};
+    return std::pair{std::tuple{st.st_uid, st.st_gid, st.st_mode & 07777}, st.st_ino};
 }
 
 /// Hands `sPfad` to a colleague (owner 1234, group 5678) with mode `modus`.
@@ -33,32 +33,16 @@ bool teilen(const QString& sPfad, mode_t modus) {
 }
 
 /// An INI file of two sections and some 5 KB, as presets and a colleague's comments make it.
-QByteArray grosseIni() {
-    QByteArray ini = "; gemeinsame Einstellungen\n[Vorbel]\nBSDatei=/daten/Müller.xlsx\n";
-    for (int i = 0; i < 100; ++i) ini += "; Zeile " + QByteArray::number(i) + " der Anleitung\n";
-    return ini + "[Fenster]\nLinks=10\n";
-}
+const QByteArray GROSSE_INI =
+    "; gemeinsame Einstellungen\n[Vorbel]\nBSDatei=/daten/Müller.xlsx\n; " + QByteArray(5000, '-') +
+    "\n[Fenster]\nLinks=10\n";
 
-/// Root passes every permission check; while this lives, the calling thread does not.
-class OhneRootRechte {
+/// Root passes every permission check; while this lives, the calling thread reaches files as
+/// user 4321, neither root nor the owner of a shared file.
+class AlsAndererBenutzer {
   public:
-    OhneRootRechte() {
-        m_kopf.version = _LINUX_CAPABILITY_VERSION_3;
-        if (::syscall(SYS_capget, &m_kopf, m_alt) != 0) return;
-        __user_cap_data_struct neu[2] = {m_alt[0], m_alt[1]};
-        for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
-            neu[cap / 32].effective &= ~(1u << (cap % 32));
-        }
-        m_bAktiv = ::syscall(SYS_capset, &m_kopf, neu) == 0;
-    }
-    ~OhneRootRechte() {
-        if (m_bAktiv) ::syscall(SYS_capset, &m_kopf, m_alt);
-    }
-
-  private:
-    __user_cap_header_struct m_kopf{};
-    __user_cap_data_struct m_alt[2]{};
-    bool m_bAktiv = false;
+    AlsAndererBenutzer() { ::setfsuid(4321); }
+    ~AlsAndererBenutzer() { ::setfsuid(0); }
 };
 
 }  // namespace
@@ -67,33 +51,29 @@ TEST(SicheresSchreiben, FullDiskLeavesTheSettingsFilesAsTheyWere) {
     KleinerDatentraeger klein(256);
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sIni = klein.Pfad() + "/Rastfang.ini";
-    gSchreibe(sIni, grosseIni());
-    const QByteArray reg = "[HKEY_CURRENT_USER\\Software\\Tesmarin\\Rastfang\\Fenster]\n";
+    gSchreibe(sIni, GROSSE_INI);
+    const QByteArray reg = "[HKEY_CURRENT_USER\\Software]\n";
     gSchreibe(klein.Pfad() + "/HKCU.reg", reg);
     RegistryDatei registry(klein.Pfad() + "/HKCU.reg", klein.Pfad() + "/HKLM.reg");
 
     klein.Fuellen();
     EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "BSDatei", "/daten/neu.xlsx", sIni));
-    EXPECT_EQ(gInhalt(sIni), grosseIni());
-    const QString sKey = QStringLiteral("Software\\Tesmarin\\Rastfang\\Fenster");
-    EXPECT_NE(registry.lWertSetzen(HKEY_CURRENT_USER, sKey, "Oben", RegWert::Text("20")), 0);
+    EXPECT_EQ(gInhalt(sIni), GROSSE_INI);
+    EXPECT_NE(registry.lWertSetzen(HKEY_CURRENT_USER, "Software", "Oben", RegWert::Text("20")), 0);
     EXPECT_EQ(gInhalt(klein.Pfad() + "/HKCU.reg"), reg);
     EXPECT_EQ(gEintraegeIn(klein.Pfad()), (QStringList{"HKCU.reg", "Rastfang.ini", "fuellung"}));
 }
 
 TEST(SicheresSchreiben, SharedFileKeepsItsOwnerGroupAndMode) {
     if (::geteuid() != 0) GTEST_SKIP() << "only root can hand a file to another owner";
-    // A colleague's file in a writable folder: replaced, with its owner, group and mode.
     SettingsUmgebung u;
     const QString sIni = u.iniDatei();
-    gSchreibe(sIni, grosseIni());
+    gSchreibe(sIni, GROSSE_INI);
     ASSERT_TRUE(teilen(sIni, 0640));
     const auto vorher = kennung(sIni);
     EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "3", sIni));
-    auto nachher = kennung(sIni);
-    EXPECT_NE(std::get<3>(nachher), std::get<3>(vorher));  // replaced, not rewritten
-    std::get<3>(nachher) = std::get<3>(vorher);
-    EXPECT_EQ(nachher, vorher);
+    EXPECT_EQ(kennung(sIni).first, vorher.first);
+    EXPECT_NE(kennung(sIni).second, vorher.second);  // replaced, not rewritten
 
     // In a folder that takes no new files the file is rewritten in place, but only once the
     // space for its new length is reserved.
@@ -101,20 +81,17 @@ TEST(SicheresSchreiben, SharedFileKeepsItsOwnerGroupAndMode) {
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sOrdner = klein.Pfad() + "/gesperrt";
     const QString sGeteilt = sOrdner + "/Rastfang.ini";
-    gSchreibe(sGeteilt, grosseIni());
+    gSchreibe(sGeteilt, GROSSE_INI);
     ASSERT_TRUE(teilen(sGeteilt, 0666));
     ASSERT_EQ(::chmod(QFile::encodeName(sOrdner).constData(), 0555), 0);
     const auto geteilt = kennung(sGeteilt);
-    {
-        const OhneRootRechte ohne;
-        EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "4", sGeteilt));
-        EXPECT_TRUE(gInhalt(sGeteilt).contains("\nStZeile=4\n"));
-        EXPECT_EQ(kennung(sGeteilt), geteilt);
+    const AlsAndererBenutzer kollege;
+    EXPECT_TRUE(gbProfilTextSchreiben("Vorbel", "StZeile", "4", sGeteilt));
+    EXPECT_TRUE(gInhalt(sGeteilt).contains("\nStZeile=4\n"));
+    EXPECT_EQ(kennung(sGeteilt), geteilt);
 
-        const QByteArray stand = gInhalt(sGeteilt);
-        klein.Fuellen();
-        EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "Filterwert", QString(20000, 'y'), sGeteilt));
-        EXPECT_EQ(gInhalt(sGeteilt), stand);
-    }
-    ::chmod(QFile::encodeName(sOrdner).constData(), 0755);
+    const QByteArray stand = gInhalt(sGeteilt);
+    klein.Fuellen();
+    EXPECT_FALSE(gbProfilTextSchreiben("Vorbel", "Filterwert", QString(20000, 'y'), sGeteilt));
+    EXPECT_EQ(gInhalt(sGeteilt), stand);
 }

@@ -1,6 +1,5 @@
-// Numbers and dates through number format codes, and the displayed text and the value text of
-// single cells, under German regional settings. More cases of each kind run through the fixture
-// tables of FormateLesen and WieLibreOffice.
+// Numbers and dates through format codes, and Range.Text and Range.Value of single cells, under
+// German regional settings. More cases run through the fixtures of FormateLesen, WieLibreOffice.
 #include <gtest/gtest.h>
 
 #include "LesenHilfen.h"
@@ -24,13 +23,6 @@ void gPruefe(const Fall (&faelle)[N], F f) {
         EXPECT_EQ(f(c.d, QString::fromUtf8(c.sFormat)), QString::fromUtf8(c.sSoll))
             << c.d << " " << c.sFormat;
     }
-}
-
-/// Range.Value of a number cell in format `sFormat`.
-QString gsZahlwert(double d, const QString& sFormat) {
-    Stil st;
-    st.sZahlenformat = sFormat;
-    return gsWertText({.typ = ZellTyp::Zahl, .zahl = d, .text = {}}, st, false);
 }
 
 const double MONTAG = 45355;  // Monday, 4 March 2024
@@ -87,20 +79,18 @@ TEST(Anzeige, ValueIsCStrWithFifteenDigitsOrADate) {
         {0.0001, "General", "0,0001"},                {0.00001, "General", "1E-05"},
         {d, "#,##0", "45355"},                        {d + 0.75, "DD.MM.YYYY", "04.03.2024 18:00:00"},
     };
-    gPruefe(faelle, gsZahlwert);
+    gPruefe(faelle, [](double d, const QString& s) {
+        const Zelle zahl{.typ = ZellTyp::Zahl, .zahl = d, .text = {}};
+        return gsWertText(zahl, {.sZahlenformat = s}, false);
+    });
 }
 // clang-format on
 
-// The 1904 date system: see lesen_1904 and the _1904 files of WieLibreOffice.
-// Booleans, error values and empty cells: see the fixture table of FormateLesen.
 TEST(Anzeige, TextCellsIgnoreNumberSectionsButUseTheTextSection) {
     const Zelle text{.typ = ZellTyp::Text, .text = QStringLiteral("0815")};
-    Stil st;
-    for (const char* sFormat : {"@", "0.00"}) {
-        st.sZahlenformat = QString::fromUtf8(sFormat);
-        EXPECT_EQ(gsAnzeigeText(text, st, false), QStringLiteral("0815")) << sFormat;
-    }
-    st.sZahlenformat = QStringLiteral("0;-0;0;\"[\"@\"]\"");
+    for (const char* sFormat : {"@", "0.00"})
+        EXPECT_EQ(gsAnzeigeText(text, {.sZahlenformat = sFormat}, false), "0815") << sFormat;
+    const Stil st{.sZahlenformat = QStringLiteral("0;-0;0;\"[\"@\"]\"")};
     EXPECT_EQ(gsAnzeigeText(text, st, false), QStringLiteral("[0815]"));
     EXPECT_EQ(gsWertText(text, st, false), QStringLiteral("0815"));
 }

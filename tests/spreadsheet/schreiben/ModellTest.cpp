@@ -115,13 +115,12 @@ TEST(Zellen, ValueWriteStoresPlainRegionalNumbersAsNumbersOnlyAndCellsStayOnTheS
     EXPECT_EQ(leer.typ, ZellTyp::Leer);
     EXPECT_EQ(mappe->Daten()->stile[leer.stil].sZahlenformat, "0.0");
     EXPECT_EQ(mappe->Daten()->stile[leer.stil].iFarbIndex, 19);
-    // Cells and ranges stay on the sheet.
+    // Cells and ranges stay on their sheet.
     for (const auto& [z, s] :
          {std::pair{0, 1}, {1, 0}, {MAX_ZEILE + 1, 1}, {1, MAX_SPALTE + 1}, {-5, 3}}) {
         EXPECT_EQ(Fehlernummer([&] { blatt.Cells(z, s); }), FEHLER_ANWENDUNG) << z << "," << s;
     }
     EXPECT_EQ(blatt.Cells(MAX_ZEILE, MAX_SPALTE).Text(), "");
-    // A range must stay on its sheet.
     Worksheet anderes = mappe->GetSheets()(2);
     EXPECT_EQ(Fehlernummer([&] { blatt.GetRange(blatt.Cells(1, 1), anderes.Cells(2, 2)); }),
               FEHLER_ANWENDUNG);

@@ -1,6 +1,5 @@
-// The engine's stand-ins for the library's calls act as promised: saved workbooks compressed
-// at the fast level and no other zlib stream; numbers printed as glibc prints them and only
-// inside the engine's saves; cell names the library's own.
+// The engine's stand-ins for the library's calls: only its saves compress at the fast level and
+// print numbers their own way, as glibc prints them; cell names are the library's own.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <xlsxwriter/utility.h>
@@ -9,7 +8,6 @@
 #include <QTemporaryDir>
 #include <bit>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -41,12 +39,10 @@ size_t gepackt(const std::string& sText, int iStufe) {
     return strom.total_out;
 }
 
-std::string druck(const char* sFormat, ...) {
-    va_list argumente;
-    va_start(argumente, sFormat);
+/// glibc's text of `d` in `sFormat`.
+std::string druck(const char* sFormat, double d) {
     char text[128];
-    std::vsnprintf(text, sizeof text, sFormat, argumente);
-    va_end(argumente);
+    std::snprintf(text, sizeof text, sFormat, d);
     return text;
 }
 

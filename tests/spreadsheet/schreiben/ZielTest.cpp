@@ -1,6 +1,5 @@
 // Saving that cannot succeed: 1004 naming the file and the reason, the target untouched, no
 // temporary file left behind.
-
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -23,69 +22,65 @@ using namespace rastfang::test;
 
 namespace {
 
-/// SaveAs to `sPfad` raises 1004 whose description names the file and contains `sGrund`.
-void ErwarteSpeicherfehler(Workbook& mappe, const QString& sPfad, const char* sGrund = "") {
-    try {
-        mappe.SaveAs(sPfad);
-        ADD_FAILURE() << "saved " << sPfad.toStdString();
-    } catch (const VbFehler& e) {
-        EXPECT_EQ(e.Number(), FEHLER_ANWENDUNG);
-        EXPECT_TRUE(e.Description().contains(sPfad) && e.Description().contains(sGrund))
-            << e.Description().toStdString();
+/// A new workbook with one value to save.
+class Speichern : public ::testing::Test {
+  protected:
+    void SetUp() override { mappe->GetSheets()(1).Cells(1, 1).SetValue("x"); }
+    /// SaveAs to `sPfad` raises 1004 whose description names the file and contains `sGrund`.
+    void ErwarteFehler(const QString& sPfad, const char* sGrund = "") {
+        try {
+            mappe->SaveAs(sPfad);
+            ADD_FAILURE() << "saved " << sPfad.toStdString();
+        } catch (const VbFehler& e) {
+            EXPECT_EQ(e.Number(), FEHLER_ANWENDUNG);
+            EXPECT_TRUE(e.Description().contains(sPfad) && e.Description().contains(sGrund))
+                << e.Description().toStdString();
+        }
     }
-}
+    QTemporaryDir ordner;
+    Application app;
+    std::shared_ptr<Workbook> mappe = app.GetWorkbooks().Add();
+};
+using SpeichernFehler = Speichern;
 
 }  // namespace
 
-TEST(SpeichernFehler, UnwritableTargetsGive1004NamingFileAndReason) {
-    QTemporaryDir ordner;
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
-
+TEST_F(SpeichernFehler, UnwritableTargetsGive1004NamingFileAndReason) {
     for (const char* sEndung : {"xlsx", "xml"}) {
         const QString sFehlt = ordner.filePath(QStringLiteral("gibtsnicht/Ausgabe.") + sEndung);
-        ErwarteSpeicherfehler(*mappe, sFehlt, "existiert nicht");
+        ErwarteFehler(sFehlt, "existiert nicht");
 
         // A folder of the target's name stays a folder.
         const QString sOrdnerZiel = ordner.filePath(QStringLiteral("Ordner.") + sEndung);
         ASSERT_TRUE(QDir().mkpath(sOrdnerZiel));
-        ErwarteSpeicherfehler(*mappe, sOrdnerZiel, "Ordner");
+        ErwarteFehler(sOrdnerZiel, "Ordner");
         EXPECT_TRUE(gEintraegeIn(sOrdnerZiel).isEmpty());
 
         // Not even root may create files in /proc.
         const QString sProc = QStringLiteral("/proc/rastfang-test.") + sEndung;
-        ErwarteSpeicherfehler(*mappe, sProc);
+        ErwarteFehler(sProc);
         EXPECT_FALSE(QFile::exists(sProc));
     }
-    ErwarteSpeicherfehler(*mappe, QString());
+    ErwarteFehler(QString());
     EXPECT_EQ(gEintraegeIn(ordner.path()), (QStringList{"Ordner.xlsx", "Ordner.xml"}));
     EXPECT_TRUE(mappe->Daten()->sPfad.isEmpty());  // a failed save names no file
 }
 
-TEST(SpeichernFehler, AFailureHalfwayLeavesOnlyTheOldFile) {
-    QTemporaryDir ordner;
+TEST_F(SpeichernFehler, AFailureHalfwayLeavesOnlyTheOldFile) {
     const QString sZiel = ordner.filePath("Ausgabe.xlsx");
     gSchreibe(sZiel, "alter Inhalt");
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
     // A name that only a file could have brought in; the .xlsx library refuses it after the
     // temporary file exists.
     mappe->GetSheets()(3).Daten()->SetzeName(QString(40, QLatin1Char('y')));
-    ErwarteSpeicherfehler(*mappe, sZiel);
+    ErwarteFehler(sZiel);
     EXPECT_EQ(gInhalt(sZiel), "alter Inhalt");
     EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{"Ausgabe.xlsx"});
 }
 
-TEST(SpeichernFehler, AFullDiskIsNamedAsReasonAndTheOldFileKept) {
-    // A 64 KiB file system in a private mount namespace.
+TEST_F(SpeichernFehler, AFullDiskIsNamedAsReasonAndTheOldFileKept) {
     const KleinerDatentraeger klein(64);
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sMount = klein.Pfad();
-
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
     Worksheet blatt = mappe->GetSheets()(1);
     // Text that does not compress: far more than 64 KiB even zipped.
     QRandomGenerator gen(4711);
@@ -96,19 +91,14 @@ TEST(SpeichernFehler, AFullDiskIsNamedAsReasonAndTheOldFileKept) {
     for (const char* sName : {"Ausgabe.xlsx", "Ausgabe.xml"}) {
         const QString sZiel = sMount + "/" + sName;
         gSchreibe(sZiel, "alter Inhalt");
-        ErwarteSpeicherfehler(*mappe, sZiel, "nicht genug Platz");
+        ErwarteFehler(sZiel, "nicht genug Platz");
         EXPECT_EQ(gInhalt(sZiel), "alter Inhalt");
         EXPECT_EQ(gEintraegeIn(sMount), QStringList{sName});
         QFile::remove(sZiel);
     }
 }
 
-TEST(Speichern, StaleTemporaryFilesGoAndReplacedFilesKeepTheirMode) {
-    QTemporaryDir ordner;
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
-
+TEST_F(Speichern, StaleTemporaryFilesGoAndReplacedFilesKeepTheirMode) {
     // Left by killed saves: our temporary files older than an hour go at the next save; a
     // fresh one may belong to a save in progress, and a set-aside old output is never touched.
     for (const auto& [sName, iStunden] : {std::pair{".~rfTabc123", 2},
@@ -142,7 +132,7 @@ TEST(Speichern, StaleTemporaryFilesGoAndReplacedFilesKeepTheirMode) {
                            QFileInfo(sLang).fileName()}));
 }
 
-TEST(Speichern, AFullTmpDoesNotMatter) {
+TEST_F(Speichern, AFullTmpDoesNotMatter) {
     // The library's streamed parts go beside the target: a full /tmp must not cut them. The
     // target lies outside /tmp (/mnt, in the test's own mount namespace), so that a checkout
     // under /tmp is not covered with the full file system.
@@ -154,8 +144,6 @@ TEST(Speichern, AFullTmpDoesNotMatter) {
         if (!ziel.bBereit() || !tmp.bBereit())
             GTEST_SKIP() << "mounting a tmpfs is not allowed here";
         tmp.Fuellen();
-        Application app;
-        auto mappe = app.GetWorkbooks().Add();
         Worksheet blatt = mappe->GetSheets()(1);
         for (int32_t z = 1; z <= 3000; ++z) {
             blatt.Cells(z, 1).SetValue(QStringLiteral("Zeile %1").arg(z));
@@ -168,7 +156,7 @@ TEST(Speichern, AFullTmpDoesNotMatter) {
                               Raster::Werte));
 }
 
-TEST(SpeichernFehler, ReasonsWithoutATestableCauseAreGerman) {
+TEST_F(SpeichernFehler, ReasonsWithoutATestableCauseAreGerman) {
     EXPECT_EQ(gsSchreibgrund(EACCES, "/a"),
               "Im Ordner \"/a\" fehlt die Berechtigung zum Schreiben.");
     EXPECT_EQ(gsSchreibgrund(EROFS, "/a"), "Der Datenträger ist schreibgeschützt.");

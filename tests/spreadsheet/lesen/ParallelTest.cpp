@@ -1,10 +1,11 @@
-// The sole sheet of a workbook may be parsed in two halves at the same time: whatever the
-// document holds, the sheet must come out as one parser reads it.
+// Sheets are read in parallel, the sole sheet of a workbook in two halves at the same time:
+// whatever the document holds, the sheets must come out as one thread reads them.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
 #include "LesenHilfen.h"
+#include "spreadsheet/lesen/Formaterkennung.h"
 #include "spreadsheet/lesen/Lesefehler.h"
 #include "spreadsheet/lesen/XlsxTeileLesen.h"
 #include "spreadsheet/lesen/XlsxTeilung.h"
@@ -37,6 +38,46 @@ std::shared_ptr<MappenDaten> lies(const QString& sPfad, uint64_t lHaelftenAb) {
 }
 
 }  // namespace
+
+TEST(GanzeMappe, SheetsReadInParallelEqualSheetsReadOneAfterAnother) {
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("viele blätter.xlsx"));
+    // Sheets of different sizes (so that they finish out of order), shared and inline texts,
+    // dates, truth values, gaps and a cell far right.
+    gsPython(QStringLiteral(R"(
+import datetime, sys
+from openpyxl import Workbook
+wb = Workbook()
+wb.remove(wb.active)
+for b in range(14):
+    ws = wb.create_sheet("Klasse %d" % b)
+    for z in range(1, 40 + (b * 97) % 400):
+        for s in range(1, 13):
+            w = (z * 31 + s * 7 + b) % 9
+            if w == 0: continue
+            ws.cell(z, s, "Text %d/%d" % (b, z % 17) if w < 3 else
+                    datetime.date(2000, 1, 1) + datetime.timedelta(days=z) if w == 3 else
+                    (z % 2 == 0) if w == 4 else (z * s + b) / 8)
+    ws.cell(3, 700, "rechts %d" % b)
+wb.save(sys.argv[1])
+)"),
+             {pfad});
+    auto mappe = std::make_shared<MappenDaten>();
+    Lesebudget budget;
+    const auto leser = gOeffneLeser(pfad, *mappe, budget);
+    ASSERT_EQ(leser->Blaetter().size(), 14u);
+    for (size_t i = 0; i < 14; ++i) {
+        mappe->blaetter.push_back(std::make_shared<Blatt>(leser->Blaetter()[i].sName));
+        leser->LiesBlatt(i, *mappe->blaetter.back(), *mappe, budget);
+    }
+    const Geoeffnet parallel(pfad), nacheinander(mappe);
+    ASSERT_EQ(parallel.Namen(), nacheinander.Namen());
+    for (size_t i = 0; i < 14; ++i) {
+        EXPECT_EQ(parallel.Text(i, 3, 700), QStringLiteral("rechts %1").arg(i));
+        EXPECT_EQ(gsUnterschiede(parallel.Zellen(i), nacheinander.Zellen(i)), "") << i;
+        EXPECT_EQ(gsUnterschiede(parallel.Zellen(i, true), nacheinander.Zellen(i, true)), "") << i;
+    }
+}
 
 TEST(Haelften, HalvesGiveWhatOneParserGives) {
     QTemporaryDir dir;

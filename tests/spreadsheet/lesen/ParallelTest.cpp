@@ -65,8 +65,7 @@ wb.save(sys.argv[1])
     auto mappe = std::make_shared<MappenDaten>();
     Lesebudget budget;
     const auto leser = gOeffneLeser(pfad, *mappe, budget);
-    ASSERT_EQ(leser->Blaetter().size(), 14u);
-    for (size_t i = 0; i < 14; ++i) {
+    for (size_t i = 0; i < leser->Blaetter().size(); ++i) {
         mappe->blaetter.push_back(std::make_shared<Blatt>(leser->Blaetter()[i].sName));
         leser->LiesBlatt(i, *mappe->blaetter.back(), *mappe, budget);
     }

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "TestHilfen.h"
-#include "basis/VbFehler.h"
 #include "spreadsheet/Anzeige.h"
 #include "spreadsheet/Mappe.h"
 #include "spreadsheet/lesen/Oeffnen.h"
@@ -74,9 +73,8 @@ inline std::string gsUnterschiede(const Tabelle& ist, const Tabelle& soll) {
     return s;
 }
 
-/// Python for fixture builders: zip_(path, {entry: text, bytes or a function writing to the open
-/// entry}, zip to copy the other entries from) and xlsx(path, [(sheet name, part under xl/)],
-/// {part under xl/: text}), a workbook of the bare minimum.
+/// Python for fixture builders: zip_(path, {entry: text, bytes or a writer function}, zip to copy
+/// the others from), xlsx(path, [(sheet, part under xl/)], {part: text}), a minimal workbook.
 inline const QString ZIP_PY = QStringLiteral(R"(
 import sys, zipfile
 def zip_(pfad, teile, quelle=None):

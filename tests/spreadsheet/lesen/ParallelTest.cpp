@@ -15,8 +15,7 @@ namespace rastfang::spreadsheet::test {
 
 namespace {
 
-/// Sheet 1 of `sPfad` read by gLiesXlsxBlatt with `lHaelftenAb` as the only sheet of a
-/// workbook; null when it was refused as no supported format.
+/// Sheet 1 of `sPfad` as a workbook's only sheet, halves from `lHaelftenAb`; null when refused.
 std::shared_ptr<MappenDaten> lies(const QString& sPfad, uint64_t lHaelftenAb) {
     const ZipArchiv archiv(sPfad);
     auto mappe = std::make_shared<MappenDaten>();
@@ -42,8 +41,7 @@ std::shared_ptr<MappenDaten> lies(const QString& sPfad, uint64_t lHaelftenAb) {
 TEST(GanzeMappe, SheetsReadInParallelEqualSheetsReadOneAfterAnother) {
     QTemporaryDir dir;
     const QString pfad = dir.filePath(QStringLiteral("viele blätter.xlsx"));
-    // Sheets of different sizes (so that they finish out of order), shared and inline texts,
-    // dates, truth values, gaps and a cell far right.
+    // Sheets of different sizes (they finish out of order): texts, dates, gaps, a far cell.
     gsPython(QStringLiteral(R"(
 import datetime, sys
 from openpyxl import Workbook
@@ -80,8 +78,8 @@ wb.save(sys.argv[1])
 
 TEST(Haelften, HalvesGiveWhatOneParserGives) {
     QTemporaryDir dir;
-    // One sheet of texts, numbers, dates and truth values with widths and protection, then the
-    // same document changed the ways that make halves unsafe: every variant must read alike.
+    // One sheet with a width and protection, and the same document changed the ways that make
+    // halves unsafe.
     gsPython(QStringLiteral(R"PY(
 import datetime, re, sys, zipfile
 from openpyxl import Workbook
@@ -127,8 +125,7 @@ for name, text in varianten.items():
               QStringLiteral("spät"));
     EXPECT_FALSE(lies(dir.filePath(QStringLiteral("kaputt.xlsx")), 1));
 
-    // Where the second half begins: a numbered row near the middle, never a document with a
-    // document type declaration.
+    // The second half begins at a numbered row near the middle; never after a DOCTYPE.
     const std::string sXml =
         R"(<?xml version="1.0"?><w a=">"><d/><sheetData><row r="1"/><row s=" r=2"/><row/>)"
         R"(<row x:r="9" s="1"/><row r="10"/></sheetData></w>)";

@@ -54,16 +54,14 @@ TEST(Mappe, NewSheetsTakeTheFirstFreeNameAndNamesFollowTheSpreadsheetRules) {
         EXPECT_EQ(blatt.Name(), sName);
     }
     for (const QString& sFalsch :
-         {QString(32, QLatin1Char('x')), QString(), QString("a[b"), QString("a]b"), QString("a:b"),
-          QString("a*b"), QString("a?b"), QString("a/b"), QString("a\\b"), QString("tabelle2"),
-          QString("TABELLE3"), QString("'a"), QString("a'")}) {
+         QStringList{QString(32, u'x'), "", "a[b", "a]b", "a:b", "a*b", "a?b", "a/b", "a\\b",
+                     "tabelle2", "TABELLE3", "'a", "a'"}) {
         EXPECT_EQ(Fehlernummer([&] { blatt.SetName(sFalsch); }), FEHLER_ANWENDUNG)
             << sFalsch.toStdString();
     }
     EXPECT_EQ(blatt.Name(), "ÜBERSICHT prüfung");
 
-    // Down to the one sheet the writer keeps: it stays active and cannot be deleted; a deleted
-    // sheet is gone for good.
+    // Down to the sheet the writer keeps: active, not deletable; a deleted sheet is gone for good.
     Worksheet velmora = mappe->Worksheets().Add();
     velmora.SetName("VELMORA");
     Worksheet weg = mappe->GetSheets()(2);

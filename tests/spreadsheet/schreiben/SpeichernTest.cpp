@@ -183,9 +183,8 @@ TEST_F(Speichern, StaleTemporaryFilesGoAndReplacedFilesKeepTheirMode) {
 }
 
 TEST_F(Speichern, AFullTmpDoesNotMatter) {
-    // The library's streamed parts go beside the target: a full /tmp must not cut them. The
-    // target lies outside /tmp (/mnt, in the test's own mount namespace), so that a checkout
-    // under /tmp is not covered with the full file system.
+    // The library's streamed parts go beside the target, not to /tmp. The target lies on /mnt
+    // (in the test's own mount namespace): a checkout under /tmp is not covered.
     if (!QFileInfo(QStringLiteral("/mnt")).isDir()) GTEST_SKIP() << "no folder /mnt to mount on";
     const KleinerDatentraeger ziel(4096, QStringLiteral("/mnt"));
     const QString sZiel = ziel.Pfad() + "/Ausgabe.xlsx";

@@ -73,8 +73,7 @@ TEST(Stellvertreter, OnlyTheEnginesSavesCompressFast) {
     }
     EXPECT_EQ(gepackt(sText, Z_DEFAULT_COMPRESSION), nStandard);
 
-    // The library's own call reaches the stand-in: the saved sheet is exactly as large as its
-    // content deflated at level 1.
+    // The library's own call reaches the stand-in: the saved sheet is its content at level 1.
     QTemporaryDir ordner;
     Application app;
     auto mappe = app.GetWorkbooks().Add();
@@ -112,8 +111,7 @@ TEST(Stellvertreter, NumbersArePrintedAsGlibcPrintsThem) {
         ASSERT_EQ(sUnser, druck("%.16G", d)) << std::bit_cast<uint64_t>(d);
     }
 
-    // Through the stand-in: glibc's text outside a save, the same text inside, and a format of
-    // a different kind is left to glibc.
+    // Through the stand-in: glibc's text outside and inside a save; other kinds go to glibc.
     const std::string sErwartet = druck("<c r=\"XFD1048576\" s=\"17\"><v>%.16G</v></c>", 9.3);
     EXPECT_EQ(nummerzelle(9.3), sErwartet);
     {

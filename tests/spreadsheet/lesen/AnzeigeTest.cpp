@@ -29,8 +29,6 @@ void gPruefe(const Fall (&faelle)[N], F f) {
     }
 }
 
-const double MONTAG = 45355;  // Monday, 4 March 2024
-
 /// Cells where a German spreadsheet application shows something else than LibreOffice.
 struct Ausnahme {
     const char* sDatei;  // "" for every file
@@ -72,7 +70,6 @@ TEST(Zahlformat, GeneralAndNumberFormatsWithGermanSeparators) {
         {-1234.5, "#,##0.00 \"€\";-#,##0.00 \"€\"", "-1.234,50 €"},
         {3, "_-* #,##0.00_-", " 3,00 "},              {5, "@", "5"},
         {5, "General;-General", "5"},                 {-5, "General;(General)", "(5)"},
-        {12345678, "#,##0.0,", "12.345,7"},           {2.3333333, "# ?\?/?\?", "2  1/3 "},
         {0.25, "?/?", "1/4"},                         {0.5, "# ?/?", " 1/2"},
         {-2.25, "# ?/?", "-2 1/4"},                   {1.3, "# ?/8", "1 2/8"},
         {3, "# ?/?", "3    "},                        {0.0001, "# ?/?", "0    "},
@@ -83,11 +80,9 @@ TEST(Zahlformat, GeneralAndNumberFormatsWithGermanSeparators) {
 }
 
 TEST(Datum, GermanNamesAndNotations) {
-    const double d = MONTAG;
+    const double d = 45355;  // Monday, 4 March 2024
     const Fall faelle[] = {
         {d, "d.m.yy", "4.3.24"},                      {d, "DDD DD. MMM", "Mo 04. Mrz"},
-        {d + 2, "DDDD", "Mittwoch"},                  {d + 280, "MMMM", "Dezember"},
-        {d + 0.5, "DD.MM.YYYY hh:mm", "04.03.2024 12:00"},
         {0.5729166667, "hh:mm:ss", "13:45:00"},       {0.5729166667, "h:mm AM/PM", "1:45 PM"},
         {1.5, "[h]:mm", "36:00"},                     {0.0000578704, "mm:ss.0", "00:05,0"},
         {0.99999999, "hh:mm:ss", "00:00:00"},         {60, "DD.MM.YYYY", "29.02.1900"},
@@ -97,13 +92,11 @@ TEST(Datum, GermanNamesAndNotations) {
     gPruefe(faelle, [](double d, const QString& s) { return gsDatum(gZahlAbschnitte(s).front(), d); });
 }
 
-TEST(Anzeige, ValueIsCStrWithFifteenDigitsOrADate) {
-    const double d = MONTAG;
+TEST(Anzeige, ValueIsCStrWithFifteenDigits) {
     const Fall faelle[] = {
         {-7, "General", "-7"},                        {1e15, "General", "1E+15"},
         {123456789012345, "General", "123456789012345"},
         {0.0001, "General", "0,0001"},                {0.00001, "General", "1E-05"},
-        {d, "#,##0", "45355"},                        {d + 0.75, "DD.MM.YYYY", "04.03.2024 18:00:00"},
     };
     gPruefe(faelle, [](double d, const QString& s) {
         const Zelle zahl{.typ = ZellTyp::Zahl, .zahl = d, .text = {}};

@@ -9,7 +9,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -48,14 +47,11 @@ std::string druck(const char* sFormat, double d) {
 
 /// What __fprintf_chk writes for the library's styled number cell.
 std::string nummerzelle(double dZahl) {
-    char* pText = nullptr;
-    size_t nLaenge = 0;
-    FILE* datei = open_memstream(&pText, &nLaenge);
+    char text[128] = {};
+    FILE* datei = fmemopen(text, sizeof text - 1, "w");
     __fprintf_chk(datei, 1, "<c r=\"%s\" s=\"%d\"><v>%.16G</v></c>", "XFD1048576", 17, dZahl);
     std::fclose(datei);
-    std::string sText(pText, nLaenge);
-    std::free(pText);
-    return sText;
+    return text;
 }
 
 }  // namespace
@@ -77,10 +73,10 @@ TEST(Stellvertreter, OnlyTheEnginesSavesCompressFast) {
     QTemporaryDir ordner;
     Application app;
     auto mappe = app.GetWorkbooks().Add();
-    Worksheet blatt = mappe->GetSheets()(1);
     for (int32_t z = 1; z <= 3000; ++z)
-        blatt.Cells(z, 1).SetValue(QStringLiteral("Zeile %1").arg(z));
-    mappe->SaveAs(ordner.filePath(QStringLiteral("schnell.xlsx")));
+        mappe->GetSheets()(1).Cells(z, 1).SetValue(QStringLiteral("Zeile %1").arg(z));
+    const QString sPfad = ordner.filePath(QStringLiteral("schnell.xlsx"));
+    mappe->SaveAs(sPfad);
     EXPECT_EQ(rastfang::test::gsPython(QStringLiteral(R"(
 import sys, zipfile, zlib
 with zipfile.ZipFile(sys.argv[1]) as z:
@@ -90,7 +86,7 @@ for stufe in (1, 6):
     p = zlib.compressobj(stufe, zlib.DEFLATED, -15)
     print(stufe, len(p.compress(daten) + p.flush()) == info.compress_size)
 )"),
-                                       {ordner.filePath(QStringLiteral("schnell.xlsx"))}),
+                                       {sPfad}),
               QStringLiteral("1 True\n6 False\n"));
 }
 

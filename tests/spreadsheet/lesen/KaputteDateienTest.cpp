@@ -155,8 +155,7 @@ zip_(sys.argv[1], {"mimetype": "application/vnd.oasis.opendocument.spreadsheet",
     EXPECT_GT(budget.Belegt(), budget.Grenze() * 9 / 10);
     ErwarteFehler(millionen, ZU_GROSS);
 
-    // Forty sheets of 20,000 cells read in parallel pass a budget of 4 MiB; twenty sheets
-    // pointing to one part are no workbook.
+    // 40 sheets of 20,000 cells read in parallel pass 4 MiB; 20 sheets on one part are no workbook.
     const QString vierzig = Gebaut(QStringLiteral(R"(
 blatt = "<worksheet><sheetData>%s</sheetData></worksheet>" % "".join('<row r="%d">%s</row>' % (
     r, "".join('<c r="%s%d"><v>%d</v></c>' % (s, r, r) for s in "ABCDEFGHIJ")) for r in range(1, 2001))
@@ -211,8 +210,7 @@ TEST_F(KaputteDateien, MissingFilesAndNamesInAnotherLetterCase) {
 using XlsLesen = KaputteDateien;
 
 TEST_F(XlsLesen, ChartSheetsPasswordsAndOverlongCounts) {
-    // The sheet "Versteckt" declared a chart sheet (type byte before its name's length):
-    // it is no worksheet and drops out, the others keep their cells.
+    // "Versteckt" made a chart sheet (type byte before its name): it drops out, the rest stay.
     const char* sXls = "anzeige/anzeige.xls";
     const Geoeffnet g(
         Geaendert(sXls, "diagramm.xls", QByteArray("\x09\x00Versteckt", 11), -1, "\x02"));

@@ -1,6 +1,5 @@
 #pragma once
-// Helpers of the reading tests: open a fixture, look at cells as Range.Text/Value do, build
-// unusual files.
+// Helpers of the reading tests: open a fixture, read cells as Range.Text/Value, build files.
 
 #include <QString>
 #include <algorithm>

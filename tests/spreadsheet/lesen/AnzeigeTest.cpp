@@ -127,8 +127,7 @@ print(json.dumps({os.path.basename(p): list(csv.reader(open(p, encoding="utf-8",
          {"anzeige.xls", "anzeige_95.xls", "anzeige.xlsx", "anzeige.ods", "anzeige_1904.xls",
           "anzeige_1904_95.xls", "anzeige_1904.xlsx", "anzeige_1904.ods"}) {
         const QString sDatei = QString::fromLatin1(pszDatei);
-        const Geoeffnet g(gsFixture(sDatei));
-        ASSERT_FALSE(g.Namen().isEmpty()) << pszDatei;
+        const Geoeffnet g(gsFixture(sDatei));  // refused if it had no sheet
         for (size_t b = 0; b < g.mappe->blaetter.size(); ++b) {
             const QString sCsv = sDatei + u'.' + g.B(b).Name() + QStringLiteral(".csv");
             SCOPED_TRACE(sCsv.toStdString());
@@ -139,10 +138,8 @@ print(json.dumps({os.path.basename(p): list(csv.reader(open(p, encoding="utf-8",
                 soll.push_back(z.toVariant().toStringList());
             soll = gGestutzt(soll);
             for (const Ausnahme& a : AUSNAHMEN) {
-                if (g.B(b).Name() != QStringLiteral("Formate") ||
-                    !sDatei.endsWith(QString::fromLatin1(a.sDatei))) {
+                if (g.B(b).Name() != "Formate" || !sDatei.endsWith(QString::fromLatin1(a.sDatei)))
                     continue;
-                }
                 const QString sIst = ist.at(a.z - 1).value(a.s - 1);
                 EXPECT_NE(sIst, soll.at(a.z - 1).value(a.s - 1))
                     << "exception no longer needed: " << a.sGrund;

@@ -92,7 +92,6 @@ TEST(GanzeMappe, SheetsReadInParallelEqualSheetsReadOneAfterAnother) {
         leser->LiesBlatt(i, *mappe->blaetter.back(), *mappe, budget);
     }
     const Geoeffnet parallel(pfad), nacheinander(mappe);
-    ASSERT_EQ(parallel.Namen(), nacheinander.Namen());
     for (size_t i = 0; i < 14; ++i) {
         EXPECT_EQ(parallel.Text(i, 3, 700), QStringLiteral("rechts %1").arg(i));
         EXPECT_EQ(gsUnterschiede(parallel.Zellen(i), nacheinander.Zellen(i)), "") << i;

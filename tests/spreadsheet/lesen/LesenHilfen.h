@@ -1,6 +1,5 @@
 #pragma once
-// Helpers of the reading tests: open a fixture, look at cells as Range.Text/Value do, build
-// hostile or unusual files.
+// Helpers of the reading tests: open a fixture, read cells as Range.Text/Value, build files.
 
 #include <QString>
 #include <algorithm>
@@ -9,7 +8,6 @@
 #include <vector>
 
 #include "TestHilfen.h"
-#include "basis/VbFehler.h"
 #include "spreadsheet/Anzeige.h"
 #include "spreadsheet/Mappe.h"
 #include "spreadsheet/lesen/Oeffnen.h"
@@ -18,9 +16,8 @@ namespace rastfang::spreadsheet::test {
 
 using namespace rastfang::test;
 
-/// Cell texts row by row; trailing empty cells and rows left out.
+/// Cell texts row by row; gGestutzt leaves out trailing empty cells and rows.
 using Tabelle = std::vector<QStringList>;
-
 inline Tabelle gGestutzt(Tabelle t) {
     for (QStringList& z : t) {
         while (!z.isEmpty() && z.back().isEmpty()) z.removeLast();
@@ -29,7 +26,7 @@ inline Tabelle gGestutzt(Tabelle t) {
     return t;
 }
 
-/// An opened workbook with shortcuts to the displayed text and the value text of a cell.
+/// An opened workbook; Text is a cell as Range.Text shows it (with `bWert` Range.Value).
 struct Geoeffnet {
     std::shared_ptr<MappenDaten> mappe;
 
@@ -42,13 +39,11 @@ struct Geoeffnet {
         const Stil& st = mappe->stile.at(c.stil);
         return bWert ? gsWertText(c, st, mappe->b1904) : gsAnzeigeText(c, st, mappe->b1904);
     }
-    QString Wert(size_t iBlatt, int32_t z, int32_t s) const { return Text(iBlatt, z, s, true); }
     QStringList Namen() const {
         QStringList l;
         for (const auto& b : mappe->blaetter) l << b->Name();
         return l;
     }
-    /// Every cell of sheet `iBlatt` as Range.Text (or Range.Value) shows it.
     Tabelle Zellen(size_t iBlatt, bool bWert = false) const {
         Tabelle t;
         for (int32_t z = 1; z <= B(iBlatt).AnzahlZeilen(); ++z) {
@@ -77,32 +72,8 @@ inline std::string gsUnterschiede(const Tabelle& ist, const Tabelle& soll) {
     return s;
 }
 
-/// The number and description of the error that opening (and reading every sheet) raises;
-/// number 0 when it succeeds.
-inline std::pair<int32_t, QString> gOeffnenFehler(const QString& sPfad) {
-    try {
-        const auto m = gLiesArbeitsmappe(sPfad);
-        for (const auto& b : m->blaetter) b->AnzahlZeilen();
-        return {0, {}};
-    } catch (const VbFehler& e) {
-        return {e.Number(), e.Description()};
-    }
-}
-
-/// Fixture `sQuelle` written to `sZiel` with the bytes `neu` at the first occurrence of
-/// `muster` plus `iVersatz`.
-inline QString gsGeaendert(const QString& sQuelle, const QString& sZiel, const QByteArray& muster,
-                           int iVersatz, const QByteArray& neu) {
-    QByteArray daten = gInhalt(gsTestdatei(sQuelle));
-    const qsizetype i = daten.indexOf(muster);
-    EXPECT_GE(i, 0) << sZiel.toStdString();
-    gSchreibe(sZiel, daten.replace(i + iVersatz, neu.size(), neu));
-    return sZiel;
-}
-
-/// Python that fixture builders start with: zip_(path, {entry: text, bytes or a function
-/// writing to the open entry}, copying the other entries of zip `quelle`) and xlsx(path,
-/// [(sheet name, part under xl/)], {part under xl/: text}), a workbook of the bare minimum.
+/// Python for fixture builders: zip_(path, {entry: text, bytes or a writer function}, zip to copy
+/// the others from), xlsx(path, [(sheet, part under xl/)], {part: text}), a minimal workbook.
 inline const QString ZIP_PY = QStringLiteral(R"(
 import sys, zipfile
 def zip_(pfad, teile, quelle=None):

@@ -1,6 +1,5 @@
-// Saving that cannot succeed: 1004 naming the file and the reason, the target untouched, no
-// temporary file left behind.
-
+// Saved workbooks as the independent reader sees them; saving that cannot succeed: 1004 naming
+// the file and the reason, the target untouched, no temporary file left behind.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -23,92 +22,131 @@ using namespace rastfang::test;
 
 namespace {
 
-/// SaveAs to `sPfad` raises 1004 whose description names the file and contains `sGrund`.
-void ErwarteSpeicherfehler(Workbook& mappe, const QString& sPfad, const char* sGrund = "") {
-    try {
-        mappe.SaveAs(sPfad);
-        ADD_FAILURE() << "saved " << sPfad.toStdString();
-    } catch (const VbFehler& e) {
-        EXPECT_EQ(e.Number(), FEHLER_ANWENDUNG);
-        EXPECT_TRUE(e.Description().contains(sPfad) && e.Description().contains(sGrund))
-            << e.Description().toStdString();
+/// A new workbook with one value to save.
+class Speichern : public ::testing::Test {
+  protected:
+    void SetUp() override { mappe->GetSheets()(1).Cells(1, 1).SetValue("x"); }
+    /// SaveAs to `sPfad` raises 1004 whose description names the file and contains `sGrund`.
+    void ErwarteFehler(const QString& sPfad, const char* sGrund = "") {
+        try {
+            mappe->SaveAs(sPfad);
+            ADD_FAILURE() << "saved " << sPfad.toStdString();
+        } catch (const VbFehler& e) {
+            EXPECT_EQ(e.Number(), FEHLER_ANWENDUNG);
+            EXPECT_TRUE(e.Description().contains(sPfad) && e.Description().contains(sGrund))
+                << e.Description().toStdString();
+        }
     }
-}
+    QTemporaryDir ordner;
+    Application app;
+    std::shared_ptr<Workbook> mappe = app.GetWorkbooks().Add();
+};
+using XlsxSpeichern = Speichern;
+using SpeichernFehler = Speichern;
 
 }  // namespace
 
-TEST(SpeichernFehler, UnwritableTargetsGive1004NamingFileAndReason) {
-    QTemporaryDir ordner;
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
+TEST_F(XlsxSpeichern, ReplacesAnExistingFileWithEverySheetAsItIs) {
+    const QString sPfad = ordner.filePath("Ziel.XLSX");
+    gSchreibe(sPfad, "alter Inhalt");
+    mappe->Daten()->b1904 = true;  // as a workbook from an old Mac would come in
+    mappe->GetSheets()(2).SetName("Übersicht");
+    Worksheet eins = mappe->GetSheets()(1);
+    eins.Cells(1, 1).SetValue("eins");
+    eins.Cells(2, 1).SetValue("0");
+    eins.Cells(2, 1).SetNumberFormat("DD.MM.YYYY");  // day 0 of 1904
+    eins.Cells(3, 1).SetValue("0");                  // a plain number is no date and stays 0
+    mappe->GetSheets()(3).Cells(2, 2).SetValue("-0,125");
+    mappe->GetSheets()(3).Daten()->SetzeVersteckt(true);
+    // Many rows with few formats: streamed in row order.
+    Worksheet blatt = mappe->GetSheets()(2);
+    for (int32_t z = 1; z <= 2000; ++z) blatt.Cells(z, 3).SetValue(QString::number(z));
+    blatt.GetRange(blatt.Cells(1000, 1), blatt.Cells(2000, 3)).Font().SetBold(true);
+    mappe->SaveAs(sPfad);
 
+    const GeleseneMappe m(sPfad);
+    EXPECT_EQ(m.Blattnamen(), (QStringList{"Tabelle1", "Übersicht", "Tabelle3"}));
+    EXPECT_EQ(m.Blatt(1)["state"].toString() + m.Blatt(2)["state"].toString(), "visiblehidden");
+    EXPECT_TRUE(
+        gRasterGleich(m, "A1", {{"'eins'"}, {"1904-01-01 00:00:00"}, {"0"}}, Raster::Werte));
+    EXPECT_EQ(m.Wert("B2", 2), "-0.125");
+    EXPECT_TRUE(gRasterGleich(m, "A2000", {{"None fett", "None fett", "2000 fett"}}, {}, 1));
+    EXPECT_FALSE(m.Blatt()["protection"].toObject()["sheet"].toBool());
+    EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{"Ziel.XLSX"});
+    EXPECT_EQ(mappe->Daten()->sPfad, sPfad);
+}
+
+TEST_F(XlsxSpeichern, SpecialCharactersSurviveInBothFormats) {
+    Worksheet blatt = mappe->GetSheets()(1);
+    blatt.Cells(1, 1).SetValue("<a & b>\"'");
+    blatt.Cells(2, 1).SetValue("Zeile 1\nZeile 2");
+    blatt.Cells(3, 1).SetValue(QString("a") + QChar(1) + "b");
+    blatt.Cells(4, 1).SetValue("€ 😀");
+    for (const char* sName : {"Zeichen.xlsx", "Zeichen.xml"}) {
+        SCOPED_TRACE(sName);
+        mappe->SaveAs(ordner.filePath(sName));
+        const GeleseneMappe m(ordner.filePath(sName));
+        EXPECT_TRUE(gRasterGleich(m, "A1", {{R"('<a & b>"\'')"}, {R"('Zeile 1\nZeile 2')"}},
+                                  Raster::Werte));
+        // The control character cannot be carried as it is; the text around it stays.
+        EXPECT_TRUE(m.Wert("A3").startsWith("'a") && m.Wert("A3").endsWith("b'"))
+            << m.Wert("A3").toStdString();
+        EXPECT_EQ(m.Wert("A4"), "'€ 😀'");
+    }
+}
+
+TEST_F(SpeichernFehler, UnwritableTargetsGive1004NamingFileAndReason) {
     for (const char* sEndung : {"xlsx", "xml"}) {
         const QString sFehlt = ordner.filePath(QStringLiteral("gibtsnicht/Ausgabe.") + sEndung);
-        ErwarteSpeicherfehler(*mappe, sFehlt, "existiert nicht");
+        ErwarteFehler(sFehlt, "existiert nicht");
 
         // A folder of the target's name stays a folder.
         const QString sOrdnerZiel = ordner.filePath(QStringLiteral("Ordner.") + sEndung);
         ASSERT_TRUE(QDir().mkpath(sOrdnerZiel));
-        ErwarteSpeicherfehler(*mappe, sOrdnerZiel, "Ordner");
+        ErwarteFehler(sOrdnerZiel, "Ordner");
         EXPECT_TRUE(gEintraegeIn(sOrdnerZiel).isEmpty());
 
         // Not even root may create files in /proc.
         const QString sProc = QStringLiteral("/proc/rastfang-test.") + sEndung;
-        ErwarteSpeicherfehler(*mappe, sProc);
+        ErwarteFehler(sProc);
         EXPECT_FALSE(QFile::exists(sProc));
     }
-    ErwarteSpeicherfehler(*mappe, QString());
+    ErwarteFehler(QString());
     EXPECT_EQ(gEintraegeIn(ordner.path()), (QStringList{"Ordner.xlsx", "Ordner.xml"}));
     EXPECT_TRUE(mappe->Daten()->sPfad.isEmpty());  // a failed save names no file
 }
 
-TEST(SpeichernFehler, AFailureHalfwayLeavesOnlyTheOldFile) {
-    QTemporaryDir ordner;
+TEST_F(SpeichernFehler, AFailureHalfwayLeavesOnlyTheOldFile) {
     const QString sZiel = ordner.filePath("Ausgabe.xlsx");
     gSchreibe(sZiel, "alter Inhalt");
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
     // A name that only a file could have brought in; the .xlsx library refuses it after the
     // temporary file exists.
     mappe->GetSheets()(3).Daten()->SetzeName(QString(40, QLatin1Char('y')));
-    ErwarteSpeicherfehler(*mappe, sZiel);
+    ErwarteFehler(sZiel);
     EXPECT_EQ(gInhalt(sZiel), "alter Inhalt");
     EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{"Ausgabe.xlsx"});
 }
 
-TEST(SpeichernFehler, AFullDiskIsNamedAsReasonAndTheOldFileKept) {
-    // A 64 KiB file system in a private mount namespace.
+TEST_F(SpeichernFehler, AFullDiskIsNamedAsReasonAndTheOldFileKept) {
     const KleinerDatentraeger klein(64);
     if (!klein.bBereit()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     const QString sMount = klein.Pfad();
-
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
     Worksheet blatt = mappe->GetSheets()(1);
     // Text that does not compress: far more than 64 KiB even zipped.
     QRandomGenerator gen(4711);
-    for (int32_t z = 1; z <= 4000; ++z) {
-        for (int32_t s = 1; s <= 3; ++s)
-            blatt.Cells(z, s).SetValue(QString::number(gen.generate64(), 36));
-    }
+    for (int32_t z = 1; z <= 12000; ++z)
+        blatt.Cells(z, 1).SetValue(QString::number(gen.generate64(), 36));
     for (const char* sName : {"Ausgabe.xlsx", "Ausgabe.xml"}) {
         const QString sZiel = sMount + "/" + sName;
         gSchreibe(sZiel, "alter Inhalt");
-        ErwarteSpeicherfehler(*mappe, sZiel, "nicht genug Platz");
+        ErwarteFehler(sZiel, "nicht genug Platz");
         EXPECT_EQ(gInhalt(sZiel), "alter Inhalt");
         EXPECT_EQ(gEintraegeIn(sMount), QStringList{sName});
         QFile::remove(sZiel);
     }
 }
 
-TEST(Speichern, StaleTemporaryFilesGoAndReplacedFilesKeepTheirMode) {
-    QTemporaryDir ordner;
-    Application app;
-    auto mappe = app.GetWorkbooks().Add();
-    mappe->GetSheets()(1).Cells(1, 1).SetValue("x");
-
+TEST_F(Speichern, StaleTemporaryFilesGoAndReplacedFilesKeepTheirMode) {
     // Left by killed saves: our temporary files older than an hour go at the next save; a
     // fresh one may belong to a save in progress, and a set-aside old output is never touched.
     for (const auto& [sName, iStunden] : {std::pair{".~rfTabc123", 2},
@@ -135,17 +173,15 @@ TEST(Speichern, StaleTemporaryFilesGoAndReplacedFilesKeepTheirMode) {
         struct stat st {};
         return ::stat(QFile::encodeName(sPfad).constData(), &st) == 0 ? st.st_mode & 0777 : 0u;
     };
-    EXPECT_EQ(modus(sZiel), 0600u);
-    EXPECT_EQ(modus(sLang), 0666u & ~umask);
+    EXPECT_EQ(std::pair(modus(sZiel), modus(sLang)), std::pair(0600u, 0666u & ~umask));
     EXPECT_EQ(gEintraegeIn(ordner.path()),
               (QStringList{".~rfAalt.xlsx", ".~rfAghi789", ".~rfTdef456", "Ausgabe.xlsx",
                            QFileInfo(sLang).fileName()}));
 }
 
-TEST(Speichern, AFullTmpDoesNotMatter) {
-    // The library's streamed parts go beside the target: a full /tmp must not cut them. The
-    // target lies outside /tmp (/mnt, in the test's own mount namespace), so that a checkout
-    // under /tmp is not covered with the full file system.
+TEST_F(Speichern, AFullTmpDoesNotMatter) {
+    // The library's streamed parts go beside the target, not to /tmp. The target lies on /mnt
+    // (in the test's own mount namespace): a checkout under /tmp is not covered.
     if (!QFileInfo(QStringLiteral("/mnt")).isDir()) GTEST_SKIP() << "no folder /mnt to mount on";
     const KleinerDatentraeger ziel(4096, QStringLiteral("/mnt"));
     const QString sZiel = ziel.Pfad() + "/Ausgabe.xlsx";
@@ -154,8 +190,6 @@ TEST(Speichern, AFullTmpDoesNotMatter) {
         if (!ziel.bBereit() || !tmp.bBereit())
             GTEST_SKIP() << "mounting a tmpfs is not allowed here";
         tmp.Fuellen();
-        Application app;
-        auto mappe = app.GetWorkbooks().Add();
         Worksheet blatt = mappe->GetSheets()(1);
         for (int32_t z = 1; z <= 3000; ++z) {
             blatt.Cells(z, 1).SetValue(QStringLiteral("Zeile %1").arg(z));
@@ -168,7 +202,7 @@ TEST(Speichern, AFullTmpDoesNotMatter) {
                               Raster::Werte));
 }
 
-TEST(SpeichernFehler, ReasonsWithoutATestableCauseAreGerman) {
+TEST_F(SpeichernFehler, ReasonsWithoutATestableCauseAreGerman) {
     EXPECT_EQ(gsSchreibgrund(EACCES, "/a"),
               "Im Ordner \"/a\" fehlt die Berechtigung zum Schreiben.");
     EXPECT_EQ(gsSchreibgrund(EROFS, "/a"), "Der Datenträger ist schreibgeschützt.");

@@ -1,10 +1,11 @@
-// The sole sheet of a workbook may be parsed in two halves at the same time: whatever the
-// document holds, the sheet must come out as one parser reads it.
+// Sheets are read in parallel, the sole sheet of a workbook in two halves at the same time:
+// whatever the document holds, the sheets must come out as one thread reads them.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 
 #include "LesenHilfen.h"
+#include "spreadsheet/lesen/Formaterkennung.h"
 #include "spreadsheet/lesen/Lesefehler.h"
 #include "spreadsheet/lesen/XlsxTeileLesen.h"
 #include "spreadsheet/lesen/XlsxTeilung.h"
@@ -14,8 +15,7 @@ namespace rastfang::spreadsheet::test {
 
 namespace {
 
-/// Sheet 1 of `sPfad` read by gLiesXlsxBlatt with `lHaelftenAb` as the only sheet of a
-/// workbook; null when it was refused as no supported format.
+/// Sheet 1 of `sPfad` as a workbook's only sheet, halves from `lHaelftenAb`; null when refused.
 std::shared_ptr<MappenDaten> lies(const QString& sPfad, uint64_t lHaelftenAb) {
     const ZipArchiv archiv(sPfad);
     auto mappe = std::make_shared<MappenDaten>();
@@ -36,24 +36,27 @@ std::shared_ptr<MappenDaten> lies(const QString& sPfad, uint64_t lHaelftenAb) {
     return mappe;
 }
 
-}  // namespace
-
-TEST(Haelften, HalvesGiveWhatOneParserGives) {
-    QTemporaryDir dir;
-    // One sheet of texts, numbers, dates and truth values with widths and protection, then the
-    // same document changed the ways that make halves unsafe: every variant must read alike.
+/// Writes glatt.xlsx to `sOrdner`, fourteen sheets of different sizes (they finish out of order)
+/// with texts, dates, gaps and a far cell, the first with a width and protection; and beside it
+/// the workbook with its first sheet changed in each of the ways that make halves unsafe.
+void gErzeuge(const QString& sOrdner) {
     gsPython(QStringLiteral(R"PY(
 import datetime, re, sys, zipfile
 from openpyxl import Workbook
 wb = Workbook()
-ws = wb.active
-for z in range(1, 1500):
-    for s in range(1, 9):
-        w = (z * 31 + s * 7) % 7
-        ws.cell(z, s, "Text %d" % (z % 23) if w < 2 else datetime.date(2001, 1, 1) if w == 2 else
-                (z % 2 == 0) if w == 3 else None if w == 4 else (z * s) / 8)
-ws.column_dimensions["B"].width = 31
-ws.protection.sheet = True
+wb.remove(wb.active)
+for b in range(14):
+    ws = wb.create_sheet("Klasse %d" % b)
+    for z in range(1, 1500 if b == 0 else 40 + (b * 97) % 400):
+        for s in range(1, 13):
+            w = (z * 31 + s * 7 + b) % 9
+            if w == 0: continue
+            ws.cell(z, s, "Text %d/%d" % (b, z % 17) if w < 3 else
+                    datetime.date(2000, 1, 1) + datetime.timedelta(days=z) if w == 3 else
+                    (z % 2 == 0) if w == 4 else (z * s + b) / 8)
+    ws.cell(3, 700, "rechts %d" % b)
+wb.worksheets[0].column_dimensions["B"].width = 31
+wb.worksheets[0].protection.sheet = True
 wb.save(sys.argv[1] + "/glatt.xlsx")
 with zipfile.ZipFile(sys.argv[1] + "/glatt.xlsx") as z:
     teile = {n: z.read(n) for n in z.namelist()}
@@ -72,7 +75,33 @@ for name, text in varianten.items():
         for n, daten in teile.items():
             z.writestr(n, text if n == "xl/worksheets/sheet1.xml" else daten)
 )PY"),
-             {dir.path()});
+             {sOrdner});
+}
+
+}  // namespace
+
+TEST(GanzeMappe, SheetsReadInParallelEqualSheetsReadOneAfterAnother) {
+    QTemporaryDir dir;
+    gErzeuge(dir.path());
+    const QString pfad = dir.filePath(QStringLiteral("glatt.xlsx"));
+    auto mappe = std::make_shared<MappenDaten>();
+    Lesebudget budget;
+    const auto leser = gOeffneLeser(pfad, *mappe, budget);
+    for (size_t i = 0; i < leser->Blaetter().size(); ++i) {
+        mappe->blaetter.push_back(std::make_shared<Blatt>(leser->Blaetter()[i].sName));
+        leser->LiesBlatt(i, *mappe->blaetter.back(), *mappe, budget);
+    }
+    const Geoeffnet parallel(pfad), nacheinander(mappe);
+    for (size_t i = 0; i < 14; ++i) {
+        EXPECT_EQ(parallel.Text(i, 3, 700), QStringLiteral("rechts %1").arg(i));
+        EXPECT_EQ(gsUnterschiede(parallel.Zellen(i), nacheinander.Zellen(i)), "") << i;
+        EXPECT_EQ(gsUnterschiede(parallel.Zellen(i, true), nacheinander.Zellen(i, true)), "") << i;
+    }
+}
+
+TEST(Haelften, HalvesGiveWhatOneParserGives) {
+    QTemporaryDir dir;
+    gErzeuge(dir.path());
     for (const char* sName : {"glatt", "praefix", "kommentar", "doppelt", "ohne_nummern"}) {
         const QString sPfad = dir.filePath(QStringLiteral("%1.xlsx").arg(sName));
         const Geoeffnet ganz(lies(sPfad, 0)), haelften(lies(sPfad, 1));
@@ -87,8 +116,7 @@ for name, text in varianten.items():
               QStringLiteral("spät"));
     EXPECT_FALSE(lies(dir.filePath(QStringLiteral("kaputt.xlsx")), 1));
 
-    // Where the second half begins: a numbered row near the middle, never a document with a
-    // document type declaration.
+    // The second half begins at a numbered row near the middle; never after a DOCTYPE.
     const std::string sXml =
         R"(<?xml version="1.0"?><w a=">"><d/><sheetData><row r="1"/><row s=" r=2"/><row/>)"
         R"(<row x:r="9" s="1"/><row r="10"/></sheetData></w>)";

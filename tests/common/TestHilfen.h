@@ -10,9 +10,11 @@
 #include <QStringList>
 #include <deque>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "basis/Plattform.h"
+#include "basis/VbFehler.h"
 
 /// Readable Qt texts in test failures.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -38,6 +40,25 @@ QByteArray gInhalt(const QString& sPfad);
 
 /// Writes `inhalt` to `sPfad`, creating its folder; fails the test when that is not possible.
 void gSchreibe(const QString& sPfad, const QByteArray& inhalt);
+
+/// Number and description of the error `f` raises; {0, ""} when it raises none.
+template <typename F>
+std::pair<int32_t, QString> gFehler(F&& f) {
+    try {
+        f();
+    } catch (const VbFehler& e) {
+        return {e.Number(), e.Description()};
+    }
+    return {0, QString()};
+}
+
+/// The number of the error `f` raises, 0 when it raises none; a raised error must describe itself.
+template <typename F>
+int32_t giFehler(F&& f) {
+    const auto [iNummer, sText] = gFehler(std::forward<F>(f));
+    EXPECT_TRUE(iNummer == 0 || !sText.isEmpty()) << iNummer;
+    return iNummer;
+}
 
 /// Names of everything in folder `sOrdner`, hidden entries included, sorted.
 QStringList gEintraegeIn(const QString& sOrdner);

@@ -16,16 +16,6 @@ using namespace rastfang::test;
 
 namespace {
 
-/// The number of the error `f` raises; 0 when it raises none.
-int32_t giFehler(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const VbFehler& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
 /// A reader with its field columns set (0 = not used), started, before OpenFile.
 std::unique_ptr<CXLSread> gLeser(int16_t name, int16_t vorname, int16_t gebDat, int16_t beruf,
                                  int16_t erstesErgebnis, int16_t datenfilter = 0) {

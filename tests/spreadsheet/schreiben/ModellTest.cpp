@@ -5,26 +5,16 @@
 #include <cmath>
 #include <set>
 
+#include "TestHilfen.h"
 #include "basis/VbFehler.h"
 #include "spreadsheet/AutoFit.h"
 #include "spreadsheet/Excel.h"
 
 using namespace rastfang;
 using namespace rastfang::spreadsheet;
+using rastfang::test::giFehler;
 
 namespace {
-
-/// The error number `f` raises, 0 when it raises none.
-template <typename F>
-int32_t Fehlernummer(F&& f) {
-    try {
-        f();
-    } catch (const VbFehler& e) {
-        EXPECT_FALSE(e.Description().isEmpty());
-        return e.Number();
-    }
-    return 0;
-}
 
 QStringList Namen(const Workbook& mappe) {
     QStringList namen;
@@ -44,8 +34,8 @@ TEST(Mappe, NewSheetsTakeTheFirstFreeNameAndNamesFollowTheSpreadsheetRules) {
     mappe->GetSheets()(3).Delete();  // Tabelle2
     EXPECT_EQ(mappe->Worksheets().Add().Name(), "Tabelle2");
     EXPECT_EQ(Namen(*mappe), (QStringList{"Tabelle2", "Tabelle4", "Tabelle1", "Tabelle3"}));
-    EXPECT_EQ(Fehlernummer([&] { mappe->GetSheets().Item(0); }), FEHLER_INDEX);
-    EXPECT_EQ(Fehlernummer([&] { mappe->GetSheets().Item(5); }), FEHLER_INDEX);
+    EXPECT_EQ(giFehler([&] { mappe->GetSheets().Item(0); }), FEHLER_INDEX);
+    EXPECT_EQ(giFehler([&] { mappe->GetSheets().Item(5); }), FEHLER_INDEX);
     Worksheet blatt = mappe->GetSheets()(3);  // Tabelle1
     // The same sheet may change the case of its name; 31 characters are allowed.
     for (const QString& sName : {QString(31, QLatin1Char('x')), QString("Übersicht Prüfung"),
@@ -56,7 +46,7 @@ TEST(Mappe, NewSheetsTakeTheFirstFreeNameAndNamesFollowTheSpreadsheetRules) {
     for (const QString& sFalsch :
          QStringList{QString(32, u'x'), "", "a[b", "a]b", "a:b", "a*b", "a?b", "a/b", "a\\b",
                      "tabelle2", "TABELLE3", "'a", "a'"}) {
-        EXPECT_EQ(Fehlernummer([&] { blatt.SetName(sFalsch); }), FEHLER_ANWENDUNG)
+        EXPECT_EQ(giFehler([&] { blatt.SetName(sFalsch); }), FEHLER_ANWENDUNG)
             << sFalsch.toStdString();
     }
     EXPECT_EQ(blatt.Name(), "ÜBERSICHT prüfung");
@@ -68,8 +58,8 @@ TEST(Mappe, NewSheetsTakeTheFirstFreeNameAndNamesFollowTheSpreadsheetRules) {
     while (mappe->GetSheets().Count() > 1) mappe->GetSheets()(2).Delete();
     EXPECT_EQ(Namen(*mappe), QStringList{"VELMORA"});
     EXPECT_EQ(mappe->Daten()->iAktivesBlatt, 0);
-    EXPECT_EQ(Fehlernummer([&] { velmora.Delete(); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { weg.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { velmora.Delete(); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { weg.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);
 }
 
 TEST(Zellen, ValueWriteStoresPlainRegionalNumbersAsNumbersOnlyAndCellsStayOnTheSheet) {
@@ -115,11 +105,11 @@ TEST(Zellen, ValueWriteStoresPlainRegionalNumbersAsNumbersOnlyAndCellsStayOnTheS
     // Cells and ranges stay on their sheet.
     for (const auto& [z, s] :
          {std::pair{0, 1}, {1, 0}, {MAX_ZEILE + 1, 1}, {1, MAX_SPALTE + 1}, {-5, 3}}) {
-        EXPECT_EQ(Fehlernummer([&] { blatt.Cells(z, s); }), FEHLER_ANWENDUNG) << z << "," << s;
+        EXPECT_EQ(giFehler([&] { blatt.Cells(z, s); }), FEHLER_ANWENDUNG) << z << "," << s;
     }
     EXPECT_EQ(blatt.Cells(MAX_ZEILE, MAX_SPALTE).Text(), "");
     Worksheet anderes = mappe->GetSheets()(2);
-    EXPECT_EQ(Fehlernummer([&] { blatt.GetRange(blatt.Cells(1, 1), anderes.Cells(2, 2)); }),
+    EXPECT_EQ(giFehler([&] { blatt.GetRange(blatt.Cells(1, 1), anderes.Cells(2, 2)); }),
               FEHLER_ANWENDUNG);
 }
 
@@ -160,9 +150,9 @@ TEST(Formate, ApplyToEveryCellOfTheRectangleAsSharedFormats) {
     r.Font().SetBold(false);
     r.SetHorizontalAlignment(Ausrichtung::STANDARD);
     EXPECT_EQ(blatt.Daten()->Lies(2, 25).stil, 0u);
-    EXPECT_EQ(Fehlernummer([&] { r.Interior().SetColorIndex(0); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { r.Interior().SetColorIndex(57); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { r.SetHorizontalAlignment(42); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { r.Interior().SetColorIndex(0); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { r.Interior().SetColorIndex(57); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { r.SetHorizontalAlignment(42); }), FEHLER_ANWENDUNG);
 }
 
 TEST(Breiten, AutoFitMeasuresTheLongestShownTextWithinTheAllowedRange) {
@@ -193,8 +183,8 @@ TEST(Breiten, AutoFitMeasuresTheLongestShownTextWithinTheAllowedRange) {
     // Set by hand: up to 255 characters.
     blatt.Cells(1, 12).SetColumnWidth(255.0f);
     EXPECT_DOUBLE_EQ(blatt.Cells(1, 12).ColumnWidth(), 255);
-    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(1, 13).SetColumnWidth(255.5f); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { blatt.Cells(1, 13).SetColumnWidth(-1.0f); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { blatt.Cells(1, 13).SetColumnWidth(255.5f); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { blatt.Cells(1, 13).SetColumnWidth(-1.0f); }), FEHLER_ANWENDUNG);
     EXPECT_DOUBLE_EQ(blatt.Cells(1, 13).ColumnWidth(), STANDARD_BREITE);
 }
 
@@ -205,20 +195,20 @@ TEST(Lebensdauer, ClosedWorkbooksAndAQuitApplicationRefuseCalls) {
     Range zelle = mappe->GetSheets()(1).Cells(1, 1);
     mappe->Close();
     EXPECT_EQ(app.GetWorkbooks().Count(), 1);
-    EXPECT_EQ(Fehlernummer([&] { zelle.SetValue("1"); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { mappe->SaveAs("/tmp/nie.xlsx"); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { mappe->Close(); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { zelle.SetValue("1"); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { mappe->SaveAs("/tmp/nie.xlsx"); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { mappe->Close(); }), FEHLER_ANWENDUNG);
 
     // A range names its sheet by address: no sheet added later may take over a deleted one's.
     Range geloescht = zweite->GetSheets()(2).Cells(1, 1);
     zweite->GetSheets()(2).Delete();
     for (int i = 0; i < 8; ++i) zweite->GetSheets().Add();
-    EXPECT_EQ(Fehlernummer([&] { geloescht.SetValue("x"); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { geloescht.SetValue("x"); }), FEHLER_ANWENDUNG);
 
     Worksheet offen = zweite->GetSheets()(1);
     app.Quit();
-    EXPECT_EQ(Fehlernummer([&] { offen.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);
-    EXPECT_EQ(Fehlernummer([&] { app.GetWorkbooks().Add(); }), FEHLER_OBJEKT_ERSTELLEN);
+    EXPECT_EQ(giFehler([&] { offen.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);
+    EXPECT_EQ(giFehler([&] { app.GetWorkbooks().Add(); }), FEHLER_OBJEKT_ERSTELLEN);
     // What the writer does when it ends: alerts off, quit, alerts on — on a quit instance too.
     app.SetDisplayAlerts(false);
     app.Quit();

@@ -14,9 +14,7 @@
 using namespace rastfang;
 
 TEST(AlteAusgabe, WithoutTrashItIsDeletedAndAFailedRemovalIsAnError) {
-    // (Into the trash where one exists: driven by the command line in ExtractProzess.)
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
     const QString sDatei = tmp.filePath(QStringLiteral("alt.xlsx"));
     test::gSchreibe(sDatei, {});
 
@@ -41,8 +39,7 @@ TEST(AlteAusgabe, WithoutTrashItIsDeletedAndAFailedRemovalIsAnError) {
     EXPECT_FALSE(QFile::exists(sLang));
     QDir(tmp.filePath(QStringLiteral("daten"))).removeRecursively();
 
-    // A file that is not there cannot be removed: a path/file access error. Nor can a folder
-    // holding something.
+    // What cannot be removed is an error: a missing file (path/file access), a full folder.
     try {
         gAlteAusgabeEntfernen(sDatei);
         ADD_FAILURE() << "no error raised";

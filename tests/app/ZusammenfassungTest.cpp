@@ -11,12 +11,10 @@ TEST(Zusammenfassung, FilterLineShowsTheValueAsTyped) {
     // Without a filter column the value typed does not matter; with one it shows as typed,
     // blanks kept, in single quotes, an empty value as ''. No line break at the end.
     const std::vector<rastfang::TabellenAnzahl> zwei{{"Klasse 10a", "4"}, {"Klasse 10b", "3"}};
-    EXPECT_EQ(gsZusammenfassung(false, QStringLiteral("BK1"), zwei),
-              gsErwarteteZusammenfassung(QStringLiteral("ohne"), 4, 3));
-    EXPECT_EQ(gsZusammenfassung(true, QStringLiteral(" bk1 "), zwei),
-              gsErwarteteZusammenfassung(QStringLiteral("' bk1 '"), 4, 3));
-    EXPECT_EQ(gsZusammenfassung(true, QString(), zwei),
-              gsErwarteteZusammenfassung(QStringLiteral("''"), 4, 3));
+    for (const auto& [bFilter, sWert, sZeile] :
+         {std::tuple{false, "BK1", "ohne"}, {true, " bk1 ", "' bk1 '"}, {true, "", "''"}})
+        EXPECT_EQ(gsZusammenfassung(bFilter, sWert, zwei),
+                  gsErwarteteZusammenfassung(sZeile, 4, 3));
 }
 
 TEST(Zusammenfassung, NamesFillTwentySixColumnsCountsFour) {

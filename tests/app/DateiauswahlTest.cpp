@@ -26,8 +26,7 @@ class Dateiauswahl : public test::FensterTest {
     static const char* eintrag(int iPicker) {
         return iPicker ? "txtErgebnisWorkfile" : "txtErgebnisdatei";
     }
-    /// Clicks the three-dot button `iPicker` (0 input, 1 output) while its entry holds
-    /// `sEintrag`; the dialog answers `a`.
+    /// Picker `iPicker` (0 input, 1 output) chosen with `sEintrag` in its entry, answered `a`.
     DateiDialogOptionen waehle(int iPicker, const QString& sEintrag, std::optional<QString> a) {
         dialog.gefragt.clear();
         dialog.antworten = {std::move(a)};
@@ -61,7 +60,6 @@ TEST_F(Dateiauswahl, ChosenFileGetsItsEndingTheFocusAndTheSelection) {
     }
 }
 
-// Cancel leaves entry and focus.
 TEST_F(Dateiauswahl, PickersAskWithTheirTitlesAndCancelChangesNothing) {
     using Art = DateiDialogOptionen::Art;
     const QString ALT = QStringLiteral("/daten/alt.xls");
@@ -112,23 +110,21 @@ QStringList beschriftungen(const QFileDialog& dialog) {
         const auto* lbl = dialog.findChild<QLabel*>(QString::fromLatin1(name));
         texte << (lbl ? lbl->text() : QString());
     }
-    for (const QPushButton* knopf : dialog.findChildren<QPushButton*>()) {
+    for (const QPushButton* knopf : dialog.findChildren<QPushButton*>())
         if (knopf->isVisible()) texte << knopf->text();
-    }
     return texte;
 }
 
 // The real dialogs speak German whatever the desktop's language; saving over a file asks nothing.
 TEST(QtDateiDialog, OpenAndSaveSpeakGermanAndReturnTheChoice) {
     QTemporaryDir ordner;
-    DateiDialogOptionen o{DateiDialogOptionen::Art::Oeffnen,
-                          "Öffnen",
-                          FILTER,
-                          FILTER.first(),
-                          ordner.path() + u'/',
-                          "alt.xls",
-                          true,
-                          false};
+    DateiDialogOptionen o;
+    o.sTitel = QStringLiteral("Öffnen");
+    o.filter = FILTER;
+    o.sGewaehlterFilter = FILTER.first();
+    o.sStartordner = ordner.path() + u'/';
+    o.sDateiName = QStringLiteral("alt.xls");
+    o.bMussExistieren = true;
     const QString sNoten = ordner.filePath(QStringLiteral("Ergebnis Müller [1].xlsx"));
     test::gSchreibe(sNoten, QByteArray(6456, 'x'));
     QFile datei(sNoten);

@@ -71,6 +71,8 @@ TEST_F(StartTest, EveryCheckFaultShowsItsMessageAndMovesTheFocus) {
     // An existing output (brackets are no wildcard): "Nein" sends the focus to its entry.
     const QString sAlt = tmp.filePath(QStringLiteral("Aus[1].xlsx"));
     gSchreibe(sAlt, "alt");
+    const QString sFrage =
+        "Die Datei " + sAlt + "\r\nist schon vorhanden.\r\n\r\nSoll sie überschrieben werden?";
     const QString sGleich = QStringLiteral(
         "Ergebnisdatei und Datei für extrahierte Daten     \r\n"
         "müssen unterschiedliche Dateien sein.");
@@ -97,10 +99,7 @@ TEST_F(StartTest, EveryCheckFaultShowsItsMessageAndMovesTheFocus) {
              {"txtErgebnisWorkfile", sOrdner + "/./ERGEBNIS [1].XLSX", 110, sGleich, false},
              {"txtErgebnisWorkfile", sOrdner + "/verweis.xlsx", 110, sGleich, false},
              {"txtErgebnisWorkfile", sOrdner + "/hart.xlsx", 110, sGleich, false},
-             {"txtErgebnisWorkfile", sAlt, 131,
-              "Die Datei " + sAlt +
-                  "\r\nist schon vorhanden.\r\n\r\nSoll sie überschrieben werden?",
-              true}}) {
+             {"txtErgebnisWorkfile", sAlt, 131, sFrage, true}}) {
         SCOPED_TRACE(pszFeld + (" = '" + sWert + "'").toStdString());
         fenster->setzeEingaben(gueltig());
         feld(pszFeld)->setText(sWert);
@@ -130,8 +129,8 @@ TEST_F(StartTest, RunShowsItsStatusTextsAndEndsAtRest) {
     EXPECT_EQ(zusammenfassungen.size(), 1u);
     EXPECT_EQ(fenster->letztesErgebnis(), StartErgebnis::Fertig);
     // The summary appears at rest, after the status texts in order, the reader's among them.
-    EXPECT_EQ(zeigerBeiZusammenfassung, Mauszeiger::STANDARD);
-    EXPECT_EQ(statusBeiZusammenfassung, QString());
+    EXPECT_EQ(std::pair(zeigerBeiZusammenfassung, statusBeiZusammenfassung),
+              std::pair(Mauszeiger::STANDARD, QString()));
     EXPECT_EQ(ersterUndLetzterZeiger(), std::pair(Mauszeiger::SANDUHR, Mauszeiger::STANDARD));
     EXPECT_EQ(statustexte,
               (QStringList{"Initialisiere Excel ...", "Öffne Ergebnisdatei von Berufsschule ...",
@@ -160,9 +159,8 @@ TEST_F(StartTest, FailedRunRestoresPointerAndStatusLine) {
     EXPECT_TRUE(statustexte.contains(QStringLiteral("Öffne Ergebnisdatei von Berufsschule ...")));
 }
 
-// The result window, as tall as the main window. Without a printer "&Drucken" writes a one-page
-// PDF where the user says; Cancel does nothing; a failure is reported by the handler of "&Start",
-// and the replaced output is gone all the same: the new one was already in place.
+// Without a printer "&Drucken" writes a one-page PDF where the user says; a failure is reported
+// by the Start handler, and the old output is gone all the same (the new one was in place).
 TEST_F(StartTest, ResultWindowShowsTheSummaryAndPrintsItAsPdf) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed";
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
@@ -214,21 +212,18 @@ TEST_F(StartTest, ResultWindowShowsTheSummaryAndPrintsItAsPdf) {
 
     // One page (pdftoppm numbers the pages it writes) showing the window: rendered at the
     // screen's resolution, the picture on it (everything not white) matches the window's grab.
-    ASSERT_TRUE(QDir(tmp.path()).mkdir(QStringLiteral("seiten")));
     ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"),
                                 {"-r", QString::number(hauptfenster.logicalDpiX()), "-png", sPdf,
-                                 tmp.filePath(QStringLiteral("seiten/s"))}),
+                                 tmp.filePath(QStringLiteral("seite"))}),
               0);
-    EXPECT_EQ(gEintraegeIn(tmp.filePath(QStringLiteral("seiten"))), QStringList{"s-1.png"});
     EXPECT_EQ(gEintraegeIn(tmp.path()),
-              (QStringList{"Ergebnis [1].xlsx", "Ergebnisse.pdf", "seiten", "velmora.xlsx"}));
-    const QImage seite = QImage(tmp.filePath(QStringLiteral("seiten/s-1.png")))
-                             .convertToFormat(QImage::Format_RGB32);
+              (QStringList{"Ergebnis [1].xlsx", "Ergebnisse.pdf", "seite-1.png", "velmora.xlsx"}));
+    const QImage seite =
+        QImage(tmp.filePath(QStringLiteral("seite-1.png"))).convertToFormat(QImage::Format_RGB32);
     QRect bereich;
     for (int y = 0; y < seite.height(); ++y) {
-        for (int x = 0; x < seite.width(); ++x) {
+        for (int x = 0; x < seite.width(); ++x)
             if (seite.pixel(x, y) != qRgb(255, 255, 255)) bereich |= QRect(x, y, 1, 1);
-        }
     }
     ASSERT_FALSE(bereich.isEmpty());
     EXPECT_NEAR(bereich.width(), bild.width() / bild.devicePixelRatio(), 3);

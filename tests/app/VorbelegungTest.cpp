@@ -32,11 +32,6 @@ const bool g_bPrivateKonfiguration = [] {
 class Vorbelegung : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(ordner.isValid() && g_bPrivateKonfiguration); }
-    void IniVerwenden(const QString& sPfad = {}) {
-        goRegistry().sGlobIniDatei(sPfad.isEmpty() ? sIni() : sPfad);
-        meldungen.meldungen.clear();
-    }
-
     QString sIni() const { return ordner.filePath(QStringLiteral("Rastfang.ini")); }
     static Eingaben Beispiel() {
         return {"/d/Noten 2026.xls", "3", {"A", "B", "C", "D", "E", "F"}, "Köche", "/d/aus.xml"};
@@ -53,7 +48,7 @@ class Vorbelegung : public ::testing::Test {
 };
 
 TEST_F(Vorbelegung, ClosingWritesEveryEntryUnderItsKey) {
-    IniVerwenden();
+    goRegistry().sGlobIniDatei(sIni());
     // Without an INI file every entry comes back empty, whatever it held before.
     Eingaben e = Beispiel();
     gVorbelegungLesen(e);
@@ -66,9 +61,7 @@ TEST_F(Vorbelegung, ClosingWritesEveryEntryUnderItsKey) {
               "SpPos2=B\nSpPos3=C\nSpPos4=D\nSpPos5=E\nSpPos6=F\nFilterwert=Köche\n");
     EXPECT_TRUE(Gelesen() == Beispiel());
     // A cleared entry is written empty and stays empty.
-    e = Beispiel();
-    e.sFilterWert.clear();
-    e.sSpalte[2].clear();
+    e = {"/d/Noten 2026.xls", "3", {"A", "B", "", "D", "E", "F"}, "", "/d/aus.xml"};
     gVorbelegungSchreiben(e);
     EXPECT_TRUE(Gelesen() == e);
     EXPECT_TRUE(meldungen.meldungen.empty());
@@ -78,7 +71,7 @@ TEST_F(Vorbelegung, UnwritablePlaceLosesThePresetsSilently) {
     // The INI file's folder is a regular file: nothing can be created there, not even as root.
     const QString sKeinOrdner = ordner.filePath(QStringLiteral("datei"));
     test::gSchreibe(sKeinOrdner, {});
-    IniVerwenden(sKeinOrdner + QStringLiteral("/Rastfang.ini"));
+    goRegistry().sGlobIniDatei(sKeinOrdner + QStringLiteral("/Rastfang.ini"));
     Gelesen();
     gVorbelegungSchreiben(Beispiel());
     EXPECT_TRUE(Gelesen() == Eingaben{});

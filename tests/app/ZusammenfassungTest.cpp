@@ -8,8 +8,7 @@ using rastfang::gsZusammenfassung;
 using rastfang::test::gsErwarteteZusammenfassung;
 
 TEST(Zusammenfassung, FilterLineShowsTheValueAsTyped) {
-    // Without a filter column the value typed does not matter; with one it shows as typed,
-    // blanks kept, in single quotes, an empty value as ''. No line break at the end.
+    // Without a filter column the value does not matter; with one it shows as typed, quoted.
     const std::vector<rastfang::TabellenAnzahl> zwei{{"Klasse 10a", "4"}, {"Klasse 10b", "3"}};
     for (const auto& [bFilter, sWert, sZeile] :
          {std::tuple{false, "BK1", "ohne"}, {true, " bk1 ", "' bk1 '"}, {true, "", "''"}})

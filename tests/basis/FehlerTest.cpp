@@ -45,13 +45,10 @@ TEST(Int16, ConvertsLikeVbWithOverflowOutsideTheRange) {
     EXPECT_EQ(giFloorInt16(-11.5), -12);  // Int(): floor, not truncation
 }
 
-TEST(VbText, TrimRemovesOnlyBlanks) {
-    EXPECT_EQ(gsTrim("  a b  "), "a b");
-    EXPECT_EQ(gsTrim("\ta\t"), "\ta\t");
-    EXPECT_EQ(gsTrim("   "), "");
-}
-
-TEST(VbText, ValReadsTheLeadingNumberIgnoringBlanks) {
+TEST(VbText, TrimRemovesOnlyBlanksAndValReadsTheLeadingNumberIgnoringBlanks) {
+    for (const auto& [sText, sErwartet] :
+         {std::pair{"  a b  ", "a b"}, {"\ta\t", "\ta\t"}, {"   ", ""}})
+        EXPECT_EQ(gsTrim(sText), sErwartet);
     const std::pair<const char*, double> faelle[] = {
         {"12", 12},      {"3x", 3},          {"1.5", 1.5}, {"   7", 7},      {"1 2 3", 123},
         {"0,5", 0},      {"-3", -3},         {"abc", 0},   {"-", 0},         {"1e2x", 100},

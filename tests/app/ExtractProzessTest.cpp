@@ -45,25 +45,9 @@ Lauf starte(const QStringList& argumente, const QString& sDatenordner = {},
             QString::fromUtf8(p.readAllStandardError()), p.exitCode()};
 }
 
-Lauf extract(const QString& sEin, const QString& sAus, const QStringList& optionen = {},
-             const QString& sDatenordner = {}) {
-    return starte(QStringList{QStringLiteral("extract"), sEin, sAus} + optionen, sDatenordner);
-}
-
 // The summary as stdout shows it: LF, one final line break.
 QString zusammenfassung(const QString& sFilter, int i10a, int i10b) {
     return gsErwarteteZusammenfassung(sFilter, i10a, i10b).replace("\r\n", "\n") + u'\n';
-}
-
-// The LOCPATH of a de_DE.UTF-8 made once with localedef in the build folder; empty on failure.
-QString deutscheLocale() {
-    const QString sLocale = QStringLiteral(RASTFANG_BINARY_DIR "/locale/de_DE.UTF-8");
-    if (!QFileInfo::exists(sLocale + QStringLiteral("/LC_NUMERIC"))) {
-        QDir().mkpath(sLocale);
-        QProcess::execute(QStringLiteral("localedef"), {"-i", "de_DE", "-f", "UTF-8", sLocale});
-    }
-    return QFileInfo::exists(sLocale + QStringLiteral("/LC_NUMERIC")) ? QFileInfo(sLocale).path()
-                                                                      : QString();
 }
 
 const QString ERGEBNISSE = gsTestdatei(QStringLiteral("app_ergebnisse.xlsx"));
@@ -73,9 +57,9 @@ const QString ERGEBNISSE = gsTestdatei(QStringLiteral("app_ergebnisse.xlsx"));
 TEST(ExtractProzess, FullRunPrintsTheSummaryAndWritesTheFilteredApprentices) {
     QTemporaryDir tmp;
     const QString sAus = tmp.filePath(QStringLiteral("velmora.xlsx"));
-    EXPECT_EQ(
-        extract(ERGEBNISSE, sAus, {"--name", "b", "--datenfilter", "A", "--filterwert", "BK1"}),
-        (Lauf{zusammenfassung(QStringLiteral("'BK1'"), 3, 2), {}, 0}));
+    EXPECT_EQ(starte({"extract", ERGEBNISSE, sAus, "--name", "b", "--datenfilter", "A",
+                      "--filterwert", "BK1"}),
+              (Lauf{zusammenfassung(QStringLiteral("'BK1'"), 3, 2), {}, 0}));
 
     const QStringList LEER(7, QStringLiteral("' '"));
     const QStringList NICHTS(7, QStringLiteral("None"));
@@ -95,14 +79,14 @@ TEST(ExtractProzess, FullRunPrintsTheSummaryAndWritesTheFilteredApprentices) {
         Raster::Werte));
 
     // Start row 2.5 rounds half to even, to 2: only the second worksheet's headings are found.
-    EXPECT_EQ(extract(ERGEBNISSE, tmp.filePath(QStringLiteral("ab2.xlsx")),
-                      {"--name", "B", "--startzeile", "2.5"}),
+    EXPECT_EQ(starte({"extract", ERGEBNISSE, tmp.filePath("ab2.xlsx"), "--name", "B",
+                      "--startzeile", "2.5"}),
               (Lauf{zusammenfassung(QStringLiteral("ohne"), 0, 3), {}, 0}));
 
     // Headings but nobody below them: every worksheet counted with 0, not one value written.
     const QString sLeer = tmp.filePath(QStringLiteral("leer.xlsx"));
     const Lauf lauf =
-        extract(gsTestdatei(QStringLiteral("app_ohne_azubis.xlsx")), sLeer, {"--name", "A"});
+        starte({"extract", gsTestdatei("app_ohne_azubis.xlsx"), sLeer, "--name", "A"});
     EXPECT_EQ(lauf.iExit, 0);
     EXPECT_TRUE(lauf.sAus.endsWith(
         QStringLiteral("-\nLeer                         0\nAuch leer                    0\n")));
@@ -121,7 +105,7 @@ TEST(ExtractProzess, ExistingOutputIsReplacedOnlyAfterYes) {
                    "Soll sie überschrieben werden?\n")
             .arg(sPfad);
     };
-    EXPECT_EQ(extract(ERGEBNISSE, sAus, {"--name", "B"}, tmp.filePath(QStringLiteral("fehlt"))),
+    EXPECT_EQ(starte({"extract", ERGEBNISSE, sAus, "--name", "B"}, tmp.filePath("fehlt")),
               (Lauf{{}, frage(sAus) + "Antwort: Nein\n", 1}));
     EXPECT_EQ(gInhalt(sAus), "alt");
 
@@ -129,7 +113,7 @@ TEST(ExtractProzess, ExistingOutputIsReplacedOnlyAfterYes) {
     ASSERT_TRUE(QDir().mkpath(sDaten));
     const QString sGross = tmp.filePath(QStringLiteral("VORHANDEN.XLSX"));
     EXPECT_EQ(
-        extract(ERGEBNISSE, sGross, {"--name", "B", "--ueberschreiben"}, sDaten),
+        starte({"extract", ERGEBNISSE, sGross, "--name", "B", "--ueberschreiben"}, sDaten),
         (Lauf{zusammenfassung(QStringLiteral("ohne"), 4, 3), frage(sGross) + "Antwort: Ja\n", 0}));
     EXPECT_EQ(gInhalt(sDaten + QStringLiteral("/Trash/files/vorhanden.xlsx")), "alt");
     EXPECT_EQ(gEintraegeIn(tmp.path()), (QStringList{"VORHANDEN.XLSX", "daten"}));
@@ -143,8 +127,8 @@ TEST(ExtractProzess, FullTargetDiskGivesTheOldOutputBack) {
     gSchreibe(sAus, "alt");
     ASSERT_TRUE(QFile::setPermissions(sAus, QFile::ReadOwner | QFile::WriteOwner));
     klein.Fuellen(4);
-    const Lauf lauf = extract(ERGEBNISSE, sAus, {"--name", "B", "--ueberschreiben"},
-                              klein.Pfad() + QStringLiteral("/kein-datenordner"));
+    const Lauf lauf = starte({"extract", ERGEBNISSE, sAus, "--name", "B", "--ueberschreiben"},
+                             klein.Pfad() + QStringLiteral("/kein-datenordner"));
     EXPECT_EQ(lauf.iExit, 3);
     EXPECT_TRUE(lauf.sFehler.contains(QStringLiteral("nicht genug Platz")))
         << lauf.sFehler.toStdString();
@@ -160,7 +144,7 @@ TEST(ExtractProzess, FailuresAndUsageErrorsHaveTheirExitCodes) {
     QTemporaryDir tmp;
     const QString sKaputt = tmp.filePath(QStringLiteral("kaputt.xlsx"));
     gSchreibe(sKaputt, QByteArray("PK\x03\x04 kein Arbeitsblatt", 22));
-    Lauf lauf = extract(sKaputt, tmp.filePath(QStringLiteral("b.xlsx")), {"--name", "B"});
+    Lauf lauf = starte({"extract", sKaputt, tmp.filePath("b.xlsx"), "--name", "B"});
     EXPECT_EQ(lauf.iExit, 3);
     EXPECT_EQ(lauf.sAus, QString());
     EXPECT_TRUE(lauf.sFehler.startsWith(QStringLiteral("Fehler VB01004\n")));
@@ -186,8 +170,12 @@ TEST(ExtractProzess, FailuresAndUsageErrorsHaveTheirExitCodes) {
 
 // A decimal comma anywhere in the file would make openpyxl refuse it or turn 1,5 into 1.
 TEST(ExtractProzess, ExampleGivesTheSameWorkbookUnderCAndGermanLocale) {
-    const QString sLocpath = deutscheLocale();
-    if (sLocpath.isEmpty()) GTEST_SKIP() << "no de_DE.UTF-8 locale (package locales)";
+    // de_DE.UTF-8 made once with localedef beside the program: the system need not have it.
+    const QString sLocpath = QStringLiteral(RASTFANG_BINARY_DIR);
+    if (!QFileInfo::exists(sLocpath + "/de_DE.UTF-8/LC_NUMERIC"))
+        QProcess::execute("localedef", {"-i", "de_DE", "-f", "UTF-8", sLocpath + "/de_DE.UTF-8"});
+    if (!QFileInfo::exists(sLocpath + "/de_DE.UTF-8/LC_NUMERIC"))
+        GTEST_SKIP() << "no de_DE.UTF-8 locale (package locales)";
     QTemporaryDir tmp;
     const QString sBeispiel =
         QStringLiteral(RASTFANG_TESTDATA "/../../examples/berufsschule_ergebnisse.xlsx");

@@ -23,9 +23,7 @@ const QStringList FILTER{QStringLiteral("Ergebnisdatei (*.xls *.xlsx *.xlsm *.od
 
 class Dateiauswahl : public test::FensterTest {
   protected:
-    static const char* eintrag(int iPicker) {
-        return iPicker ? "txtErgebnisWorkfile" : "txtErgebnisdatei";
-    }
+    static const char* eintrag(int i) { return i ? "txtErgebnisWorkfile" : "txtErgebnisdatei"; }
     /// Picker `iPicker` (0 input, 1 output) chosen with `sEintrag` in its entry, answered `a`.
     DateiDialogOptionen waehle(int iPicker, const QString& sEintrag, std::optional<QString> a) {
         dialog.gefragt.clear();
@@ -131,7 +129,6 @@ TEST(QtDateiDialog, OpenAndSaveSpeakGermanAndReturnTheChoice) {
     ASSERT_TRUE(datei.open(QIODevice::Append) &&
                 datei.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(14, 5)),
                                   QFileDevice::FileModificationTime));
-    datei.close();
     QStringList texte;
     const auto abbrechen = [&](QFileDialog& dialog) {
         texte = beschriftungen(dialog);

@@ -26,8 +26,7 @@ struct Lauf {
     bool operator==(const Lauf&) const = default;
 };
 void PrintTo(const Lauf& l, std::ostream* os) {
-    *os << "exit " << l.iExit << ", stdout \"" << l.sAus.toStdString() << "\", stderr \""
-        << l.sFehler.toStdString() << '"';
+    *os << "exit " << l.iExit << " | " << l.sAus.toStdString() << " | " << l.sFehler.toStdString();
 }
 
 // Runs the program with no display at all, so that nothing can quietly need one.
@@ -100,10 +99,8 @@ TEST(ExtractProzess, ExistingOutputIsReplacedOnlyAfterYes) {
 
     gSchreibe(sAus, "alt");
     const auto frage = [](const QString& sPfad) {
-        return QStringLiteral(
-                   "Frage VLM00131\nDie Datei %1\nist schon vorhanden.\n\n"
-                   "Soll sie überschrieben werden?\n")
-            .arg(sPfad);
+        return "Frage VLM00131\nDie Datei " + sPfad +
+               "\nist schon vorhanden.\n\nSoll sie überschrieben werden?\n";
     };
     EXPECT_EQ(starte({"extract", ERGEBNISSE, sAus, "--name", "B"}, tmp.filePath("fehlt")),
               (Lauf{{}, frage(sAus) + "Antwort: Nein\n", 1}));

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "TestHilfen.h"
@@ -48,8 +49,7 @@ class FensterTest : public ::testing::Test {
         fenster = std::make_unique<frmRasterfang>();
         fenster->setzeZusammenfassungsAnzeige([this](const QString& sText) {
             zusammenfassungen.push_back(sText);
-            zeigerBeiZusammenfassung = zeiger.Lesen();
-            statusBeiZusammenfassung = feld("txtStatus")->text();
+            beiZusammenfassung = {zeiger.Lesen(), feld("txtStatus")->text()};
         });
         QObject::connect(feld("txtStatus"), &QLineEdit::textChanged,
                          [this](const QString& s) { statustexte << s; });
@@ -88,8 +88,7 @@ class FensterTest : public ::testing::Test {
     ProtokollZeiger zeiger;
     MauszeigerTausch zeigerTausch{zeiger};
     std::vector<QString> zusammenfassungen;
-    int16_t zeigerBeiZusammenfassung = -1;
-    QString statusBeiZusammenfassung = QStringLiteral("nicht gezeigt");
+    std::pair<int16_t, QString> beiZusammenfassung{-1, "nicht gezeigt"};  ///< pointer, status
     QStringList statustexte;
     std::unique_ptr<frmRasterfang> fenster;
 };

@@ -142,8 +142,7 @@ TEST(ExtractProzess, FailuresAndUsageErrorsHaveTheirExitCodes) {
     const QString sKaputt = tmp.filePath(QStringLiteral("kaputt.xlsx"));
     gSchreibe(sKaputt, QByteArray("PK\x03\x04 kein Arbeitsblatt", 22));
     Lauf lauf = starte({"extract", sKaputt, tmp.filePath("b.xlsx"), "--name", "B"});
-    EXPECT_EQ(lauf.iExit, 3);
-    EXPECT_EQ(lauf.sAus, QString());
+    EXPECT_EQ(std::pair(lauf.iExit, lauf.sAus), std::pair(3, QString()));
     EXPECT_TRUE(lauf.sFehler.startsWith(QStringLiteral("Fehler VB01004\n")));
     EXPECT_TRUE(lauf.sFehler.endsWith(QStringLiteral("Funktion: OpenFile/CXlsExtract\n")))
         << lauf.sFehler.toStdString();

@@ -17,16 +17,14 @@ TEST(Zusammenfassung, FilterLineShowsTheValueAsTyped) {
 }
 
 TEST(Zusammenfassung, NamesFillTwentySixColumnsCountsFour) {
-    const QStringList zeilen = gsZusammenfassung(false, QString(),
-                                                 {{"Leer", "0"},
-                                                  {"Genau fünfundzwanzig Zeic", "1234"},
-                                                  {"Ein Name mit dreißig Zeichen..", "5"},
-                                                  {"Viele", "123456"}})
-                                   .split(QStringLiteral("\r\n"));
+    const std::vector<rastfang::TabellenAnzahl> tabellen{{"Leer", "0"},
+                                                         {"Genau fünfundzwanzig Zeic", "1234"},
+                                                         {"Ein Name mit dreißig Zeichen..", "5"},
+                                                         {"Viele", "123456"}};
     // Names filled to 26 (a longer one keeps one blank), counts right-aligned in 4, more than
     // four digits lose the leading ones.
     EXPECT_EQ(
-        zeilen.mid(4),
+        gsZusammenfassung(false, QString(), tabellen).split("\r\n").mid(4),
         (QStringList{"Leer                         0", "Genau fünfundzwanzig Zeic 1234",
                      "Ein Name mit dreißig Zeichen..    5", "Viele                     3456"}));
 }

@@ -1,5 +1,4 @@
 #pragma once
-// The summary that the fixture workbook app_ergebnisse.xlsx gives, as every face of it shows.
 
 #include <QString>
 
@@ -15,11 +14,6 @@ inline QString gsErwarteteZusammenfassung(const QString& sFilter, int i10a, int 
         .arg(sFilter)
         .arg(i10a, 4)
         .arg(i10b, 4);
-}
-
-/// The same as "rastfang extract" prints it on stdout: LF, one final line break.
-inline QString gsAlsStdout(QString sZusammenfassung) {
-    return sZusammenfassung.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'\n';
 }
 
 }  // namespace rastfang::test

@@ -1,8 +1,6 @@
 // The pickers behind the three-dot buttons, through the file-dialog seam, and the real Qt dialog.
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -12,6 +10,7 @@
 #include <QTreeView>
 #include <functional>
 #include <optional>
+#include <tuple>
 
 #include "FensterHilfen.h"
 #include "app/DateiDialog.h"
@@ -24,13 +23,13 @@ const QStringList FILTER{QStringLiteral("Ergebnisdatei (*.xls *.xlsx *.xlsm *.od
 
 class Dateiauswahl : public test::FensterTest {
   protected:
-    /// Clicks the three-dot button while the entry holds `sEintrag`; the dialog answers `a`.
-    DateiDialogOptionen waehle(const char* pszKnopf, const char* pszFeld, const QString& sEintrag,
-                               std::optional<QString> a) {
+    static const char* eintrag(int i) { return i ? "txtErgebnisWorkfile" : "txtErgebnisdatei"; }
+    /// Picker `iPicker` (0 input, 1 output) chosen with `sEintrag` in its entry, answered `a`.
+    DateiDialogOptionen waehle(int iPicker, const QString& sEintrag, std::optional<QString> a) {
         dialog.gefragt.clear();
         dialog.antworten = {std::move(a)};
-        feld(pszFeld)->setText(sEintrag);
-        QTest::mouseClick(knopf(pszKnopf), Qt::LeftButton);
+        feld(eintrag(iPicker))->setText(sEintrag);
+        QTest::mouseClick(knopf(iPicker ? "cmdPfeil_1" : "cmdPfeil_0"), Qt::LeftButton);
         QTest::qWait(10);
         EXPECT_EQ(dialog.gefragt.size(), 1u);
         return dialog.gefragt.empty() ? DateiDialogOptionen{} : dialog.gefragt[0];
@@ -41,52 +40,39 @@ class Dateiauswahl : public test::FensterTest {
 };
 
 TEST_F(Dateiauswahl, ChosenFileGetsItsEndingTheFocusAndTheSelection) {
-    struct Fall {
-        const char *pszKnopf, *pszFeld, *pszEintrag, *pszAntwort, *pszErgebnis, *pszOrdner,
-            *pszName;
-    };
     // The ending only when the path holds no point at all, not even in a folder name.
-    for (const Fall& f : {
-             Fall{"cmdPfeil_1", "txtErgebnisWorkfile", "", "/daten/liste", "/daten/liste.xml", "",
-                  ""},
-             Fall{"cmdPfeil_1", "txtErgebnisWorkfile", "/srv/schule/neu.xlsx", "/daten/liste.xls",
-                  "/daten/liste.xls", "/srv/schule/", "neu.xlsx"},
-             Fall{"cmdPfeil_1", "txtErgebnisWorkfile", "", "/daten/v1.2/liste", "/daten/v1.2/liste",
-                  "", ""},
-             Fall{"cmdPfeil_0", "txtErgebnisdatei", "C:\\Daten\\alt.xls", "/daten/noten",
-                  "/daten/noten.xls", "C:\\Daten\\", "alt.xls"},
+    for (const auto& [iPicker, pszEintrag, pszAntwort, pszErgebnis, pszOrdnerName] :
+         std::vector<std::tuple<int, const char*, const char*, const char*, const char*>>{
+             {1, "", "/daten/liste", "/daten/liste.xml", "|"},
+             {1, "/srv/schule/neu.xlsx", "/daten/liste.xls", "/daten/liste.xls",
+              "/srv/schule/|neu.xlsx"},
+             {1, "", "/daten/v1.2/liste", "/daten/v1.2/liste", "|"},
+             {0, "C:\\Daten\\alt.xls", "/daten/noten", "/daten/noten.xls", "C:\\Daten\\|alt.xls"},
          }) {
-        SCOPED_TRACE(f.pszAntwort);
         fokusAuf("txtZeile");
-        const DateiDialogOptionen o =
-            waehle(f.pszKnopf, f.pszFeld, f.pszEintrag, QString::fromUtf8(f.pszAntwort));
-        EXPECT_EQ(o.sStartordner, f.pszOrdner);
-        EXPECT_EQ(o.sDateiName, f.pszName);
-        EXPECT_EQ(feld(f.pszFeld)->text(), f.pszErgebnis);
-        EXPECT_EQ(fokusName(), f.pszFeld);
-        EXPECT_EQ(feld(f.pszFeld)->selectedText(), f.pszErgebnis);
+        const DateiDialogOptionen o = waehle(iPicker, pszEintrag, QString::fromUtf8(pszAntwort));
+        const QLineEdit* txt = feld(eintrag(iPicker));
+        EXPECT_EQ((QStringList{o.sStartordner + u'|' + o.sDateiName, txt->text(),
+                               txt->selectedText(), fokusName()}),
+                  (QStringList{pszOrdnerName, pszErgebnis, pszErgebnis, eintrag(iPicker)}));
     }
 }
 
-// Each picker asks with its own title and the same filters; Cancel leaves entry and focus.
 TEST_F(Dateiauswahl, PickersAskWithTheirTitlesAndCancelChangesNothing) {
+    using Art = DateiDialogOptionen::Art;
     const QString ALT = QStringLiteral("/daten/alt.xls");
-    const DateiDialogOptionen o = waehle("cmdPfeil_0", "txtErgebnisdatei", ALT, std::nullopt);
+    const DateiDialogOptionen o = waehle(0, ALT, std::nullopt);
     EXPECT_EQ(fokusName(), "cmdPfeil_0");
-    const DateiDialogOptionen s = waehle("cmdPfeil_1", "txtErgebnisWorkfile", ALT, std::nullopt);
+    const DateiDialogOptionen s = waehle(1, ALT, std::nullopt);
     EXPECT_EQ(fokusName(), "cmdPfeil_1");
     EXPECT_EQ(feld("txtErgebnisdatei")->text() + feld("txtErgebnisWorkfile")->text(), ALT + ALT);
-    EXPECT_EQ(o.art, DateiDialogOptionen::Art::Oeffnen);
-    EXPECT_EQ(s.art, DateiDialogOptionen::Art::Speichern);
-    EXPECT_EQ(o.sTitel, QString::fromUtf8("Ergebnisdatei von Berufsschule auswählen"));
-    EXPECT_EQ(s.sTitel, QString::fromUtf8("Datei für extrahierte Berufsschulergebnisse auswählen"));
-    EXPECT_TRUE(o.bMussExistieren);
-    EXPECT_FALSE(s.bMussExistieren);
-    EXPECT_TRUE(s.bKeineUeberschreibFrage);
-    for (const DateiDialogOptionen* p : {&o, &s}) {
-        EXPECT_EQ(p->filter, FILTER);
-        EXPECT_EQ(p->sGewaehlterFilter, FILTER.first());
-    }
+    EXPECT_EQ(std::tuple(o.art, o.sTitel, o.bMussExistieren, o.filter, o.sGewaehlterFilter),
+              std::tuple(Art::Oeffnen, "Ergebnisdatei von Berufsschule auswählen", true, FILTER,
+                         FILTER.first()));
+    EXPECT_EQ(std::tuple(s.art, s.sTitel, s.bMussExistieren, s.bKeineUeberschreibFrage, s.filter,
+                         s.sGewaehlterFilter),
+              std::tuple(Art::Speichern, "Datei für extrahierte Berufsschulergebnisse auswählen",
+                         false, true, FILTER, FILTER.first()));
     EXPECT_TRUE(recorder.meldungen.empty());
 }
 
@@ -116,23 +102,20 @@ std::optional<QString> MitQtDialog(const DateiDialogOptionen& o,
     return gewaehlt;
 }
 
-// The visible texts of a file dialog: its labels and its visible buttons, in order.
 QStringList beschriftungen(const QFileDialog& dialog) {
     QStringList texte;
     for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"}) {
         const auto* lbl = dialog.findChild<QLabel*>(QString::fromLatin1(name));
         texte << (lbl ? lbl->text() : QString());
     }
-    for (const QPushButton* knopf : dialog.findChildren<QPushButton*>()) {
+    for (const QPushButton* knopf : dialog.findChildren<QPushButton*>())
         if (knopf->isVisible()) texte << knopf->text();
-    }
     return texte;
 }
 
 // The real dialogs speak German whatever the desktop's language; saving over a file asks nothing.
 TEST(QtDateiDialog, OpenAndSaveSpeakGermanAndReturnTheChoice) {
     QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
     DateiDialogOptionen o;
     o.sTitel = QStringLiteral("Öffnen");
     o.filter = FILTER;
@@ -146,27 +129,23 @@ TEST(QtDateiDialog, OpenAndSaveSpeakGermanAndReturnTheChoice) {
     ASSERT_TRUE(datei.open(QIODevice::Append) &&
                 datei.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(14, 5)),
                                   QFileDevice::FileModificationTime));
-    datei.close();
     QStringList texte;
     const auto abbrechen = [&](QFileDialog& dialog) {
         texte = beschriftungen(dialog);
         auto* liste = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
         ASSERT_NE(liste, nullptr);
-        const QAbstractItemModel* modell = liste->model();
-        QDeadlineTimer frist(3000);  // the folder is read in the background
-        while (modell->rowCount(liste->rootIndex()) == 0 && !frist.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        ASSERT_EQ(modell->rowCount(liste->rootIndex()), 1);
+        const QAbstractItemModel* modell = liste->model();  // filled in the background
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return modell->rowCount(liste->rootIndex()) == 1; }, 3000));
         // Size and date in German.
         const QModelIndex zeile = modell->index(0, 0, liste->rootIndex());
         EXPECT_EQ(zeile.siblingAtColumn(1).data().toString() + " | " +
                       zeile.siblingAtColumn(3).data().toString(),
                   "6,30 KiB | 01.03.26 14:05");
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Öffnen"));
-        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
-        EXPECT_EQ(dialog.nameFilters(), FILTER);
-        EXPECT_EQ(dialog.selectedNameFilter(), FILTER.first());
-        EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(ordner.path()).canonicalPath());
+        EXPECT_EQ(std::tuple(dialog.windowTitle(), dialog.fileMode(), dialog.nameFilters(),
+                             dialog.selectedNameFilter(), QDir(dialog.directory()).canonicalPath()),
+                  std::tuple("Öffnen", QFileDialog::ExistingFile, FILTER, FILTER.first(),
+                             QDir(ordner.path()).canonicalPath()));
         dialog.reject();
     };
     EXPECT_EQ(MitQtDialog(o, abbrechen), std::nullopt);

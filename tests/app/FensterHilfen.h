@@ -1,7 +1,6 @@
 #pragma once
-// The fixture of the window tests: a shown, active main window with empty entries and presets in
-// a private INI file, a recording message box and pointer, the summary caught instead of shown;
-// and a file dialog that answers from a script.
+// The window tests' fixture: a shown main window with empty entries, presets in a private INI
+// file, recording message box and pointer, the summary caught; a file dialog answering a script.
 
 #include <gtest/gtest.h>
 
@@ -10,9 +9,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <deque>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "TestHilfen.h"
@@ -32,16 +31,13 @@ struct ProtokollZeiger : MerkenderMauszeiger {
     std::vector<int16_t> werte;
 };
 
-/// A file dialog that answers from a list (then Cancel) and keeps what it was asked.
+/// A file dialog that keeps its questions and gives the n-th answer of `antworten` (or Cancel).
 struct DialogAntworten : DateiDialog {
     std::optional<QString> Zeige(const DateiDialogOptionen& o) override {
         gefragt.push_back(o);
-        if (antworten.empty()) return std::nullopt;
-        std::optional<QString> a = antworten.front();
-        antworten.pop_front();
-        return a;
+        return gefragt.size() <= antworten.size() ? antworten[gefragt.size() - 1] : std::nullopt;
     }
-    std::deque<std::optional<QString>> antworten;
+    std::vector<std::optional<QString>> antworten;
     std::vector<DateiDialogOptionen> gefragt;
 };
 
@@ -50,13 +46,10 @@ class FensterTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(iniOrdner.isValid());
         goRegistry().sGlobIniDatei(iniOrdner.filePath(QStringLiteral("Rastfang.ini")));
-        recorder.meldungen.clear();
         fenster = std::make_unique<frmRasterfang>();
-        fenster->setzeEingaben({});
         fenster->setzeZusammenfassungsAnzeige([this](const QString& sText) {
             zusammenfassungen.push_back(sText);
-            zeigerBeiZusammenfassung = zeiger.Lesen();
-            statusBeiZusammenfassung = feld("txtStatus")->text();
+            beiZusammenfassung = {zeiger.Lesen(), feld("txtStatus")->text()};
         });
         QObject::connect(feld("txtStatus"), &QLineEdit::textChanged,
                          [this](const QString& s) { statustexte << s; });
@@ -88,8 +81,6 @@ class FensterTest : public ::testing::Test {
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
-    /// Clicks "&Start" with the mouse, as the user would (the button takes the focus).
-    void start() { QTest::mouseClick(knopf("cmdOK"), Qt::LeftButton); }
 
     QTemporaryDir iniOrdner;
     MeldungsRecorder recorder;
@@ -97,8 +88,7 @@ class FensterTest : public ::testing::Test {
     ProtokollZeiger zeiger;
     MauszeigerTausch zeigerTausch{zeiger};
     std::vector<QString> zusammenfassungen;
-    int16_t zeigerBeiZusammenfassung = -1;
-    QString statusBeiZusammenfassung = QStringLiteral("nicht gezeigt");
+    std::pair<int16_t, QString> beiZusammenfassung{-1, "nicht gezeigt"};  ///< pointer, status
     QStringList statustexte;
     std::unique_ptr<frmRasterfang> fenster;
 };

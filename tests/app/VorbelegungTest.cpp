@@ -32,37 +32,23 @@ const bool g_bPrivateKonfiguration = [] {
 class Vorbelegung : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(ordner.isValid() && g_bPrivateKonfiguration); }
-    // The store's INI file from now on (default: Rastfang.ini in the temp folder).
-    void IniVerwenden(const QString& sPfad = {}) {
-        goRegistry().sGlobIniDatei(sPfad.isEmpty() ? sIni() : sPfad);
-        meldungen.meldungen.clear();
-    }
-    ~Vorbelegung() override { goRegistry().sGlobIniDatei(m_sIniVorher); }
-
     QString sIni() const { return ordner.filePath(QStringLiteral("Rastfang.ini")); }
     static Eingaben Beispiel() {
-        return {"/daten/Noten 2026.xls",
-                "3",
-                {"A", "B", "C", "D", "E", "F"},
-                "Köche",
-                "/daten/extrakt.xml"};
+        return {"/d/Noten 2026.xls", "3", {"A", "B", "C", "D", "E", "F"}, "Köche", "/d/aus.xml"};
     }
     static Eingaben Gelesen() {
         Eingaben e;
         gVorbelegungLesen(e);
         return e;
     }
-    QString Inhalt() const { return QString::fromUtf8(test::gInhalt(sIni())); }
 
     QTemporaryDir ordner;
     test::MeldungsRecorder meldungen;
     const MeldungsBoxTausch box{meldungen};
-    // The store lives as long as the program: later tests find the INI path they had before.
-    const QString m_sIniVorher = goRegistry().sIniDateiInGebrauch();
 };
 
 TEST_F(Vorbelegung, ClosingWritesEveryEntryUnderItsKey) {
-    IniVerwenden();
+    goRegistry().sGlobIniDatei(sIni());
     // Without an INI file every entry comes back empty, whatever it held before.
     Eingaben e = Beispiel();
     gVorbelegungLesen(e);
@@ -70,15 +56,12 @@ TEST_F(Vorbelegung, ClosingWritesEveryEntryUnderItsKey) {
     EXPECT_FALSE(QFile::exists(sIni()));
 
     gVorbelegungSchreiben(Beispiel());
-    EXPECT_EQ(Inhalt(), QStringLiteral("[Vorbel]\nBSDatei=/daten/Noten 2026.xls\n"
-                                       "ExtraktDatei=/daten/extrakt.xml\nStZeile=3\nSpPos1=A\n"
-                                       "SpPos2=B\nSpPos3=C\nSpPos4=D\nSpPos5=E\nSpPos6=F\n"
-                                       "Filterwert=Köche\n"));
+    EXPECT_EQ(QString::fromUtf8(test::gInhalt(sIni())),
+              "[Vorbel]\nBSDatei=/d/Noten 2026.xls\nExtraktDatei=/d/aus.xml\nStZeile=3\nSpPos1=A\n"
+              "SpPos2=B\nSpPos3=C\nSpPos4=D\nSpPos5=E\nSpPos6=F\nFilterwert=Köche\n");
     EXPECT_TRUE(Gelesen() == Beispiel());
     // A cleared entry is written empty and stays empty.
-    e = Beispiel();
-    e.sFilterWert.clear();
-    e.sSpalte[2].clear();
+    e = {"/d/Noten 2026.xls", "3", {"A", "B", "", "D", "E", "F"}, "", "/d/aus.xml"};
     gVorbelegungSchreiben(e);
     EXPECT_TRUE(Gelesen() == e);
     EXPECT_TRUE(meldungen.meldungen.empty());
@@ -88,7 +71,7 @@ TEST_F(Vorbelegung, UnwritablePlaceLosesThePresetsSilently) {
     // The INI file's folder is a regular file: nothing can be created there, not even as root.
     const QString sKeinOrdner = ordner.filePath(QStringLiteral("datei"));
     test::gSchreibe(sKeinOrdner, {});
-    IniVerwenden(sKeinOrdner + QStringLiteral("/Rastfang.ini"));
+    goRegistry().sGlobIniDatei(sKeinOrdner + QStringLiteral("/Rastfang.ini"));
     Gelesen();
     gVorbelegungSchreiben(Beispiel());
     EXPECT_TRUE(Gelesen() == Eingaben{});

@@ -8,28 +8,23 @@ using rastfang::gsZusammenfassung;
 using rastfang::test::gsErwarteteZusammenfassung;
 
 TEST(Zusammenfassung, FilterLineShowsTheValueAsTyped) {
-    // Without a filter column the value typed does not matter; with one it shows as typed,
-    // blanks kept, in single quotes, an empty value as ''. No line break at the end.
+    // Without a filter column the value does not matter; with one it shows as typed, quoted.
     const std::vector<rastfang::TabellenAnzahl> zwei{{"Klasse 10a", "4"}, {"Klasse 10b", "3"}};
-    EXPECT_EQ(gsZusammenfassung(false, QStringLiteral("BK1"), zwei),
-              gsErwarteteZusammenfassung(QStringLiteral("ohne"), 4, 3));
-    EXPECT_EQ(gsZusammenfassung(true, QStringLiteral(" bk1 "), zwei),
-              gsErwarteteZusammenfassung(QStringLiteral("' bk1 '"), 4, 3));
-    EXPECT_EQ(gsZusammenfassung(true, QString(), zwei),
-              gsErwarteteZusammenfassung(QStringLiteral("''"), 4, 3));
+    for (const auto& [bFilter, sWert, sZeile] :
+         {std::tuple{false, "BK1", "ohne"}, {true, " bk1 ", "' bk1 '"}, {true, "", "''"}})
+        EXPECT_EQ(gsZusammenfassung(bFilter, sWert, zwei),
+                  gsErwarteteZusammenfassung(sZeile, 4, 3));
 }
 
 TEST(Zusammenfassung, NamesFillTwentySixColumnsCountsFour) {
-    const QStringList zeilen = gsZusammenfassung(false, QString(),
-                                                 {{"Leer", "0"},
-                                                  {"Genau fünfundzwanzig Zeic", "1234"},
-                                                  {"Ein Name mit dreißig Zeichen..", "5"},
-                                                  {"Viele", "123456"}})
-                                   .split(QStringLiteral("\r\n"));
+    const std::vector<rastfang::TabellenAnzahl> tabellen{{"Leer", "0"},
+                                                         {"Genau fünfundzwanzig Zeic", "1234"},
+                                                         {"Ein Name mit dreißig Zeichen..", "5"},
+                                                         {"Viele", "123456"}};
     // Names filled to 26 (a longer one keeps one blank), counts right-aligned in 4, more than
     // four digits lose the leading ones.
     EXPECT_EQ(
-        zeilen.mid(4),
+        gsZusammenfassung(false, QString(), tabellen).split("\r\n").mid(4),
         (QStringList{"Leer                         0", "Genau fünfundzwanzig Zeic 1234",
                      "Ein Name mit dreißig Zeichen..    5", "Viele                     3456"}));
 }

@@ -4,11 +4,11 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "TestHilfen.h"
@@ -18,7 +18,6 @@ using namespace rastfang;
 
 TEST(Abbruchschutz, ASignalCleansUpTheSaveInProgress) {
     QTemporaryDir tmp;
-    ASSERT_TRUE(tmp.isValid());
     const QString sTemp = tmp.filePath(".~rfTabc123");
     test::gSchreibe(sTemp, "");
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <utility>
 
 #include "basis/Int16.h"
@@ -21,8 +22,7 @@ TEST(VbFehler, CarriesTheGermanDescriptionOfItsNumber) {
     EXPECT_EQ(VbFehler(FEHLER_INDEX).Description(), "Index außerhalb des gültigen Bereichs");
     EXPECT_EQ(VbFehler(1004, "Die Datei x fehlt").Description(), "Die Datei x fehlt");
     const PendingError p = gAktuellerFehler(std::make_exception_ptr(VbFehler(70)));
-    EXPECT_EQ(p.lNummer, 70);
-    EXPECT_EQ(p.sBeschreibung, "Zugriff verweigert");
+    EXPECT_EQ(std::pair(p.lNummer, p.sBeschreibung), std::pair(70, QString("Zugriff verweigert")));
     EXPECT_EQ(gAktuellerFehler(std::make_exception_ptr(std::bad_alloc())).lNummer, 7);
 }
 
@@ -45,13 +45,10 @@ TEST(Int16, ConvertsLikeVbWithOverflowOutsideTheRange) {
     EXPECT_EQ(giFloorInt16(-11.5), -12);  // Int(): floor, not truncation
 }
 
-TEST(VbText, TrimRemovesOnlyBlanks) {
-    EXPECT_EQ(gsTrim("  a b  "), "a b");
-    EXPECT_EQ(gsTrim("\ta\t"), "\ta\t");
-    EXPECT_EQ(gsTrim("   "), "");
-}
-
-TEST(VbText, ValReadsTheLeadingNumberIgnoringBlanks) {
+TEST(VbText, TrimRemovesOnlyBlanksAndValReadsTheLeadingNumberIgnoringBlanks) {
+    for (const auto& [sText, sErwartet] :
+         {std::pair{"  a b  ", "a b"}, {"\ta\t", "\ta\t"}, {"   ", ""}})
+        EXPECT_EQ(gsTrim(sText), sErwartet);
     const std::pair<const char*, double> faelle[] = {
         {"12", 12},      {"3x", 3},          {"1.5", 1.5}, {"   7", 7},      {"1 2 3", 123},
         {"0,5", 0},      {"-3", -3},         {"abc", 0},   {"-", 0},         {"1e2x", 100},
@@ -66,13 +63,11 @@ TEST(VbText, ValReadsTheLeadingNumberIgnoringBlanks) {
 TEST(MauszeigerTausch, NestedGuardsPutBackWhatWasInstalledBefore) {
     Mauszeiger* const vorher = &gMauszeiger();
     MerkenderMauszeiger aussen, innen;
-    {
-        const MauszeigerTausch t1(aussen);
-        {
-            const MauszeigerTausch t2(innen);
-            EXPECT_EQ(&gMauszeiger(), &innen);
-        }
-        EXPECT_EQ(&gMauszeiger(), &aussen);
-    }
+    auto t1 = std::make_unique<MauszeigerTausch>(aussen);
+    auto t2 = std::make_unique<MauszeigerTausch>(innen);
+    EXPECT_EQ(&gMauszeiger(), &innen);
+    t2.reset();
+    EXPECT_EQ(&gMauszeiger(), &aussen);
+    t1.reset();
     EXPECT_EQ(&gMauszeiger(), vorher);
 }

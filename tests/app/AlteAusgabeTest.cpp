@@ -39,12 +39,7 @@ TEST(AlteAusgabe, WithoutTrashItIsDeletedAndAFailedRemovalIsAnError) {
     QDir(tmp.filePath(QStringLiteral("daten"))).removeRecursively();
 
     // What cannot be removed is an error: a missing file (path/file access), a full folder.
-    try {
-        gAlteAusgabeEntfernen(sDatei);
-        ADD_FAILURE() << "no error raised";
-    } catch (const VbFehler& e) {
-        EXPECT_EQ(e.Number(), FEHLER_PFAD_ZUGRIFF);
-    }
+    EXPECT_EQ(test::giFehler([&] { gAlteAusgabeEntfernen(sDatei); }), FEHLER_PFAD_ZUGRIFF);
     const QString sOrdner = tmp.filePath(QStringLiteral("ordner.xlsx"));
     ASSERT_TRUE(QDir().mkpath(sOrdner + QStringLiteral("/drin")));
     EXPECT_THROW(gAlteAusgabeEntfernen(sOrdner), VbFehler);

@@ -45,12 +45,9 @@ zip_(ziel, {eintrag: {
 
 /// Number and description of the error that opening and reading every sheet raises; 0 if none.
 std::pair<int32_t, QString> gOeffnenFehler(const QString& sPfad) {
-    try {
+    return gFehler([&] {
         for (const auto& b : gLiesArbeitsmappe(sPfad)->blaetter) b->AnzahlZeilen();
-        return {0, {}};
-    } catch (const VbFehler& e) {
-        return {e.Number(), e.Description()};
-    }
+    });
 }
 
 class KaputteDateien : public ::testing::Test {

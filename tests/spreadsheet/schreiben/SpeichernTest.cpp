@@ -28,14 +28,9 @@ class Speichern : public ::testing::Test {
     void SetUp() override { mappe->GetSheets()(1).Cells(1, 1).SetValue("x"); }
     /// SaveAs to `sPfad` raises 1004 whose description names the file and contains `sGrund`.
     void ErwarteFehler(const QString& sPfad, const char* sGrund = "") {
-        try {
-            mappe->SaveAs(sPfad);
-            ADD_FAILURE() << "saved " << sPfad.toStdString();
-        } catch (const VbFehler& e) {
-            EXPECT_EQ(e.Number(), FEHLER_ANWENDUNG);
-            EXPECT_TRUE(e.Description().contains(sPfad) && e.Description().contains(sGrund))
-                << e.Description().toStdString();
-        }
+        const auto [iNummer, sText] = gFehler([&] { mappe->SaveAs(sPfad); });
+        EXPECT_EQ(iNummer, FEHLER_ANWENDUNG);
+        EXPECT_TRUE(sText.contains(sPfad) && sText.contains(sGrund)) << sText.toStdString();
     }
     QTemporaryDir ordner;
     Application app;

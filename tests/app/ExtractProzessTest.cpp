@@ -2,7 +2,6 @@
 // leaves behind, read back by the independent reader.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,7 +32,7 @@ void PrintTo(const Lauf& l, std::ostream* os) {
 Lauf starte(const QStringList& argumente, const QString& sDatenordner = {},
             const QProcessEnvironment& zusatz = {}) {
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    for (const QString& sName : zusatz.keys()) umgebung.insert(sName, zusatz.value(sName));
+    umgebung.insert(zusatz);
     for (const char* psz : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) umgebung.remove(psz);
     if (!sDatenordner.isEmpty()) umgebung.insert(QStringLiteral("XDG_DATA_HOME"), sDatenordner);
     QProcess p;
@@ -44,7 +43,6 @@ Lauf starte(const QStringList& argumente, const QString& sDatenordner = {},
             QString::fromUtf8(p.readAllStandardError()), p.exitCode()};
 }
 
-// The summary as stdout shows it: LF, one final line break.
 QString zusammenfassung(const QString& sFilter, int i10a, int i10b) {
     return gsErwarteteZusammenfassung(sFilter, i10a, i10b).replace("\r\n", "\n") + u'\n';
 }
@@ -84,11 +82,9 @@ TEST(ExtractProzess, FullRunPrintsTheSummaryAndWritesTheFilteredApprentices) {
 
     // Headings but nobody below them: every worksheet counted with 0, not one value written.
     const QString sLeer = tmp.filePath(QStringLiteral("leer.xlsx"));
-    const Lauf lauf =
-        starte({"extract", gsTestdatei("app_ohne_azubis.xlsx"), sLeer, "--name", "A"});
-    EXPECT_EQ(lauf.iExit, 0);
-    EXPECT_TRUE(lauf.sAus.endsWith(
-        QStringLiteral("-\nLeer                         0\nAuch leer                    0\n")));
+    EXPECT_TRUE(
+        starte({"extract", gsTestdatei("app_ohne_azubis.xlsx"), sLeer, "--name", "A"})
+            .sAus.endsWith("-\nLeer                         0\nAuch leer                    0\n"));
     EXPECT_TRUE(GeleseneMappe(sLeer).Blatt()[QStringLiteral("values")].toObject().isEmpty());
 }
 
@@ -127,13 +123,12 @@ TEST(ExtractProzess, FullTargetDiskGivesTheOldOutputBack) {
     const Lauf lauf = starte({"extract", ERGEBNISSE, sAus, "--name", "B", "--ueberschreiben"},
                              klein.Pfad() + QStringLiteral("/kein-datenordner"));
     EXPECT_EQ(lauf.iExit, 3);
-    EXPECT_TRUE(lauf.sFehler.contains(QStringLiteral("nicht genug Platz")))
+    EXPECT_TRUE(lauf.sFehler.contains(QStringLiteral("nicht genug Platz")) &&
+                !lauf.sFehler.contains(QStringLiteral("[ERROR]")))
         << lauf.sFehler.toStdString();
-    EXPECT_FALSE(lauf.sFehler.contains(QStringLiteral("[ERROR]")));
     EXPECT_EQ(gInhalt(sAus), "alt");
-    struct stat st {};
-    ASSERT_EQ(::stat(QFile::encodeName(sAus).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_EQ(QFile::permissions(sAus),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     EXPECT_EQ(gEintraegeIn(klein.Pfad()), (QStringList{"Aus [1].xlsx", "fuellung"}));
 }
 
@@ -183,10 +178,7 @@ TEST(ExtractProzess, ExampleGivesTheSameWorkbookUnderCAndGermanLocale) {
         return starte(QStringList{"extract", sBeispiel, tmp.filePath(sLocale + ".xlsx")} + optionen,
                       tmp.path(), umgebung);
     };
-    const Lauf laufC = laufMit(QStringLiteral("C.UTF-8"));
-    const Lauf laufDe = laufMit(QStringLiteral("de_DE.UTF-8"));
-    EXPECT_EQ(laufC.iExit + laufDe.iExit, 0) << (laufC.sFehler + laufDe.sFehler).toStdString();
-    EXPECT_EQ(laufDe.sAus, laufC.sAus);
+    EXPECT_EQ(laufMit(QStringLiteral("de_DE.UTF-8")), laufMit(QStringLiteral("C.UTF-8")));
 
     const QJsonObject blattC = GeleseneMappe(tmp.filePath("C.UTF-8.xlsx")).Blatt();
     const QJsonObject blattDe = GeleseneMappe(tmp.filePath("de_DE.UTF-8.xlsx")).Blatt();

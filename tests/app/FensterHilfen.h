@@ -22,7 +22,6 @@
 
 namespace rastfang::test {
 
-/// A mouse pointer that keeps every value it was set to.
 struct ProtokollZeiger : MerkenderMauszeiger {
     void Setzen(int16_t iZeiger) override {
         MerkenderMauszeiger::Setzen(iZeiger);

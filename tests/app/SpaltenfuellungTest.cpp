@@ -1,5 +1,4 @@
-// Filling the four column entries after the name column (the window's behaviour is driven in
-// FensterTest; here the rules on their own).
+// Filling the four column entries after the name column; the window's behaviour is in FensterTest.
 #include <gtest/gtest.h>
 
 #include "app/Spaltenfuellung.h"

@@ -1,4 +1,3 @@
-// The summary text: header lines, filter line, 26-column names and 4-column counts.
 #include <gtest/gtest.h>
 
 #include "AppHilfen.h"
@@ -8,7 +7,6 @@ using rastfang::gsZusammenfassung;
 using rastfang::test::gsErwarteteZusammenfassung;
 
 TEST(Zusammenfassung, FilterLineShowsTheValueAsTyped) {
-    // Without a filter column the value does not matter; with one it shows as typed, quoted.
     const std::vector<rastfang::TabellenAnzahl> zwei{{"Klasse 10a", "4"}, {"Klasse 10b", "3"}};
     for (const auto& [bFilter, sWert, sZeile] :
          {std::tuple{false, "BK1", "ohne"}, {true, " bk1 ", "' bk1 '"}, {true, "", "''"}})

@@ -4,8 +4,7 @@
 
 namespace rastfang::test {
 
-/// The summary of app_ergebnisse.xlsx (worksheets "Klasse 10a" and "Klasse 10b") with the
-/// filter line `sFilter` ("ohne", "'BK1'") as the window gets it: CRLF, no final line break.
+/// The summary of app_ergebnisse.xlsx with filter line `sFilter`: CRLF, no final line break.
 inline QString gsErwarteteZusammenfassung(const QString& sFilter, int i10a, int i10b) {
     return QStringLiteral(
                "Extraktionsergebnisse\r\nDatenfilter: %1\r\nTabelle             Anzahl Azubis\r\n"

@@ -33,7 +33,6 @@ class StartTest : public FensterTest {
     }
     void TearDown() override { unsetenv("XDG_DATA_HOME"); }
 
-    /// Entries that pass the check: the fixture workbook, names in B, output in the temp dir.
     Eingaben gueltig() const {
         return {eingabe(), {}, {"B", "C", "D", "E", "F", ""}, {}, ausgabe()};
     }

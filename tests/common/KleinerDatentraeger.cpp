@@ -14,7 +14,6 @@ namespace rastfang::test {
 KleinerDatentraeger::KleinerDatentraeger(int iKiB, const QString& sOrt)
     : m_ordner(QStringLiteral(RASTFANG_BINARY_DIR "/.klein-XXXXXX")),
       m_sPfad(sOrt.isEmpty() ? m_ordner.path() : sOrt) {
-    // The calling thread moves into a mount namespace of its own, once.
     static const bool bNamensraum =
         ::unshare(CLONE_NEWNS) == 0 &&
         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;

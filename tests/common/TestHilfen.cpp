@@ -13,8 +13,7 @@ namespace rastfang::test {
 
 namespace {
 
-/// The stdout of python3 run with `args`; a failed run fails the test with
-/// `sWas` and its stderr.
+/// The stdout of python3 run with `args`; a failed run fails the test with `sWas` and its stderr.
 QByteArray python(const QStringList& args, const std::string& sWas) {
     QProcess p;
     p.start(QStringLiteral(RASTFANG_PYTHON), args);

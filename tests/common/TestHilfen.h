@@ -82,7 +82,6 @@ class GeleseneMappe {
     QJsonObject json;
 };
 
-/// What a grid comparison looks at: the whole cell text or only the value.
 enum class Raster { Zellen, Werte };
 
 /// Whether the cells from `sLinksOben` on read `zeilen`, row by row (GeleseneMappe::Zelle or
@@ -103,7 +102,6 @@ struct GezeigteMeldung {
 class MeldungsRecorder : public MeldungsBox {
   public:
     int16_t Zeige(const QString& sText, int16_t iStil, const QString& sTitel) override;
-    /// The answers of the next boxes.
     void Antworten(std::initializer_list<int16_t> antworten) {
         m_antworten.insert(m_antworten.end(), antworten);
     }
@@ -111,6 +109,11 @@ class MeldungsRecorder : public MeldungsBox {
 
   private:
     std::deque<int16_t> m_antworten;
+};
+
+/// A MeldungsRecorder in place of the message box while it lives.
+class EingesetzterRecorder : public MeldungsRecorder {
+    MeldungsBoxTausch m_tausch{*this};
 };
 
 }  // namespace rastfang::test

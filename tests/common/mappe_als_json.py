@@ -5,7 +5,7 @@ Usage: mappe_als_json.py FILE. Prints
 
 {"active": "VELMORA",
  "sheets": [{"name": "VELMORA", "state": "visible",
-             "protection": {"sheet": true, "objects": false, "scenarios": false, ...},
+             "protection": {"sheet": true, "objects": false, "scenarios": false},
              "widths": {"B": 30.7},                       # custom widths only, by column letter
              "values": {"B3": "'Müller'", "F3": "2.3"},   # cells with a value
              "cells": {"B3": "'Müller' FFFFFFCC offen"}}]} # cells with a value or a style
@@ -39,7 +39,7 @@ def xlsx(pfad):
         p = ws.protection
         b = {"name": ws.title, "state": ws.sheet_state,
              "protection": {"sheet": bool(p.sheet), "objects": bool(p.objects),
-                            "scenarios": bool(p.scenarios), "password": p.password},
+                            "scenarios": bool(p.scenarios)},
              "widths": {buchstabe(s): d.width for d in ws.column_dimensions.values() if d.customWidth
                         for s in range(d.min or 1, (d.max or d.min or 0) + 1)},
              "values": {}, "cells": {}}
@@ -72,8 +72,7 @@ def spreadsheet_ml(pfad):
              "state": "hidden" if optionen.get("Visible") == "SheetHidden" else "visible",
              "protection": {"sheet": ws.get(ss + "Protected") == "1",
                             "objects": optionen.get("ProtectObjects") == "True",
-                            "scenarios": optionen.get("ProtectScenarios") == "True",
-                            "contents": optionen.get("ProtectContents") == "True"},
+                            "scenarios": optionen.get("ProtectScenarios") == "True"},
              "widths": {}, "values": {}, "cells": {}}
         if "Selected" in optionen:
             aktiv = aktiv or b["name"]

@@ -42,7 +42,6 @@ QString lage(const MessageLayout& l) {
            ", drucken " + n(l.fDruckenLinks) + "," + n(l.fDruckenOben);
 }
 
-/// The window over a main window, with a recording printer, and its controls.
 class FrmMessage : public ::testing::Test {
   protected:
     QWidget haupt;
@@ -138,8 +137,7 @@ TEST_F(FrmMessage, KeyboardWorksWithoutADefaultButton) {
 TEST_F(FrmMessage, PrinterFailureEndsTheModalWaitForTheCaller) {
     // A printer failure has no handling of its own: it ends the wait with the window still open
     // and goes to the caller, as does any other failure. "&OK" ends it.
-    test::MeldungsRecorder box;
-    MeldungsBoxTausch tausch(box);
+    test::EingesetzterRecorder box;
     drucker.fehler = std::make_exception_ptr(VbFehler(FEHLER_DRUCKER));
     QTimer::singleShot(0, &f, [this] { drucken->click(); });
     EXPECT_THROW(f.exec(), VbFehler);

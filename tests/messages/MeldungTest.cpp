@@ -13,10 +13,8 @@ using rastfang::test::giFehler;
 
 namespace {
 
-/// Recorders in place of the message box and the mouse pointer.
 class Meldung : public ::testing::Test {
   protected:
-    /// A mouse pointer that remembers every value set.
     struct ZeigerRecorder : Mauszeiger {
         int16_t Lesen() const override { return iWert; }
         void Setzen(int16_t i) override { gesetzt.push_back(iWert = i); }
@@ -24,9 +22,8 @@ class Meldung : public ::testing::Test {
         std::vector<int16_t> gesetzt;
     };
 
-    test::MeldungsRecorder box;
+    test::EingesetzterRecorder box;
     ZeigerRecorder zeiger;
-    MeldungsBoxTausch boxTausch{box};
     MauszeigerTausch zeigerTausch{zeiger};
 
     /// The last box shown as "title|style|text".
@@ -62,12 +59,10 @@ TEST(Platzhalter, ReplacesOnlyWhenItemsAndPlaceholdersFit) {
                                      {neun, "1;2;3;4;5;6;7;8; 9 ", "12345678 9 "},
                                      {neun, "1;2;3;4;5;6;7;8;9;", ""},
                                      {"$5 $", "x", ""}};
-    for (const auto& [sText, sListe, sErwartet] : faelle) {
+    for (const auto& [sText, sListe, sErwartet] : faelle)
         EXPECT_EQ(gsStPlatzhalter_Ersetzen(sText, sListe), sErwartet) << sText;
-    }
-    for (const char* text : {"a $0 b", "$1 kostet 5$", "$a"}) {
+    for (const char* text : {"a $0 b", "$1 kostet 5$", "$a"})
         EXPECT_EQ(giFehler([&] { gsStPlatzhalter_Ersetzen(text, "x"); }), FEHLER_INDEX) << text;
-    }
 }
 
 TEST(Katalog, HoldsOnlyWellFormedTextsUnderExactCodes) {

@@ -21,13 +21,10 @@ class SettingsUmgebung {
     QString iniDatei() const { return orte.sProgrammOrdner + QStringLiteral("/Rastfang.ini"); }
     bool bStumm() const { return recorder.meldungen.empty(); }
 
-    MeldungsRecorder recorder;
+    EingesetzterRecorder recorder;
     SettingsOrte orte{pfad("benutzer/Tesmarin/HKEY_CURRENT_USER.reg"),
                       pfad("system/Tesmarin/HKEY_LOCAL_MACHINE.reg"), pfad("programm"),
                       pfad("system")};
-
-  private:
-    MeldungsBoxTausch m_tausch{recorder};
 };
 
 }  // namespace rastfang::test

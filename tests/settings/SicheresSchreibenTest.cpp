@@ -39,10 +39,9 @@ const QByteArray GROSSE_INI =
 
 /// Root passes every permission check; while this lives, the calling thread reaches files as
 /// user 4321, neither root nor the owner of a shared file.
-class AlsAndererBenutzer {
-  public:
-    AlsAndererBenutzer() { ::setfsuid(4321); }
-    ~AlsAndererBenutzer() { ::setfsuid(0); }
+struct AlsAndererBenutzer {
+    const uid_t uVorher = ::setfsuid(4321);
+    ~AlsAndererBenutzer() { ::setfsuid(uVorher); }
 };
 
 }  // namespace

@@ -58,14 +58,11 @@ TEST(FormateLesen, SheetsCellsTextsAndValuesAlikeInEveryFormat) {
 }
 
 TEST(XlsxBesonderheiten, RichTextRepeatedBlanksAndParagraphsFromLibreOffice) {
-    for (const char* sDatei : {"lesen_reich.xlsx", "lesen_reich.ods"}) {
-        // repeated cells and rows; the note in A2 is not cell text
-        EXPECT_EQ(
-            Geoeffnet(gsTestdatei(QString::fromLatin1(sDatei))).Zellen(0),
-            (Tabelle{
-                {"Fettgedruckt und normal", "zwei   Leer\nZeilen", "4", "4"}, {"Wdh"}, {"Wdh"}}))
-            << sDatei;
-    }
+    // repeated cells and rows; the note in A2 is not cell text
+    const Tabelle soll{
+        {"Fettgedruckt und normal", "zwei   Leer\nZeilen", "4", "4"}, {"Wdh"}, {"Wdh"}};
+    for (const char* sDatei : {"lesen_reich.xlsx", "lesen_reich.ods"})
+        EXPECT_EQ(Geoeffnet(gsTestdatei(QString::fromLatin1(sDatei))).Zellen(0), soll) << sDatei;
 }
 
 TEST(XlsxBesonderheiten, CellsWithoutReferencePrefixedNamesEscapesAndControlCharacters) {
@@ -91,9 +88,8 @@ zip_(sys.argv[1], {
     const Geoeffnet g(pfad);
     // control characters in names become blanks; a chart sheet is no worksheet
     EXPECT_EQ(g.Namen(), QStringList{"Ei ns  "});
-    EXPECT_EQ(gsLesbarerBlattname(QStringLiteral("a\x01\x7f"
-                                                 "b\u0085")),
-              QStringLiteral("a  b "));
+    EXPECT_EQ(gsLesbarerBlattname(QStringLiteral("a\x01\x7f") + QStringLiteral("b\u0085")),
+              "a  b ");
     EXPECT_TRUE(g.mappe->b1904);
     // A6 is formatted without a value
     EXPECT_EQ(g.Zellen(0), (Tabelle{{"Geteilt", "1,500", "A\rB"},

@@ -14,26 +14,20 @@ using namespace rastfang;
 using namespace rastfang::spreadsheet;
 using rastfang::test::giFehler;
 
-namespace {
-
-QStringList Namen(const Workbook& mappe) {
-    QStringList namen;
-    const Sheets blaetter = mappe.GetSheets();
-    for (int i = 1; i <= blaetter.Count(); ++i) namen << blaetter(i).Name();
-    return namen;
-}
-
-}  // namespace
-
 TEST(Mappe, NewSheetsTakeTheFirstFreeNameAndNamesFollowTheSpreadsheetRules) {
     Application app;
     auto mappe = app.GetWorkbooks().Add();
-    EXPECT_EQ(Namen(*mappe), (QStringList{"Tabelle1", "Tabelle2", "Tabelle3"}));
+    const auto namen = [&] {
+        QStringList l;
+        for (int i = 1; i <= mappe->GetSheets().Count(); ++i) l << mappe->GetSheets()(i).Name();
+        return l;
+    };
+    EXPECT_EQ(namen(), (QStringList{"Tabelle1", "Tabelle2", "Tabelle3"}));
     EXPECT_EQ(mappe->Worksheets().Add().Name(), "Tabelle4");
     // The new sheet is active, so the next one lands before it; a freed name is used again.
     mappe->GetSheets()(3).Delete();  // Tabelle2
     EXPECT_EQ(mappe->Worksheets().Add().Name(), "Tabelle2");
-    EXPECT_EQ(Namen(*mappe), (QStringList{"Tabelle2", "Tabelle4", "Tabelle1", "Tabelle3"}));
+    EXPECT_EQ(namen(), (QStringList{"Tabelle2", "Tabelle4", "Tabelle1", "Tabelle3"}));
     EXPECT_EQ(giFehler([&] { mappe->GetSheets().Item(0); }), FEHLER_INDEX);
     EXPECT_EQ(giFehler([&] { mappe->GetSheets().Item(5); }), FEHLER_INDEX);
     Worksheet blatt = mappe->GetSheets()(3);  // Tabelle1
@@ -56,7 +50,7 @@ TEST(Mappe, NewSheetsTakeTheFirstFreeNameAndNamesFollowTheSpreadsheetRules) {
     velmora.SetName("VELMORA");
     Worksheet weg = mappe->GetSheets()(2);
     while (mappe->GetSheets().Count() > 1) mappe->GetSheets()(2).Delete();
-    EXPECT_EQ(Namen(*mappe), QStringList{"VELMORA"});
+    EXPECT_EQ(namen(), QStringList{"VELMORA"});
     EXPECT_EQ(mappe->Daten()->iAktivesBlatt, 0);
     EXPECT_EQ(giFehler([&] { velmora.Delete(); }), FEHLER_ANWENDUNG);
     EXPECT_EQ(giFehler([&] { weg.Cells(1, 1).SetValue("x"); }), FEHLER_ANWENDUNG);

@@ -47,10 +47,6 @@ const Ausnahme AUSNAHMEN[] = {
     {".xls", 37, 2, "boolean formula result in .xls"},
 };
 
-QString gsFixture(const QString& sName) {
-    return gsTestdatei(QStringLiteral("anzeige/") + sName);
-}
-
 }  // namespace
 
 // clang-format off
@@ -121,21 +117,20 @@ print(json.dumps({os.path.basename(p): list(csv.reader(open(p, encoding="utf-8",
                                                        delimiter=";"))
                   for p in glob.glob(os.path.join(sys.argv[1], "*.csv"))}))
 )"),
-                                   {gsFixture(QString())});
+                                   {gsTestdatei(QStringLiteral("anzeige"))});
     const QJsonObject csv = QJsonDocument::fromJson(sJson.toUtf8()).object();
     for (const char* pszDatei :
          {"anzeige.xls", "anzeige_95.xls", "anzeige.xlsx", "anzeige.ods", "anzeige_1904.xls",
           "anzeige_1904_95.xls", "anzeige_1904.xlsx", "anzeige_1904.ods"}) {
         const QString sDatei = QString::fromLatin1(pszDatei);
-        const Geoeffnet g(gsFixture(sDatei));  // refused if it had no sheet
+        const Geoeffnet g(gsTestdatei("anzeige/" + sDatei));  // refused if it had no sheet
         for (size_t b = 0; b < g.mappe->blaetter.size(); ++b) {
             const QString sCsv = sDatei + u'.' + g.B(b).Name() + QStringLiteral(".csv");
             SCOPED_TRACE(sCsv.toStdString());
             ASSERT_TRUE(csv.contains(sCsv));
             const Tabelle ist = g.Zellen(b);
             Tabelle soll;
-            for (const QJsonValue& z : csv[sCsv].toArray())
-                soll.push_back(z.toVariant().toStringList());
+            for (const auto& z : csv[sCsv].toVariant().toList()) soll.push_back(z.toStringList());
             soll = gGestutzt(soll);
             for (const Ausnahme& a : AUSNAHMEN) {
                 if (g.B(b).Name() != "Formate" || !sDatei.endsWith(QString::fromLatin1(a.sDatei)))
@@ -151,10 +146,10 @@ print(json.dumps({os.path.basename(p): list(csv.reader(open(p, encoding="utf-8",
 }
 
 TEST(WieLibreOffice, XlsXlsxAndOdsGiveTheSameCells) {
-    const Geoeffnet xlsx(gsFixture(QStringLiteral("anzeige.xlsx")));
+    const Geoeffnet xlsx(gsTestdatei(QStringLiteral("anzeige/anzeige.xlsx")));
     for (const char* pszDatei : {"anzeige.xls", "anzeige.ods", "anzeige_95.xls"}) {
         SCOPED_TRACE(pszDatei);
-        const Geoeffnet g(gsFixture(QString::fromLatin1(pszDatei)));
+        const Geoeffnet g(gsTestdatei(QStringLiteral("anzeige/") + pszDatei));
         ASSERT_EQ(g.Namen(), xlsx.Namen());
         for (size_t b = 0; b < xlsx.mappe->blaetter.size(); ++b) {
             EXPECT_EQ(g.B(b).Versteckt(), xlsx.B(b).Versteckt());

@@ -19,9 +19,8 @@ using namespace rastfang::test;
 /// Cell texts row by row; gGestutzt leaves out trailing empty cells and rows.
 using Tabelle = std::vector<QStringList>;
 inline Tabelle gGestutzt(Tabelle t) {
-    for (QStringList& z : t) {
+    for (QStringList& z : t)
         while (!z.isEmpty() && z.back().isEmpty()) z.removeLast();
-    }
     while (!t.empty() && t.back().isEmpty()) t.pop_back();
     return t;
 }
@@ -49,9 +48,8 @@ struct Geoeffnet {
         for (int32_t z = 1; z <= B(iBlatt).AnzahlZeilen(); ++z) {
             const Zellzeile& zeile = B(iBlatt).Zeile(z);
             t.emplace_back();
-            for (int32_t s = 1; !zeile.empty() && s <= zeile.back().spalte; ++s) {
+            for (int32_t s = 1; !zeile.empty() && s <= zeile.back().spalte; ++s)
                 t.back() << Text(iBlatt, z, s, bWert);
-            }
         }
         return gGestutzt(t);
     }

@@ -3,8 +3,9 @@
 #   1. clang-format (Debian 12's version 14) finds nothing to change in any C++ file;
 #   2. a build with AddressSanitizer and UndefinedBehaviorSanitizer (into build-asan/) runs the
 #      whole test suite in the C locale. Leaks that libraries keep on purpose are listed in
-#      tests/lsan.supp; everything else fails.
-# Non-zero on any finding. `scripts/check.sh format` or `scripts/check.sh asan` runs one part.
+#      tests/lsan.supp; everything else fails;
+#   3. the tests stay at most a third of the product (scripts/testanteil.py).
+# Non-zero on any finding. `scripts/check.sh format`, `asan` or `anteil` runs one part.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 teil="${1:-alle}"
@@ -38,5 +39,12 @@ if [ "$teil" = alle ] || [ "$teil" = asan ]; then
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
     (cd build-asan && ctest --output-on-failure -j"$(nproc)" --timeout 600) || status=1
+fi
+if [ "$teil" = alle ] || [ "$teil" = anteil ]; then
+    echo "== size of the tests against the product"
+    python3 scripts/testanteil.py 0.33 | tail -1 || {
+        echo "check: the tests are more than a third of the product's lines" >&2
+        status=1
+    }
 fi
 exit $status

@@ -26,17 +26,14 @@ class Dateiauswahl : public test::FensterTest {
     static const char* eintrag(int i) { return i ? "txtErgebnisWorkfile" : "txtErgebnisdatei"; }
     /// Picker `iPicker` (0 input, 1 output) chosen with `sEintrag` in its entry, answered `a`.
     DateiDialogOptionen waehle(int iPicker, const QString& sEintrag, std::optional<QString> a) {
-        dialog.gefragt.clear();
-        dialog.antworten = {std::move(a)};
+        dateiDialog.gefragt.clear();
+        dateiDialog.antworten = {std::move(a)};
         feld(eintrag(iPicker))->setText(sEintrag);
         QTest::mouseClick(knopf(iPicker ? "cmdPfeil_1" : "cmdPfeil_0"), Qt::LeftButton);
         QTest::qWait(10);
-        EXPECT_EQ(dialog.gefragt.size(), 1u);
-        return dialog.gefragt.empty() ? DateiDialogOptionen{} : dialog.gefragt[0];
+        EXPECT_EQ(dateiDialog.gefragt.size(), 1u);
+        return dateiDialog.gefragt.empty() ? DateiDialogOptionen{} : dateiDialog.gefragt[0];
     }
-
-    test::DialogAntworten dialog;
-    const DateiDialogTausch tausch{dialog};
 };
 
 TEST_F(Dateiauswahl, ChosenFileGetsItsEndingTheFocusAndTheSelection) {

@@ -1,6 +1,6 @@
 #pragma once
 // The window tests' fixture: a shown main window with empty entries, presets in a private INI
-// file, recording message box and pointer, the summary caught; a file dialog answering a script.
+// file, recording message box and pointer, the summary caught, a file dialog answering a script.
 
 #include <gtest/gtest.h>
 
@@ -86,6 +86,8 @@ class FensterTest : public ::testing::Test {
     MeldungsBoxTausch boxTausch{recorder};
     ProtokollZeiger zeiger;
     MauszeigerTausch zeigerTausch{zeiger};
+    DialogAntworten dateiDialog;  ///< a stray picker must not wait for a user
+    DateiDialogTausch dateiDialogTausch{dateiDialog};
     std::vector<QString> zusammenfassungen;
     std::pair<int16_t, QString> beiZusammenfassung{-1, "nicht gezeigt"};  ///< pointer, status
     QStringList statustexte;

@@ -156,10 +156,9 @@ TEST_F(StartTest, ResultWindowShowsTheSummaryAndPrintsItAsPdf) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed";
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         GTEST_SKIP() << "pdftoppm (poppler-utils) missing";
-    DialogAntworten dialog;
-    const DateiDialogTausch tausch(dialog);
     const QString sPdf = tmp.filePath(QStringLiteral("Ergebnisse.pdf"));
-    dialog.antworten = {std::nullopt, sPdf, tmp.filePath(QStringLiteral("fehlt/Ergebnisse.pdf"))};
+    dateiDialog.antworten = {std::nullopt, sPdf,
+                             tmp.filePath(QStringLiteral("fehlt/Ergebnisse.pdf"))};
 
     frmRasterfang hauptfenster;
     hauptfenster.setzeEingaben(gueltig());
@@ -189,8 +188,8 @@ TEST_F(StartTest, ResultWindowShowsTheSummaryAndPrintsItAsPdf) {
     EXPECT_EQ(iHoehe, hauptfenster.frameGeometry().height());
     EXPECT_NE(gInhalt(ausgabe()), QByteArray("alte Ausgabe"));
     EXPECT_TRUE(bNachAbbruchOffen);
-    ASSERT_EQ(dialog.gefragt.size(), 3u);
-    const DateiDialogOptionen& o = dialog.gefragt[0];
+    ASSERT_EQ(dateiDialog.gefragt.size(), 3u);
+    const DateiDialogOptionen& o = dateiDialog.gefragt[0];
     EXPECT_EQ(std::tuple(o.art, o.sTitel, QDir(o.sStartordner).canonicalPath(), o.sDateiName,
                          o.bKeineUeberschreibFrage),
               std::tuple(DateiDialogOptionen::Art::Speichern, "Druckausgabe speichern unter",

@@ -22,14 +22,6 @@
 
 namespace rastfang::test {
 
-struct ProtokollZeiger : MerkenderMauszeiger {
-    void Setzen(int16_t iZeiger) override {
-        MerkenderMauszeiger::Setzen(iZeiger);
-        werte.push_back(iZeiger);
-    }
-    std::vector<int16_t> werte;
-};
-
 /// A file dialog that keeps its questions and gives the n-th answer of `antworten` (or Cancel).
 struct DialogAntworten : DateiDialog {
     std::optional<QString> Zeige(const DateiDialogOptionen& o) override {
@@ -82,8 +74,7 @@ class FensterTest : public ::testing::Test {
     }
 
     QTemporaryDir iniOrdner;
-    MeldungsRecorder recorder;
-    MeldungsBoxTausch boxTausch{recorder};
+    EingesetzterRecorder recorder;
     ProtokollZeiger zeiger;
     MauszeigerTausch zeigerTausch{zeiger};
     DialogAntworten dateiDialog;  ///< a stray picker must not wait for a user

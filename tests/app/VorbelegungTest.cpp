@@ -43,8 +43,7 @@ class Vorbelegung : public ::testing::Test {
     }
 
     QTemporaryDir ordner;
-    test::MeldungsRecorder meldungen;
-    const MeldungsBoxTausch box{meldungen};
+    test::EingesetzterRecorder meldungen;
 };
 
 TEST_F(Vorbelegung, ClosingWritesEveryEntryUnderItsKey) {

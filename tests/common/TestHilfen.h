@@ -111,6 +111,16 @@ class MeldungsRecorder : public MeldungsBox {
     std::deque<int16_t> m_antworten;
 };
 
+/// A mouse pointer that starts at `iStart` and records every value set after.
+struct ProtokollZeiger : MerkenderMauszeiger {
+    explicit ProtokollZeiger(int16_t iStart = STANDARD) { MerkenderMauszeiger::Setzen(iStart); }
+    void Setzen(int16_t iZeiger) override {
+        MerkenderMauszeiger::Setzen(iZeiger);
+        werte.push_back(iZeiger);
+    }
+    std::vector<int16_t> werte;
+};
+
 /// A MeldungsRecorder in place of the message box while it lives.
 class EingesetzterRecorder : public MeldungsRecorder {
     MeldungsBoxTausch m_tausch{*this};

@@ -15,15 +15,8 @@ namespace {
 
 class Meldung : public ::testing::Test {
   protected:
-    struct ZeigerRecorder : Mauszeiger {
-        int16_t Lesen() const override { return iWert; }
-        void Setzen(int16_t i) override { gesetzt.push_back(iWert = i); }
-        int16_t iWert = SANDUHR;
-        std::vector<int16_t> gesetzt;
-    };
-
     test::EingesetzterRecorder box;
-    ZeigerRecorder zeiger;
+    test::ProtokollZeiger zeiger{Mauszeiger::SANDUHR};
     MauszeigerTausch zeigerTausch{zeiger};
 
     /// The last box shown as "title|style|text".
@@ -129,14 +122,14 @@ TEST_F(Meldung, SetsTheArrowWhileTheBoxWaits) {
     // the pointer stays at the arrow until the caller's handler restores it.
     EXPECT_THROW(giMeldung("", "", "x", PendingError{13, "kostet 5$"}), VbFehler);
     EXPECT_EQ(box.meldungen.size(), 1u);
-    EXPECT_EQ(zeiger.gesetzt, (std::vector<int16_t>{0, Mauszeiger::SANDUHR, 0}));
+    EXPECT_EQ(zeiger.werte, (std::vector<int16_t>{0, Mauszeiger::SANDUHR, 0}));
 }
 
 TEST_F(Fehlerbericht, ShowsTheErrorWithItsPlace) {
     gZeigeFehlerbericht({1004, "Die Datei fehlt."}, "OpenFile", "/CXlsExtract");
     // The hourglass of the run gives way to the arrow while the report waits, and comes back.
     EXPECT_EQ(box.meldungen.back().iZeiger, Mauszeiger::STANDARD);
-    EXPECT_EQ(zeiger.gesetzt, (std::vector<int16_t>{0, Mauszeiger::SANDUHR}));
+    EXPECT_EQ(zeiger.werte, (std::vector<int16_t>{0, Mauszeiger::SANDUHR}));
     EXPECT_EQ(letzte(), "Fehler VB01004|16|Die Datei fehlt.\r\n\r\nFunktion: OpenFile/CXlsExtract");
     // 70 gets no buttons of its own here.
     gZeigeFehlerbericht({70, "Zugriff verweigert"}, "OpenFile", "/CXlsWrite");
